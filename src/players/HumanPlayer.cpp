@@ -1,0 +1,19 @@
+#include "HumanPlayer.h"
+
+HumanPlayer::HumanPlayer(Board *board, int color)
+    : Player(board, color)
+{
+}
+
+void HumanPlayer::RequestMove()
+{
+}
+
+Move *HumanPlayer::TakeMove()
+{
+    return &move;
+}
+
+void HumanPlayer::StartGame()
+{
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The modal boxes and file dialogs of the program, behind one seam so that the
+// controller and the window also run where nobody can answer a dialog (tests, a
+// headless host).
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // An information box with an Ok button; returns when it is closed.
+    virtual void information(const QString &title, const QString &text) = 0;
+    virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
+    // The chosen path, or a null string when the dialog was cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) = 0;
+};

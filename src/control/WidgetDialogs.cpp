@@ -1,0 +1,26 @@
+#include "WidgetDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+void WidgetDialogs::information(const QString &title, const QString &text)
+{
+    QMessageBox::information(nullptr, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void WidgetDialogs::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+QString WidgetDialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString WidgetDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}

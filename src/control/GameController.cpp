@@ -18,12 +18,17 @@ int otherSide(int side)
 {
     return side == 0 ? 1 : 0;
 }
+
+Dialogs *widgetDialogs()
+{
+    static WidgetDialogs dialogs;
+    return &dialogs;
+}
 } // namespace
 
 GameController::GameController()
+    : dialogSeam(widgetDialogs())
 {
-    static WidgetDialogs widgetDialogs;
-    dialogSeam = &widgetDialogs;
     connect(&server, SIGNAL(newConnection()), this, SLOT(ConnectedSocket()));
 }
 
@@ -35,7 +40,7 @@ GameController *GameController::instance()
 
 void GameController::setDialogs(Dialogs *dialogs)
 {
-    dialogSeam = dialogs;
+    dialogSeam = dialogs ? dialogs : widgetDialogs();
 }
 
 bool GameController::inProgress() const

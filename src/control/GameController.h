@@ -44,7 +44,8 @@ public:
     void detach();
 
     Dialogs *dialogs() const { return dialogSeam; }
-    // Replaces the message boxes and file dialogs (tests, a headless host); not owned.
+    // Replaces the message boxes and file dialogs (tests, a headless host); not
+    // owned. Null brings back the real ones.
     void setDialogs(Dialogs *dialogs);
 
     // 0 red to move, 1 black to move, 2 no game in progress.

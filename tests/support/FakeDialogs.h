@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QStringList>
+#include <functional>
+
+// Records every box instead of showing it and answers file dialogs from a script,
+// so tests never block on a modal dialog.
+class FakeDialogs : public Dialogs
+{
+public:
+    void information(const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+
+    QStringList informations; // "title|text" of each information box, in order
+    QStringList warnings;     // "title|text" of each warning box
+    QStringList captions;     // caption|dir|filter of each file dialog
+    QString nextPath;         // answer of the next file dialog; null means cancelled
+    // Runs inside information(), as the events delivered while a real box is open.
+    std::function<void()> whileBoxOpen;
+};

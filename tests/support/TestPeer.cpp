@@ -1,0 +1,49 @@
+#include "TestPeer.h"
+
+#include "GameController.h"
+
+#include <QDeadlineTimer>
+#include <QTest>
+
+namespace {
+// Processes events until done() holds or the time is up.
+template <typename Done>
+bool waitUntil(Done done, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+} // namespace
+
+bool TestPeer::connectToProgram()
+{
+    socket.connectToHost(QStringLiteral("127.0.0.1"), GameController::port);
+    return waitUntil([this] { return socket.state() == QAbstractSocket::ConnectedState; }, 5000);
+}
+
+void TestPeer::collect()
+{
+    received += socket.readAll();
+}
+
+bool TestPeer::waitFor(const QByteArray &text, int timeoutMs)
+{
+    return waitUntil([&] { collect(); return received.contains(text); }, timeoutMs);
+}
+
+bool TestPeer::waitForClosed(int timeoutMs)
+{
+    return waitUntil([this] { collect(); return socket.state() == QAbstractSocket::UnconnectedState; },
+                     timeoutMs);
+}
+
+void TestPeer::send(const QByteArray &bytes)
+{
+    socket.write(bytes);
+    socket.flush();
+}

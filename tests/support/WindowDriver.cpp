@@ -1,0 +1,101 @@
+#include "WindowDriver.h"
+
+#include "BoardWidget.h"
+#include "GameController.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QTemporaryDir &scratch()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+} // namespace
+
+WindowDriver::WindowDriver()
+{
+    GameController::instance()->setDialogs(&dialogs);
+    window = new MainWindow;
+    window->show();
+}
+
+WindowDriver::~WindowDriver()
+{
+    delete window;
+    GameController::instance()->setDialogs(nullptr);
+}
+
+GameController *WindowDriver::controller() const
+{
+    return GameController::instance();
+}
+
+BoardWidget *WindowDriver::boardView() const
+{
+    return window->findChild<BoardWidget *>();
+}
+
+void WindowDriver::click(const char *buttonName)
+{
+    auto *button = child<QAbstractButton>(buttonName);
+    Q_ASSERT(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void WindowDriver::press(const char *cell)
+{
+    const int x = cell[0] - 'A';
+    const int y = 8 - (cell[1] - '0');
+    QTest::mouseClick(boardView(), Qt::LeftButton, Qt::NoModifier, QPoint(15 + x * 64 + 32, 15 + y * 64 + 32));
+}
+
+void WindowDriver::play(const char *from, const char *to)
+{
+    press(from);
+    press(to);
+}
+
+QString WindowDriver::browseBoard(const QByteArray &fileText)
+{
+    static int count = 0;
+    const QString path = scratch().filePath(QStringLiteral("board%1.brd").arg(++count));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(fileText) != fileText.size())
+        qFatal("cannot write %s", qPrintable(path));
+    file.close();
+    dialogs.nextPath = path;
+    click("BrowseButton");
+    return path;
+}
+
+void WindowDriver::startCustom(const QByteArray &fileText)
+{
+    browseBoard(fileText);
+    click("customBoardRB");
+    click("startGameButton");
+}
+
+QString WindowDriver::status() const
+{
+    return child<QStatusBar>("statusBar")->currentMessage();
+}
+
+QStringList WindowDriver::moveLines() const
+{
+    QStringList lines;
+    auto *list = child<QListWidget>("moveListWidget");
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+QColor WindowDriver::moveColor(int row) const
+{
+    return child<QListWidget>("moveListWidget")->item(row)->foreground().color();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "FakeDialogs.h"
+#include "MainWindow.h"
+
+#include <QColor>
+#include <QStringList>
+
+class BoardWidget;
+class GameController;
+
+// Drives the real main window the way a person does: options, buttons and presses
+// on the board, with the dialogs answered by a FakeDialogs.
+class WindowDriver
+{
+public:
+    WindowDriver();
+    ~WindowDriver();
+
+    template <typename T>
+    T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+
+    void click(const char *buttonName);
+    // Two presses: the stone on cell "B2", then its destination "B3".
+    void play(const char *from, const char *to);
+    // One press on the centre of a cell named like "B2".
+    void press(const char *cell);
+    // Writes a board file into a temporary path and loads it with the browse button.
+    QString browseBoard(const QByteArray &fileText);
+    void startCustom(const QByteArray &fileText);
+
+    QString status() const;
+    QStringList moveLines() const;
+    QColor moveColor(int row) const;
+    GameController *controller() const;
+    BoardWidget *boardView() const;
+
+    FakeDialogs dialogs;
+    MainWindow *window;
+
+private:
+    QString tempDir;
+};

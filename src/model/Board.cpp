@@ -41,12 +41,17 @@ bool Board::loadFromFile(const QString &path, QString *error)
             *error = file.errorString();
         return false;
     }
+    loadFrom(file);
+    return true;
+}
+
+void Board::loadFrom(QIODevice &device)
+{
     for (int x = 0; x < fileSize; ++x)
         for (int y = 0; y < fileSize; ++y)
             cells[x][y] = 0;
-    for (int y = 0; y < fileSize && !file.atEnd(); ++y)
-        fillRow(y, QString::fromLatin1(file.readLine()));
-    return true;
+    for (int y = 0; y < fileSize && !device.atEnd(); ++y)
+        fillRow(y, QString::fromLatin1(device.readLine()));
 }
 
 // Pieces are separated by spaces only; "2a" or "x" read as 0, extra pieces are ignored.

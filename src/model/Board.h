@@ -4,6 +4,8 @@
 #include "MoveList.h"
 
 #include <QString>
+
+class QIODevice;
 #include <vector>
 
 // The position of a game: a grid of piece codes addressed cells[x][y], the last move
@@ -38,11 +40,15 @@ public:
     // malformed still loads (missing cells are empty); a file that cannot be opened
     // leaves the board untouched and returns false with the reason in *error.
     bool loadFromFile(const QString &path, QString *error = nullptr);
+    // Reads board file text from an open device, with the same tolerance.
+    void loadFrom(QIODevice &device);
     // Writes the board file atomically: an existing file is replaced only by a
     // complete new one. Returns false with the reason in *error.
     bool saveToFile(const QString &path, QString *error = nullptr) const;
     // All codes row by row, each followed by a space, without line breaks.
     QString toText() const;
+    // The text of the board file: eight lines of eight codes, each followed by a space.
+    QString fileText() const;
 
     const int columns;
     const int rows;
@@ -50,6 +56,5 @@ public:
     Move lastMove;
 
 private:
-    QString fileText() const;
     void fillRow(int y, const QString &line);
 };

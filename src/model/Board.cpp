@@ -76,8 +76,11 @@ QString Board::fileText() const
 bool Board::saveToFile(const QString &path, QString *error) const
 {
     QSaveFile file(path);
+    const QByteArray bytes = fileText().toLatin1();
+    // commit() ignores a failing flush of the write buffer and would install a
+    // truncated file (disk full, size limit), so flush and check first.
     const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Text)
-                       && file.write(fileText().toLatin1()) >= 0 && file.commit();
+                       && file.write(bytes) == bytes.size() && file.flush() && file.commit();
     if (!saved && error)
         *error = file.errorString();
     return saved;

@@ -1,47 +1,36 @@
 #pragma once
 
-// Small helpers shared by the model tests: cells named as on screen ("D4"), move
-// lists as move texts, and random games.
+// Helpers of the model tests: cells named as on screen ("D4"), positions written
+// as "D4:4 C5:2", move lists as move texts, random games.
 
 #include "ZarvikBoard.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
 namespace TestBoards {
 
-constexpr int size = ZarvikBoard::size;
+constexpr int size = ZarvikBoard::size, red = ZarvikBoard::red, black = ZarvikBoard::black;
 
-// "A8" is (0, 0), "H1" is (7, 7).
 inline int colOf(const char *cell) { return cell[0] - 'A'; }
 inline int rowOf(const char *cell) { return size - (cell[1] - '0'); }
+inline Move move(const char *from, const char *to) { return Move(colOf(from), rowOf(from), colOf(to), rowOf(to)); }
 
 inline void fill(Board &board, int code)
 {
     for (auto &column : board.cells)
-        for (int &c : column)
-            c = code;
+        std::fill(column.begin(), column.end(), code);
 }
 
-inline void put(Board &board, const char *cell, int code)
-{
-    board.cells[colOf(cell)][rowOf(cell)] = code;
-}
-
-inline Move move(const char *from, const char *to)
-{
-    return Move(colOf(from), rowOf(from), colOf(to), rowOf(to));
-}
-
-// An empty board with the stones listed as "D4:4 C5:2".
 inline void position(Board &board, const QString &stones)
 {
     fill(board, 0);
     for (const QString &stone : stones.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QByteArray cell = stone.section(QLatin1Char(':'), 0, 0).toLatin1();
-        put(board, cell.constData(), stone.section(QLatin1Char(':'), 1).toInt());
+        const QByteArray s = stone.toLatin1();
+        board.cells[colOf(s)][rowOf(s)] = s.mid(3).toInt();
     }
 }
 
@@ -74,7 +63,7 @@ std::vector<Move> playRandomGame(Board &board, quint32 seed, Visit visit)
 {
     QRandomGenerator random(seed);
     std::vector<Move> played;
-    for (int side = ZarvikBoard::red;; side = 1 - side) {
+    for (int side = red;; side = 1 - side) {
         visit(side);
         MoveList list;
         board.generateMoves(side, list);
@@ -85,7 +74,7 @@ std::vector<Move> playRandomGame(Board &board, quint32 seed, Visit visit)
     }
 }
 
-// Random stones of every kind of code, 1, 3 and strangers included, on rows 1 to 6.
+// Random stones of every kind of code, 1, 3 and strangers included, on rows 2 to 7.
 inline void scatter(Board &board, quint32 seed)
 {
     static const int codes[] = {0, 0, 0, 0, 2, 2, 4, 4, 1, 3, 9, -1};

@@ -6,8 +6,10 @@
 
 using namespace TestBoards;
 
+namespace {
+
 // Leaf count of the move tree to the given depth; stops at won positions.
-static quint64 perft(ZarvikBoard &board, int side, int depth)
+quint64 perft(ZarvikBoard &board, int side, int depth)
 {
     MoveList list;
     board.generateMoves(side, list);
@@ -22,45 +24,40 @@ static quint64 perft(ZarvikBoard &board, int side, int depth)
     return leaves;
 }
 
-static QStringList list(const char *joined)
+QStringList list(const char *joined)
 {
-    return QString::fromLatin1(joined).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    return QString(joined).split(QLatin1Char('|'), Qt::SkipEmptyParts);
 }
+
+} // namespace
 
 class TestRules : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void perftFromInitialPosition_data()
-    {
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<quint64>("leaves");
-        QTest::newRow("1") << 1 << quint64(22);
-        QTest::newRow("2") << 2 << quint64(484);
-        QTest::newRow("3") << 3 << quint64(11132);
-        QTest::newRow("4") << 4 << quint64(256036);
-    }
     void perftFromInitialPosition()
     {
-        QFETCH(int, depth);
-        QFETCH(quint64, leaves);
-        ZarvikBoard board;
-        QCOMPARE(perft(board, ZarvikBoard::red, depth), leaves);
+        const quint64 leaves[] = {22, 484, 11132, 256036};
+        for (int depth = 1; depth <= 4; ++depth) {
+            ZarvikBoard board;
+            QCOMPARE(perft(board, red, depth), leaves[depth - 1]);
+        }
     }
 
-    // The order matters: the computer player picks the first of equal scores.
-    void initialMoveOrder()
+    // The computer player takes the first of equal scores, so the order matters:
+    // column by column, each from the top; straight, higher column, lower column.
+    void moveOrder()
     {
         ZarvikBoard board;
-        QCOMPARE(movesOf(board, ZarvikBoard::red),
-                 list("A2 - A3|A2 - B3|B2 - B3|B2 - C3|B2 - A3|C2 - C3|C2 - D3|C2 - B3|"
-                      "D2 - D3|D2 - E3|D2 - C3|E2 - E3|E2 - F3|E2 - D3|F2 - F3|F2 - G3|"
-                      "F2 - E3|G2 - G3|G2 - H3|G2 - F3|H2 - H3|H2 - G3"));
-        QCOMPARE(movesOf(board, ZarvikBoard::black),
-                 list("A7 - A6|A7 - B6|B7 - B6|B7 - C6|B7 - A6|C7 - C6|C7 - D6|C7 - B6|"
-                      "D7 - D6|D7 - E6|D7 - C6|E7 - E6|E7 - F6|E7 - D6|F7 - F6|F7 - G6|"
-                      "F7 - E6|G7 - G6|G7 - H6|G7 - F6|H7 - H6|H7 - G6"));
+        QCOMPARE(movesOf(board, red), list("A2 - A3|A2 - B3|B2 - B3|B2 - C3|B2 - A3|C2 - C3|C2 - D3|C2 - B3|"
+                                           "D2 - D3|D2 - E3|D2 - C3|E2 - E3|E2 - F3|E2 - D3|F2 - F3|F2 - G3|"
+                                           "F2 - E3|G2 - G3|G2 - H3|G2 - F3|H2 - H3|H2 - G3"));
+        QCOMPARE(movesOf(board, black), list("A7 - A6|A7 - B6|B7 - B6|B7 - C6|B7 - A6|C7 - C6|C7 - D6|C7 - B6|"
+                                             "D7 - D6|D7 - E6|D7 - C6|E7 - E6|E7 - F6|E7 - D6|F7 - F6|F7 - G6|"
+                                             "F7 - E6|G7 - G6|G7 - H6|G7 - F6|H7 - H6|H7 - G6"));
+        position(board, "B3:4 A2:4 B5:4 C4:2");
+        QCOMPARE(movesOf(board, red), list("A2 - A3|B5 - B6|B5 - C6|B5 - A6|B3 - B4|B3 - C4|B3 - A4"));
     }
 
     void stoneMoves_data()
@@ -72,7 +69,6 @@ private slots:
             QTest::newRow(name) << QString(stones) << QByteArray(cell) << list(moves);
         };
         row("red free", "D4:4", "D4", "D4 - D5|D4 - E5|D4 - C5");
-        row("black free", "D5:2", "D5", "D5 - D4|D5 - E4|D5 - C4");
         row("straight blocked by own", "D4:4 D5:4", "D4", "D4 - E5|D4 - C5");
         row("straight blocked by enemy", "D4:4 D5:2", "D4", "D4 - E5|D4 - C5");
         row("diagonals own", "D4:4 C5:4 E5:4", "D4", "D4 - D5");
@@ -93,98 +89,61 @@ private slots:
     {
         QFETCH(QString, stones);
         QFETCH(QByteArray, cell);
-        QFETCH(QStringList, moves);
         ZarvikBoard board;
         position(board, stones);
-        QCOMPARE(movesFrom(board, cell.constData()), moves);
+        QTEST(movesFrom(board, cell.constData()), "moves");
     }
 
-    void owner()
+    // Only the exact codes 4 on row 8 and 2 on row 1 win. Once won, neither side
+    // gets moves, though every stone still lists its own and they stay legal.
+    void winning()
     {
-        const ZarvikBoard board;
-        const std::pair<int, int> owners[] = {{0, 2}, {4, 0}, {2, 1}, {1, 1}, {3, 1}, {9, 1}, {-1, 1}};
-        for (const auto &o : owners)
-            QCOMPARE(board.owner(o.first), o.second);
-    }
-
-    void hasWonLooksForExactCodes_data()
-    {
-        QTest::addColumn<QString>("stones");
-        QTest::addColumn<bool>("redWins");
-        QTest::addColumn<bool>("blackWins");
-        QTest::newRow("red A8") << "A8:4" << true << false;
-        QTest::newRow("red H8") << "H8:4" << true << false;
-        QTest::newRow("black A1") << "A1:2" << false << true;
-        QTest::newRow("black H1") << "H1:2" << false << true;
-        QTest::newRow("code 3 on row 8") << "D8:3" << false << false;
-        QTest::newRow("code 1 on row 1") << "D1:1" << false << false;
-        QTest::newRow("other code on row 1") << "D1:9" << false << false;
-        QTest::newRow("own back rows") << "D1:4 D8:2" << false << false;
-        QTest::newRow("empty board") << "" << false << false;
-    }
-    void hasWonLooksForExactCodes()
-    {
-        QFETCH(QString, stones);
+        const struct { const char *stones; bool red, black; } cases[] = {
+            {"A8:4", true, false}, {"H8:4", true, false}, {"A1:2", false, true}, {"H1:2", false, true},
+            {"D8:3", false, false}, {"D1:1", false, false}, {"D1:9", false, false}, {"D1:4 D8:2", false, false}};
         ZarvikBoard board;
-        position(board, stones);
-        QTEST(board.hasWon(ZarvikBoard::red), "redWins");
-        QTEST(board.hasWon(ZarvikBoard::black), "blackWins");
-        QVERIFY(!board.isDraw(ZarvikBoard::red) && !board.isDraw(ZarvikBoard::black));
+        for (const auto &c : cases) {
+            position(board, QString(c.stones) + " B6:2 F3:4");
+            QVERIFY2(board.hasWon(red) == c.red && board.hasWon(black) == c.black, c.stones);
+            QCOMPARE(movesOf(board, red).isEmpty(), c.red || c.black);
+            QCOMPARE(movesOf(board, black).isEmpty(), c.red || c.black);
+            QCOMPARE(movesFrom(board, "B6"), list("B6 - B5|B6 - C5|B6 - A5"));
+            QCOMPARE(movesFrom(board, "F3"), list("F3 - F4|F3 - G4|F3 - E4"));
+            QVERIFY(board.isLegal(move("F3", "G4"), red) && !board.isDraw(red) && !board.isDraw(black));
+        }
     }
 
-    void wonGameStopsGenerationOnly_data()
-    {
-        QTest::addColumn<QString>("stones");
-        QTest::newRow("red won") << "D8:4 B6:2 F3:4";
-        QTest::newRow("black won") << "D1:2 B6:2 F3:4";
-    }
-    void wonGameStopsGenerationOnly()
-    {
-        QFETCH(QString, stones);
-        ZarvikBoard board;
-        position(board, stones);
-        QVERIFY(movesOf(board, ZarvikBoard::red).isEmpty());
-        QVERIFY(movesOf(board, ZarvikBoard::black).isEmpty());
-        QCOMPARE(movesFrom(board, "B6"), list("B6 - B5|B6 - C5|B6 - A5"));
-        QCOMPARE(movesFrom(board, "F3"), list("F3 - F4|F3 - G4|F3 - E4"));
-        QVERIFY(board.isLegal(move("F3", "G4"), ZarvikBoard::red));
-    }
-
-    // Red has no stones; black's stones are all blocked (codes 1 on row 1 do not win).
-    void noStonesOrAllBlocked()
+    // Red has no stones and black's are all blocked (codes 1 on row 1 do not win).
+    void noMovesIsNoEnd()
     {
         ZarvikBoard board;
         position(board, "A2:2 A1:1 B1:1");
-        QVERIFY(movesOf(board, ZarvikBoard::red).isEmpty());
-        QVERIFY(movesOf(board, ZarvikBoard::black).isEmpty());
-        for (int side : {ZarvikBoard::red, ZarvikBoard::black})
-            QVERIFY(!board.hasWon(side) && !board.isDraw(side));
+        for (int side : {red, black})
+            QVERIFY(movesOf(board, side).isEmpty() && !board.hasWon(side) && !board.isDraw(side));
     }
 
     void isLegalRefuses()
     {
         ZarvikBoard board;
-        const int red = ZarvikBoard::red;
         QVERIFY(board.isLegal(move("B2", "B3"), red));
-        QVERIFY(!board.isLegal(move("D4", "D5"), red));                   // empty origin
-        QVERIFY(!board.isLegal(move("A7", "A6"), red));                   // enemy stone
-        QVERIFY(board.isLegal(move("A7", "A6"), ZarvikBoard::black));
-        QVERIFY(!board.isLegal(move("B1", "B2"), red));                   // own stone ahead
+        QVERIFY(!board.isLegal(move("D4", "D5"), red)); // empty origin
+        QVERIFY(!board.isLegal(move("A7", "A6"), red)); // enemy stone
+        QVERIFY(!board.isLegal(move("B1", "B2"), red)); // own stone ahead
         QVERIFY(!board.isLegal(move("B2", "D3"), red));
         QVERIFY(!board.isLegal(move("B2", "B4"), red));
-        QVERIFY(!board.isLegal(Move(1, 6, -1, -1), red));                 // no destination
+        QVERIFY(!board.isLegal(Move(1, 6, -1, -1), red));
         for (const Move &offBoard : {Move(-1, 6, 0, 5), Move(8, 6, 7, 5), Move(1, 8, 1, 7),
                                      Move(1, -1, 1, 0), Move(INT_MIN, INT_MAX, 0, 0)})
             QVERIFY(!board.isLegal(offBoard, red));
         position(board, "D4:4 E4:2 D5:2");
-        QVERIFY(!board.isLegal(move("D4", "D3"), red));                   // backward
-        QVERIFY(!board.isLegal(move("D4", "E4"), red));                   // sideways
-        QVERIFY(!board.isLegal(move("D4", "D5"), red));                   // straight onto a stone
-        QVERIFY(board.isLegal(move("E4", "D3"), ZarvikBoard::black));
+        QVERIFY(!board.isLegal(move("D4", "D3"), red)); // backward
+        QVERIFY(!board.isLegal(move("D4", "E4"), red)); // sideways
+        QVERIFY(!board.isLegal(move("D4", "D5"), red)); // straight onto a stone
+        QVERIFY(board.isLegal(move("E4", "D3"), black));
     }
 
-    // Over random games: every generated move is legal for its side only, and the
-    // score of one side is the opposite of the other's.
+    // Over random games: every generated move is legal for its side only, and each
+    // side's score is the opposite of the other's.
     void generatedMovesAreLegalAndScoresOpposite()
     {
         for (quint32 seed = 1; seed <= 60; ++seed) {
@@ -194,63 +153,42 @@ private slots:
             playRandomGame(board, seed, [&](int side) {
                 MoveList list;
                 board.generateMoves(side, list);
-                for (int i = 0; i < list.count; ++i) {
-                    QVERIFY(board.isLegal(list.moves[i], side));
-                    QVERIFY(!board.isLegal(list.moves[i], 1 - side));
-                }
+                for (int i = 0; i < list.count; ++i)
+                    QVERIFY(board.isLegal(list.moves[i], side) && !board.isLegal(list.moves[i], 1 - side));
                 for (int level = 1; level <= 3; ++level)
                     QCOMPARE(board.evaluate(side, 2, level), -board.evaluate(1 - side, 2, level));
             });
         }
     }
 
-    void evaluateInitialAndFirstStep()
+    void evaluate()
     {
         ZarvikBoard board;
         for (int level = 1; level <= 3; ++level)
-            QCOMPARE(board.evaluate(ZarvikBoard::red, 0, level), 0);
+            QVERIFY(board.evaluate(red, 0, level) == 0 && board.evaluate(black, 0, level) == 0);
         Move step = move("B2", "B3");
         board.applyMove(step);
-        QCOMPARE(board.evaluate(ZarvikBoard::red, 1, 3), 2);
-        QCOMPARE(board.evaluate(ZarvikBoard::black, 1, 3), -2);
-        for (int level = 1; level <= 2; ++level)
-            QCOMPARE(board.evaluate(ZarvikBoard::red, 1, level), 0);
-    }
-
-    void evaluate_data()
-    {
-        QTest::addColumn<QString>("stones");
-        QTest::addColumn<int>("player");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("score");
         for (int level = 1; level <= 3; ++level) {
-            const QByteArray l = " level " + QByteArray::number(level);
-            QTest::newRow("red won, red" + l) << "D8:4 B6:2" << 0 << 3 << level << 9997;
-            QTest::newRow("red won, black" + l) << "D8:4 B6:2" << 1 << 3 << level << -9997;
-            QTest::newRow("black won, black" + l) << "E1:2 C3:4" << 1 << 5 << level << 9995;
-            QTest::newRow("black won, red" + l) << "E1:2 C3:4" << 0 << 0 << level << -10000;
+            QCOMPARE(board.evaluate(red, 1, level), level == 3 ? 2 : 0);
+            QCOMPARE(board.evaluate(black, 1, level), level == 3 ? -2 : 0);
         }
-        QTest::newRow("code 3 on row 8 wins nothing") << "D8:3" << 0 << 3 << 3 << -5;
-        // Red D4 and black C5 threaten each other; red A3 (+4) is safe, since code 1
-        // on B4 does not attack, but it threatens B4; black G6 (+4) and code 3 on H5
-        // (+6) are safe; red A7 and black B8 threaten each other across the edge.
-        // Red 3 stones, black 5: material -10.
+        // Red D4 and black C5 threaten each other; red A3 is safe (+4), as code 1 on
+        // B4 does not attack, but threatens B4; black G6 (+4) and code 3 on H5 (+6)
+        // are safe; red A7 and black B8 threaten each other across the edge.
         const char *mixed = "D4:4 C5:2 A3:4 B4:1 G6:2 H5:3 A7:4 B8:2";
-        QTest::newRow("mixed red level 1") << mixed << 0 << 2 << 1 << -10;
-        QTest::newRow("mixed red level 2") << mixed << 0 << 2 << 2 << -10;
-        QTest::newRow("mixed red level 3") << mixed << 0 << 2 << 3 << -10 + 4 - 4 - 6;
-        QTest::newRow("mixed black level 3") << mixed << 1 << 2 << 3 << 10 - 4 + 4 + 6;
-    }
-    void evaluate()
-    {
-        QFETCH(QString, stones);
-        QFETCH(int, player);
-        QFETCH(int, depth);
-        QFETCH(int, level);
-        ZarvikBoard board;
-        position(board, stones);
-        QTEST(board.evaluate(player, depth, level), "score");
+        const struct { const char *stones; int player, depth, level, score; } cases[] = {
+            {mixed, red, 2, 1, -10}, {mixed, red, 2, 2, -10}, {mixed, black, 2, 2, 10},
+            {mixed, red, 2, 3, -10 + 4 - 4 - 6}, {mixed, black, 2, 3, 10 - 4 + 4 + 6}, {"D8:3", red, 3, 3, -5}};
+        for (const auto &c : cases) {
+            position(board, c.stones);
+            QCOMPARE(board.evaluate(c.player, c.depth, c.level), c.score);
+        }
+        for (int level = 1; level <= 3; ++level) {
+            position(board, "D8:4 B6:2");
+            QVERIFY(board.evaluate(red, 3, level) == 9997 && board.evaluate(black, 3, level) == -9997);
+            position(board, "E1:2 C3:4");
+            QVERIFY(board.evaluate(black, 5, level) == 9995 && board.evaluate(red, 0, level) == -10000);
+        }
     }
 };
 

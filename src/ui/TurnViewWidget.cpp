@@ -1,10 +1,37 @@
 #include "TurnViewWidget.h"
 
-// Placeholder until the view lands.
+#include "AppResources.h"
+
+#include <QPainter>
+
+namespace {
+constexpr int pictureSize = 70;
+
+QImage loadStone(const char *path)
+{
+    return QImage(path).scaled(pictureSize, pictureSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+} // namespace
+
 TurnViewWidget::TurnViewWidget(QWidget *parent)
     : QWidget(parent)
 {
+    AppResources::load();
+    redStoneImage = loadStone(":images/Images/redStoneOnWhite.bmp");
+    blackStoneImage = loadStone(":images/Images/blackStoneOnWhite.bmp");
 }
 
-void TurnViewWidget::showTurn(int) { repaint(); }
-void TurnViewWidget::paintEvent(QPaintEvent *) {}
+void TurnViewWidget::showTurn(int side)
+{
+    if (side == 0)
+        currentImage = &redStoneImage;
+    else if (side == 1)
+        currentImage = &blackStoneImage;
+    repaint();
+}
+
+void TurnViewWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), *currentImage);
+}

@@ -16,4 +16,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage redStoneImage;
+    QImage blackStoneImage;
+    const QImage *currentImage = &redStoneImage; // red at construction
 };

@@ -4,6 +4,8 @@
 #include "HumanPlayer.h"
 #include "ZarvikBoard.h"
 
+#include "PaintCounter.h"
+
 #include <QPainter>
 #include <QtTest>
 
@@ -20,8 +22,8 @@ class FakeDisplay : public GameDisplay
 {
 public:
     void addMove(const Move &move) override { moves.append(move); }
-    void clearMoveList() override { moves.clear(); }
-    void showStatusMessage(const QString &text) override { status = text; }
+    void clearMoveList() override {}
+    void showStatusMessage(const QString &) override {}
     void refresh() override
     {
         if (view)
@@ -30,20 +32,6 @@ public:
 
     QWidget *view = nullptr;
     QList<Move> moves;
-    QString status;
-};
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-    int count = 0;
 };
 
 QImage picture(const char *name)
@@ -74,6 +62,16 @@ bool framed(const QImage &image, int x, int y, QRgb colour)
     }
     return true;
 }
+
+// Whether the two renderings differ only inside the squares of the given cells.
+bool sameOutside(const QImage &a, QImage b, const QVector<QPoint> &cells)
+{
+    QPainter painter(&b);
+    for (const QPoint &c : cells)
+        painter.drawImage(squareRect(c.x(), c.y()).topLeft(), a.copy(squareRect(c.x(), c.y())));
+    painter.end();
+    return a == b;
+}
 } // namespace
 
 class TestBoardView : public QObject
@@ -88,16 +86,7 @@ private:
     FakeDisplay display;
     PaintCounter paints;
 
-    // The view drawn over a known colour; not counted as a repaint.
-    QImage render()
-    {
-        const int painted = paints.count;
-        QImage image(view->size(), QImage::Format_RGB32);
-        image.fill(untouched);
-        view->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        paints.count = painted;
-        return image;
-    }
+    QImage render() { return paints.render(view, untouched); }
 
     void press(int x, int y) { QTest::mousePress(view, Qt::LeftButton, {}, QPoint(x, y)); }
     void pressCell(int x, int y) { press(margin + x * cell + cell / 2, margin + y * cell + cell / 2); }
@@ -120,6 +109,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         display.view = view;
+        display.moves.clear();
         controller->board = board;
         controller->mainWindow = &display;
         controller->player1 = new HumanPlayer(board, 0);
@@ -227,13 +217,7 @@ private slots:
         QVERIFY(framed(selected, 1, 6, blue));
         for (int x : {0, 1, 2})
             QVERIFY(framed(selected, x, 5, green));
-        // Nothing else changes.
-        QImage masked = selected;
-        QPainter painter(&masked);
-        for (const QRect &r : {squareRect(1, 6), squareRect(0, 5), squareRect(1, 5), squareRect(2, 5)})
-            painter.drawImage(r.topLeft(), before.copy(r));
-        painter.end();
-        QCOMPARE(masked, before);
+        QVERIFY(sameOutside(selected, before, {{1, 6}, {0, 5}, {1, 5}, {2, 5}}));
         pressCell(1, 6);
         QCOMPARE(render(), before);
     }
@@ -246,11 +230,7 @@ private slots:
         pressCell(0, 6);
         const QImage selected = render();
         QVERIFY(framed(selected, 0, 6, blue));
-        QImage masked = selected;
-        QPainter painter(&masked);
-        painter.drawImage(squareRect(0, 6).topLeft(), before.copy(squareRect(0, 6)));
-        painter.end();
-        QCOMPARE(masked, before);
+        QVERIFY(sameOutside(selected, before, {{0, 6}}));
         pressCell(3, 3); // not a destination: selection stays
         QVERIFY(framed(render(), 0, 6, blue));
     }
@@ -318,7 +298,10 @@ private slots:
         pressCell(to.x(), to.y());
         QCOMPARE(board->cells[to.x()][to.y()], stone);
         QCOMPARE(board->cells[from.x()][from.y()], 0);
-        QCOMPARE(board->lastMove, Move(from.x(), from.y(), to.x(), to.y()));
+        const Move played(from.x(), from.y(), to.x(), to.y());
+        QCOMPARE(board->lastMove, played);
+        QCOMPARE(display.moves, QList<Move>{played});
+        QCOMPARE(controller->turn, 1 - side);
         // The selection went with the move: no frame is left anywhere.
         const QImage after = render();
         const bool dark = (from.x() + from.y()) % 2;

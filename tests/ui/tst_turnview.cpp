@@ -1,5 +1,7 @@
 #include "TurnViewWidget.h"
 
+#include "PaintCounter.h"
+
 #include <QtTest>
 
 namespace {
@@ -11,18 +13,6 @@ QImage stone(const char *name)
         .scaled(70, 70, Qt::IgnoreAspectRatio, Qt::FastTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }
-
-class PaintCounter : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-    int count = 0;
-};
 } // namespace
 
 class TestTurnView : public QObject
@@ -34,16 +24,7 @@ private:
     TurnViewWidget *view = nullptr;
     PaintCounter paints;
 
-    // The view drawn over a known colour; not counted as a repaint.
-    QImage render()
-    {
-        const int painted = paints.count;
-        QImage image(view->size(), QImage::Format_RGB32);
-        image.fill(untouched);
-        view->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        paints.count = painted;
-        return image;
-    }
+    QImage render() { return paints.render(view, untouched); }
 
     // The stone shown at the top left, nothing drawn below it.
     void verifyShows(const char *name)

@@ -35,6 +35,7 @@ int level(const QRadioButton *level2, const QRadioButton *level3)
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), board(new ZarvikBoard)
 {
+    useCompactFont();
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Zarvik"));
     boardWidget = new BoardWidget(this, board, cellSize);
@@ -52,6 +53,15 @@ MainWindow::~MainWindow()
     GameController::instance()->detach();
     delete ui;
     delete board;
+}
+
+// The options panel has fixed pixel geometries drawn for a small interface font;
+// with a larger desktop font its texts would be cut off.
+void MainWindow::useCompactFont()
+{
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
 }
 
 void MainWindow::addMove(const Move &move)

@@ -37,6 +37,7 @@ private slots:
     void on_timerPlayer2CB_clicked(bool checked);
 
 private:
+    void useCompactFont();
     void readOptions();
 
     Ui::MainWindow *ui;

@@ -23,6 +23,7 @@ int main(int argc, char *argv[])
         Move move(m[0], m[1], m[2], m[3]);
         controller->playMove(move);
     }
+    QApplication::processEvents(); // lets the status bar lay out its message
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
         QTextStream(stderr) << "cannot write " << argv[1] << "\n";
         return 1;

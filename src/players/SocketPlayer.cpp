@@ -1,24 +1,210 @@
 #include "SocketPlayer.h"
 
+#include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QTimerEvent>
 
-// Placeholder until the protocol lands.
-SocketPlayer::SocketPlayer(Board *board, int color, int timeLimit, QTcpSocket *socket)
-    : Player(board, color), timeLimit(timeLimit), timer(new QTimer(this)), socket(socket)
+#include <limits>
+#include <utility>
+
+namespace {
+
+// Longest board message (codes 1 and 2) and move message (codes 3, 4 and 5); the
+// 8 x 8 board needs 130 and 9 bytes.
+constexpr int boardMessageMax = 1023;
+constexpr int moveMessageMax = 127;
+
+// What the socket may hold unread, so that a peer streaming without pause cannot
+// make it grow; the rest waits in the system until it is read.
+constexpr qint64 readBufferBytes = 16 * 1024;
+
+// The peer's time per move plus half a second for the transfer. A negative limit
+// (a "-5" typed in the options) counts as 0, so the clock still runs.
+int clockInterval(int timeLimit)
 {
+    const qint64 ms = qint64(qMax(timeLimit, 0)) * 1000 + 500;
+    return int(qMin<qint64>(ms, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+SocketPlayer::SocketPlayer(Board *board, int color, int timeLimit, QTcpSocket *socket)
+    : Player(board, color), timeLimit(timeLimit), timer(nullptr), socket(socket)
+{
+    Q_ASSERT(board && socket);
+    if (color == 1)
+        sendBoard("2 ");
+    socket->setReadBufferSize(readBufferBytes);
+    connect(socket, SIGNAL(readyRead()), this, SLOT(onSocketDataReceived()));
+    connect(socket, SIGNAL(disconnected()), this, SLOT(onDisconnectedSocket()));
+    timer = new QTimer(this);
+    // A coarse timer may fire 5% early, eating most of the half second of grace.
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, SIGNAL(timeout()), this, SLOT(onTimeElapsed()));
+    // Lines sent before this player existed are out of turn like any other; the
+    // clock is not running yet, so this cannot emit.
+    readArrivedBytes();
 }
 
 SocketPlayer::~SocketPlayer()
 {
+    // Closing emits disconnected() at once; the controller must not take that for
+    // a lost connection while it sets up the next game.
+    socket->disconnect(this);
+    // Hand what was written to the system first, so that closing loses nothing.
+    socket->flush();
     socket->close();
+    socket->deleteLater();
 }
 
-void SocketPlayer::RequestMove() {}
-Move *SocketPlayer::TakeMove() { return &move; }
-void SocketPlayer::StartGame() {}
-void SocketPlayer::SendFinalMove(const Move &) {}
-void SocketPlayer::stopClock() {}
-void SocketPlayer::onSocketDataReceived() {}
-void SocketPlayer::onDisconnectedSocket() {}
-void SocketPlayer::onTimeElapsed() {}
+void SocketPlayer::RequestMove()
+{
+    send(QStringLiteral("3 ") + board->lastMove.toText(board->columns, board->rows), moveMessageMax);
+    startClock();
+}
+
+Move *SocketPlayer::TakeMove()
+{
+    return &move;
+}
+
+void SocketPlayer::StartGame()
+{
+    sendBoard("1 ");
+    startClock();
+}
+
+void SocketPlayer::SendFinalMove(const Move &move)
+{
+    send(QStringLiteral("5 ") + move.toText(board->columns, board->rows), moveMessageMax);
+}
+
+void SocketPlayer::stopClock()
+{
+    timer->stop();
+}
+
+void SocketPlayer::onSocketDataReceived()
+{
+    readArrivedBytes();
+}
+
+void SocketPlayer::onDisconnectedSocket()
+{
+    // A peer that is gone cannot move any more: no time-out follows, and a line it
+    // left unfinished is dropped.
+    timer->stop();
+    fragmentTimer.stop();
+    pendingLine.clear();
+    skippingLongLine = false;
+    emit DisconnectedSocket();
+}
+
+void SocketPlayer::onTimeElapsed()
+{
+    // Stopped before emitting: the controller's message box runs an event loop in
+    // which the timer would fire again.
+    timer->stop();
+    emit TimeElapsed();
+}
+
+void SocketPlayer::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != fragmentTimer.timerId()) {
+        Player::timerEvent(event);
+        return;
+    }
+    fragmentTimer.stop();
+    // Bytes may be waiting unread, for instance while a slot reacting to a move
+    // ran an event loop: they extend the fragment and restart the wait.
+    if (!readArrivedBytes() || fragmentTimer.isActive() || pendingLine.isEmpty())
+        return;
+    handleLine(std::exchange(pendingLine, QByteArray()));
+}
+
+void SocketPlayer::sendBoard(const char *code)
+{
+    send(QLatin1String(code) + board->toText(), boardMessageMax);
+}
+
+void SocketPlayer::send(const QString &text, int maxLength)
+{
+    // One write per message, without terminator: the peer tells messages apart by
+    // their code digits.
+    socket->write(text.toLatin1().left(maxLength));
+}
+
+void SocketPlayer::startClock()
+{
+    timer->start(clockInterval(timeLimit));
+}
+
+// Reads everything that has arrived, one line or part of a line at a time, and
+// handles each line as soon as it is complete. Returns false when a slot reacting
+// to a move has destroyed this player: nothing of it may be touched then.
+bool SocketPlayer::readArrivedBytes()
+{
+    char piece[maxLineBytes + 2];
+    bool readSome = false;
+    for (;;) {
+        // Outside a long line read at most one byte past the limit: enough to tell
+        // an over-long line without ever holding more than that.
+        const qint64 room = skippingLongLine ? qint64(sizeof piece) - 1
+                                             : maxLineBytes + 1 - pendingLine.size();
+        const qint64 size = socket->readLine(piece, room + 1);
+        if (size <= 0)
+            break;
+        readSome = true;
+        if (!takePiece(piece, int(size)))
+            return false;
+    }
+    if (readSome) {
+        if (pendingLine.isEmpty())
+            fragmentTimer.stop();
+        else
+            fragmentTimer.start(fragmentWaitMs, this);
+    }
+    return true;
+}
+
+// Adds a piece returned by readLine (a line with its line feed, or the start of
+// one) to the line being received. Same result as handleLine.
+bool SocketPlayer::takePiece(const char *piece, int size)
+{
+    const bool endsLine = piece[size - 1] == '\n';
+    if (skippingLongLine) {
+        skippingLongLine = !endsLine;
+        return true;
+    }
+    pendingLine.append(piece, size);
+    if (pendingLine.size() > maxLineBytes) {
+        // Refused once, at its first byte past the limit; the rest is dropped.
+        pendingLine.clear();
+        skippingLongLine = !endsLine;
+        send(QStringLiteral("4"), moveMessageMax);
+        return true;
+    }
+    return !endsLine || handleLine(std::exchange(pendingLine, QByteArray()));
+}
+
+// Plays the line as this side's move, or answers "4". A move counts only while
+// this side's clock runs: out of turn the controller would take it as the move of
+// the side to move. Returns false when this player was destroyed by a slot
+// reacting to the move.
+bool SocketPlayer::handleLine(const QByteArray &line)
+{
+    Move received;
+    // The line's own bytes end in NUL, so parse never reads past them; a NUL inside
+    // the line just ends the text early.
+    if (!timer->isActive() || !received.parse(line.constData(), board->columns, board->rows)
+        || !board->isLegal(received, color)) {
+        send(QStringLiteral("4"), moveMessageMax);
+        return true;
+    }
+    timer->stop();
+    move = received;
+    const QPointer<SocketPlayer> alive(this);
+    emit MoveReceived();
+    return !alive.isNull();
+}

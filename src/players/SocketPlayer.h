@@ -2,6 +2,8 @@
 
 #include "Player.h"
 
+#include <QBasicTimer>
+#include <QByteArray>
 #include <QObject>
 
 class QTcpSocket;
@@ -10,13 +12,19 @@ class QTimer;
 // A remote program playing one side over an accepted TCP connection with the
 // line protocol: it is sent the position and the opponent's moves, and answers
 // each request with one move line under a clock.
+//
+// Incoming bytes are cut into lines here rather than one readLine per readyRead(),
+// so a line split over several TCP segments, or several lines in one segment, are
+// each handled once and in order. A move is accepted only while this side's clock
+// runs; anything else is answered "4".
 class SocketPlayer : public Player
 {
     Q_OBJECT
 
 public:
     SocketPlayer(Board *board, int color, int timeLimit, QTcpSocket *socket);
-    // Closes the connection and schedules the socket's deletion.
+    // Closes the connection and schedules the socket's deletion. No signal of this
+    // player fires during or after it.
     ~SocketPlayer() override;
 
     void RequestMove() override;
@@ -42,4 +50,30 @@ private slots:
     void onSocketDataReceived();
     void onDisconnectedSocket();
     void onTimeElapsed();
+
+private:
+    friend class TestSocketStream; // checks the line buffer's bound
+
+    // Longest line accepted, its line feed included; longer ones are refused.
+    static constexpr int maxLineBytes = 1022;
+
+    void timerEvent(QTimerEvent *event) override;
+
+    void sendBoard(const char *code);
+    void send(const QString &text, int maxLength);
+    void startClock();
+    bool readArrivedBytes();
+    bool takePiece(const char *piece, int size);
+    bool handleLine(const QByteArray &line);
+
+    // Bytes of the line being received, without its line feed yet; never more
+    // than maxLineBytes.
+    QByteArray pendingLine;
+    // Inside an over-long line already refused: its bytes are dropped up to its
+    // line feed.
+    bool skippingLongLine = false;
+    // A fragment without line feed is taken as a whole line once no byte has
+    // arrived for this long, for peers that end their move without a line feed.
+    int fragmentWaitMs = 200;
+    QBasicTimer fragmentTimer;
 };

@@ -127,22 +127,31 @@ void GameController::openServer()
 
 void GameController::createPlayer1()
 {
-    if (player1Type == Socket) {
-        mainWindow->showStatusMessage(QStringLiteral("Attente de connection du joueur 1 (rouge)..."));
-        return;
-    }
-    player1 = createPlayer(player1Type, 0, player1MaxTime, player1Level);
-    createPlayer2();
+    if (createLocalPlayer(0))
+        createPlayer2();
 }
 
 void GameController::createPlayer2()
 {
-    if (player2Type == Socket) {
-        mainWindow->showStatusMessage(QStringLiteral("Attente de connection du joueur 2 (noir)..."));
-        return;
+    if (createLocalPlayer(1))
+        beginGame();
+}
+
+// Creates the player of a side played here; a side played by a remote program
+// waits for its connection instead (false).
+bool GameController::createLocalPlayer(int side)
+{
+    const bool red = side == 0;
+    const int type = red ? player1Type : player2Type;
+    if (type == Socket) {
+        mainWindow->showStatusMessage(red ? QStringLiteral("Attente de connection du joueur 1 (rouge)...")
+                                          : QStringLiteral("Attente de connection du joueur 2 (noir)..."));
+        return false;
     }
-    player2 = createPlayer(player2Type, 1, player2MaxTime, player2Level);
-    beginGame();
+    Player *player = createPlayer(type, side, red ? player1MaxTime : player2MaxTime,
+                                  red ? player1Level : player2Level);
+    (red ? player1 : player2) = player;
+    return true;
 }
 
 Player *GameController::createPlayer(int type, int side, int maxTime, int level)

@@ -80,6 +80,7 @@ private:
     void openServer();
     void createPlayer1();
     void createPlayer2();
+    bool createLocalPlayer(int side);
     Player *createPlayer(int type, int side, int maxTime, int level);
     Player *createSocketPlayer(int side, int maxTime, QTcpSocket *socket);
     void beginGame();

@@ -19,6 +19,11 @@ constexpr int moveMessageMax = 127;
 // make it grow; the rest waits in the system until it is read.
 constexpr qint64 readBufferBytes = 16 * 1024;
 
+// Answers not yet handed to the system beyond which the peer is not read until it
+// reads them: a peer that streams bad lines and never reads its refusals would
+// otherwise make them pile up here without bound.
+constexpr qint64 unsentAnswerBytes = 16 * 1024;
+
 // The peer's time per move plus half a second for the transfer. A negative limit
 // (a "-5" typed in the options) counts as 0, so the clock still runs.
 int clockInterval(int timeLimit)
@@ -38,6 +43,8 @@ SocketPlayer::SocketPlayer(Board *board, int color, int timeLimit, QTcpSocket *s
     socket->setReadBufferSize(readBufferBytes);
     connect(socket, SIGNAL(readyRead()), this, SLOT(onSocketDataReceived()));
     connect(socket, SIGNAL(disconnected()), this, SLOT(onDisconnectedSocket()));
+    // Reading held back for unsent answers resumes once they go out.
+    connect(socket, SIGNAL(bytesWritten(qint64)), this, SLOT(onSocketDataReceived()));
     timer = new QTimer(this);
     // A coarse timer may fire 5% early, eating most of the half second of grace.
     timer->setTimerType(Qt::PreciseTimer);
@@ -117,8 +124,10 @@ void SocketPlayer::timerEvent(QTimerEvent *event)
     }
     fragmentTimer.stop();
     // Bytes may be waiting unread, for instance while a slot reacting to a move
-    // ran an event loop: they extend the fragment and restart the wait.
-    if (!readArrivedBytes() || fragmentTimer.isActive() || pendingLine.isEmpty())
+    // ran an event loop: they extend the fragment and restart the wait. Bytes held
+    // back for unsent answers have arrived too: the fragment is not over.
+    if (!readArrivedBytes() || fragmentTimer.isActive() || pendingLine.isEmpty()
+        || socket->bytesAvailable() > 0)
         return;
     handleLine(std::exchange(pendingLine, QByteArray()));
 }
@@ -141,13 +150,17 @@ void SocketPlayer::startClock()
 }
 
 // Reads everything that has arrived, one line or part of a line at a time, and
-// handles each line as soon as it is complete. Returns false when a slot reacting
-// to a move has destroyed this player: nothing of it may be touched then.
+// handles each line as soon as it is complete; stops while too many answers wait
+// to be sent. Returns false when a slot reacting to a move has destroyed this
+// player: nothing of it may be touched then.
 bool SocketPlayer::readArrivedBytes()
 {
+    if (reading)
+        return true;
+    reading = true;
     char piece[maxLineBytes + 2];
     bool readSome = false;
-    for (;;) {
+    while (socket->bytesToWrite() <= unsentAnswerBytes) {
         // Outside a long line read at most one byte past the limit: enough to tell
         // an over-long line without ever holding more than that.
         const qint64 room = skippingLongLine ? qint64(sizeof piece) - 1
@@ -159,6 +172,7 @@ bool SocketPlayer::readArrivedBytes()
         if (!takePiece(piece, int(size)))
             return false;
     }
+    reading = false;
     if (readSome) {
         if (pendingLine.isEmpty())
             fragmentTimer.stop();

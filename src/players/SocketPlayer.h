@@ -72,6 +72,10 @@ private:
     // Inside an over-long line already refused: its bytes are dropped up to its
     // line feed.
     bool skippingLongLine = false;
+    // Inside readArrivedBytes. A slot reacting to a move may run an event loop
+    // before it asks for the next move: bytes that arrive or answers that go out
+    // meanwhile start no second reading; the bytes wait for this one to go on.
+    bool reading = false;
     // A fragment without line feed is taken as a whole line once no byte has
     // arrived for this long, for peers that end their move without a line feed.
     int fragmentWaitMs = 200;

@@ -119,6 +119,97 @@ private slots:
         QVERIFY2(memory.peakGrowthKb() < memoryBoundKb, QByteArray::number(memory.peakGrowthKb()));
     }
 
+    // Empty lines, refused one by one, from a peer that never reads the refusals:
+    // they must not pile up in the program; it stops reading the peer instead,
+    // and once the peer reads, every line has had its answer, in order.
+    void blankLinesFromAPeerThatNeverReads()
+    {
+        WindowDriver driver;
+        TestPeer black;
+        REQUIRE(connectRemoteBlack(driver, black, nullptr));
+        driver.play("B2", "B3");
+        QVERIFY(black.waitFor("3 B2 - B3"));
+        const MemoryWatch memory;
+        auto *program = static_cast<SocketPlayer *>(driver.controller()->player2)->socket;
+        black.socket.setReadBufferSize(1024); // takes no more from the system than this
+        const qint64 total = 10 * 1024 * 1024;
+        const QByteArray chunk(64 * 1024, '\n');
+        qint64 sent = 0;
+        qint64 mostUnsent = 0;
+        QElapsedTimer sinceProgress;
+        sinceProgress.start();
+        // Until all is sent or the systems' buffers are full and the peer is stuck.
+        while (sent < total && sinceProgress.elapsed() < 1000) {
+            if (black.socket.bytesToWrite() < chunk.size()) {
+                sent += black.socket.write(chunk.left(int(qMin<qint64>(chunk.size(), total - sent))));
+                sinceProgress.restart();
+            }
+            QCoreApplication::processEvents();
+            mostUnsent = qMax(mostUnsent, program->bytesToWrite());
+        }
+        const qint64 unsentWhenStuck = black.socket.bytesToWrite();
+        // Measured before the peer reads: what follows is the test's own copying.
+        memory.report("peer that never reads",
+                      QStringLiteral("peer wrote %1 empty lines (%2 of them still in its own buffer when it was "
+                                     "stuck), at most %3 answers waited unsent in the program")
+                          .arg(sent)
+                          .arg(unsentWhenStuck)
+                          .arg(mostUnsent));
+        QVERIFY2(memory.peakGrowthKb() < memoryBoundKb, QByteArray::number(memory.peakGrowthKb()));
+        QVERIFY2(mostUnsent <= 64 * 1024, QByteArray::number(mostUnsent));
+        REQUIRE(expectGame(driver, {"B2 - B3"}, 1, QStringLiteral("En attente du coup noir"), {}));
+
+        black.socket.setReadBufferSize(0);
+        const QByteArray start = boardMessage("2 ") + "3 B2 - B3";
+        const auto received = [&black] {
+            black.received += black.socket.readAll();
+            return black.received.size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(received(), start.size() + sent, 60000);
+        QCOMPARE(black.received, start + QByteArray(int(sent), '4'));
+        black.send("A7 - A6\n");
+        QTRY_COMPARE(driver.moveLines().size(), 2);
+        REQUIRE(expectGame(driver, {"B2 - B3", "A7 - A6"}, 0, QStringLiteral("En attente du coup rouge"), {}));
+    }
+
+    // Bad lines streamed without pause, the answers read: the program keeps
+    // returning to its event loop, so the peer still loses on time, once.
+    void streamingDoesNotHoldOffTheClock()
+    {
+        WindowDriver driver;
+        TestPeer black;
+        REQUIRE(connectRemoteBlack(driver, black, "1"));
+        driver.play("B2", "B3");
+        QVERIFY(black.waitFor("3 B2 - B3"));
+        const MemoryWatch memory;
+        const QByteArray chunk = QByteArray("A7 - A5\n").repeated(8 * 1024);
+        qint64 sent = 0;
+        qint64 refusals = 0;
+        bool onlyRefusals = true;
+        QElapsedTimer streaming;
+        streaming.start();
+        while (driver.controller()->turn != 2 && streaming.elapsed() < 30000) {
+            if (black.socket.bytesToWrite() < chunk.size())
+                sent += black.socket.write(chunk);
+            const QByteArray answers = black.socket.readAll();
+            refusals += answers.count('4');
+            onlyRefusals = onlyRefusals && answers.count('4') == answers.size();
+            QCoreApplication::processEvents();
+        }
+        const qint64 streamedMs = streaming.elapsed();
+        REQUIRE(expectGame(
+            driver, {"B2 - B3"}, 2, QStringLiteral("En attente du coup noir"),
+            {QStringLiteral("Partie terminée|Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.")}));
+        QVERIFY(onlyRefusals);
+        QVERIFY(refusals > 0);
+        memory.report("stream under a clock", QStringLiteral("peer sent %1 bytes in %2 ms until it lost on time "
+                                                             "(1 s limit), %3 lines refused by then")
+                                                  .arg(sent)
+                                                  .arg(streamedMs)
+                                                  .arg(refusals));
+        QVERIFY2(memory.peakGrowthKb() < memoryBoundKb, QByteArray::number(memory.peakGrowthKb()));
+    }
+
     // Binary lines with NUL bytes from black in its turn: each refused once with the
     // clock running, then black's move is taken and red hears of it alone.
     void binaryBytesWithNul()

@@ -108,10 +108,10 @@ inline QByteArray boardAfter(const QStringList &moves)
     return board.toText().toLatin1();
 }
 
-// A board message as a peer receives it: its code, then the board after the moves.
-inline QByteArray boardMessage(const char *code, const QStringList &moves = {})
+// A board message as a peer receives it at the start: its code, then the initial board.
+inline QByteArray boardMessage(const char *code)
 {
-    return QByteArray(code) + boardAfter(moves);
+    return QByteArray(code) + boardAfter({});
 }
 
 // Makes a side (1 red, 2 black) a remote program with that many seconds per move,

@@ -45,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     setGeometry(10, 10, int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225);
     turnView = new TurnViewWidget(ui->playerTurnGB);
     turnView->setGeometry(0, 19, ui->playerTurnGB->width(), ui->playerTurnGB->height());
+    readOptions(); // the options as the form shows them: two people
     controller->startGame(false);
 }
 

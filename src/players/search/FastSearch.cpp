@@ -1,0 +1,125 @@
+#include "FastSearch.h"
+
+#include "RandomDraws.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int worstScore = 1000000; // start of every node's best score
+constexpr int window = 100000;      // the root's alpha-beta window
+} // namespace
+
+void FastSearch::setPosition(const Board &board)
+{
+    root = BitPosition(board);
+}
+
+SearchResult FastSearch::run(const SearchSettings &settings, const std::atomic<bool> &abort,
+                             DepthListener *listener)
+{
+    budget.start(settings.timeLimit, &abort);
+    RandomDraws::seed(settings.seed);
+    report.moveCount = root.generateMoves(settings.color, report.moves);
+    const RootScorer scorer = rootScorer(settings.color, settings.level);
+    SearchResult result;
+    for (int depth = 2; depth <= settings.maxDepth; ++depth) {
+        if (!searchDepth(depth, scorer)) {
+            result.depthReached = depth - 1;
+            result.stopped = true;
+            return result;
+        }
+        result.lastCompleted = depth;
+        result.best = report.best;
+        if (listener)
+            listener->depthCompleted(report);
+    }
+    result.depthReached = settings.maxDepth;
+    return result;
+}
+
+FastSearch::RootScorer FastSearch::rootScorer(int color, int level)
+{
+    if (color == BitPosition::red)
+        return level >= 3 ? &FastSearch::scoreRootMove<BitPosition::red, true>
+                          : &FastSearch::scoreRootMove<BitPosition::red, false>;
+    return level >= 3 ? &FastSearch::scoreRootMove<BitPosition::black, true>
+                      : &FastSearch::scoreRootMove<BitPosition::black, false>;
+}
+
+// Scores every root move with the full window; a later move with an equal score
+// replaces the best one when its random draw modulo 1000 is below 50. False when
+// the search was stopped before the depth was complete.
+bool FastSearch::searchDepth(int depth, RootScorer scoreRootMove)
+{
+    evaluationPly = depth;
+    report.depth = depth;
+    report.best = Move();
+    report.bestScore = -worstScore;
+    for (int i = 0; i < report.moveCount; ++i) {
+        const int score = (this->*scoreRootMove)(report.moves[i]);
+        if (budget.stopped())
+            return false;
+        const int draw = RandomDraws::next();
+        report.scores[i] = score;
+        if (score > report.bestScore || (score == report.bestScore && draw % 1000 < 50)) {
+            report.bestScore = score;
+            report.best = report.moves[i];
+        }
+    }
+    report.nodeCount = budget.nodeCount();
+    return true;
+}
+
+template <int Color, bool withAdvance>
+int FastSearch::scoreRootMove(const Move &move)
+{
+    const BitPosition child = root.played<Color>(BitPosition::square(move.fromX, move.fromY),
+                                                 BitPosition::square(move.toX, move.toY));
+    return node<Color, withAdvance, false>(child, -window, window, 1);
+}
+
+// The children of a node one ply above the evaluation are scored in place: each is
+// still counted, and the time is still checked, as if it had been entered.
+template <int Color, bool withAdvance, bool maximising>
+int FastSearch::node(const BitPosition &position, int alpha, int beta, int ply)
+{
+    if (budget.enter())
+        return 0;
+    if (ply == evaluationPly || position.anyWon())
+        return leafScore<Color, withAdvance>(position, ply);
+    constexpr int mover = maximising ? Color : 1 - Color;
+    const bool childrenAreLeaves = ply + 1 == evaluationPly;
+    int best = maximising ? -worstScore : worstScore;
+    bool moved = false;
+    position.forEachMove<mover>([&](int from, int to) {
+        moved = true;
+        const BitPosition child = position.played<mover>(from, to);
+        int score;
+        if (childrenAreLeaves) {
+            if (budget.enter())
+                return false;
+            score = leafScore<Color, withAdvance>(child, ply + 1);
+        } else {
+            score = maximising ? node<Color, withAdvance, false>(child, std::max(alpha, best), beta, ply + 1)
+                               : node<Color, withAdvance, true>(child, alpha, std::min(beta, best), ply + 1);
+            if (budget.stopped())
+                return false;
+        }
+        best = maximising ? std::max(best, score) : std::min(best, score);
+        return maximising ? best < beta : best > alpha;
+    });
+    if (!moved)
+        return leafScore<Color, withAdvance>(position, ply);
+    return best;
+}
+
+template <int Color, bool withAdvance>
+int FastSearch::leafScore(const BitPosition &position, int ply)
+{
+    if (position.hasWon(Color))
+        return 10000 - ply;
+    if (position.hasWon(1 - Color))
+        return ply - 10000;
+    const int score = position.redScore<withAdvance>();
+    return Color == BitPosition::red ? score : -score;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Move.h"
+
+// The outcome of one iteratively deepened search.
+struct SearchResult
+{
+    // maxDepth when every depth was completed, d - 1 when the search was stopped
+    // during depth d.
+    int depthReached = 0;
+    // The deepest completed depth, 0 when none was.
+    int lastCompleted = 0;
+    bool stopped = false;
+    // Best move of the last completed depth; default-initialised when there was none
+    // or when the side had no move.
+    Move best;
+};

@@ -5,6 +5,14 @@
 
 #include <cstdint>
 
+// The search's helpers below must be inlined into it, also into the copy of the
+// search that is compiled for the popcnt instruction (see FastSearch.h).
+#if defined(__GNUC__)
+#define ZARVIK_ALWAYS_INLINE __attribute__((always_inline))
+#else
+#define ZARVIK_ALWAYS_INLINE
+#endif
+
 // A compact copy of an 8 x 8 position for the search. Square index x * 8 + y, so
 // visiting set bits from the lowest goes column by column from the left and each
 // column from the top: the order in which the rules list moves.
@@ -30,10 +38,10 @@ public:
     static int square(int x, int y) { return x * 8 + y; }
     static Move toMove(int from, int to) { return Move(from >> 3, from & 7, to >> 3, to & 7); }
 
-    bool redWon() const { return (redStones & topRow) != 0; }
-    bool blackWon() const { return (blackRunners & bottomRow) != 0; }
-    bool anyWon() const { return ((redStones & topRow) | (blackRunners & bottomRow)) != 0; }
-    bool hasWon(int side) const { return side == red ? redWon() : blackWon(); }
+    ZARVIK_ALWAYS_INLINE bool redWon() const { return (redStones & topRow) != 0; }
+    ZARVIK_ALWAYS_INLINE bool blackWon() const { return (blackRunners & bottomRow) != 0; }
+    ZARVIK_ALWAYS_INLINE bool anyWon() const { return ((redStones & topRow) | (blackRunners & bottomRow)) != 0; }
+    ZARVIK_ALWAYS_INLINE bool hasWon(int side) const { return side == red ? redWon() : blackWon(); }
 
     // Calls visit(from, to) for every move of Side in the rules' order until it
     // returns false; returns false when it was stopped. Does not ask whether a side
@@ -64,6 +72,14 @@ private:
     template <int Side>
     std::uint64_t perftFrom(int depth) const;
 
+    ZARVIK_ALWAYS_INLINE static int stoneCount(Bits bits) { return __builtin_popcountll(bits); }
+    // The sum of the rows y of the set bits, from the bits of y weighted 1, 2 and 4.
+    ZARVIK_ALWAYS_INLINE static int rowSum(Bits bits)
+    {
+        return stoneCount(bits & 0xaaaaaaaaaaaaaaaaULL) + 2 * stoneCount(bits & 0xccccccccccccccccULL)
+               + 4 * stoneCount(bits & 0xf0f0f0f0f0f0f0f0ULL);
+    }
+
     Bits redStones = 0;
     Bits blackStones = 0;  // every black stone, code 2 or any other nonzero code
     Bits blackRunners = 0; // the black stones of code 2
@@ -72,7 +88,7 @@ private:
 };
 
 template <int Side, typename Visit>
-bool BitPosition::forEachMove(Visit &&visit) const
+ZARVIK_ALWAYS_INLINE inline bool BitPosition::forEachMove(Visit &&visit) const
 {
     const Bits own = Side == red ? redStones : blackStones;
     const Bits empty = ~(redStones | blackStones);
@@ -91,38 +107,38 @@ bool BitPosition::forEachMove(Visit &&visit) const
     return true;
 }
 
+// Without branches: whether the move captures, or moves a code 2 stone, is hard
+// to predict.
 template <int Side>
-BitPosition BitPosition::played(int from, int to) const
+ZARVIK_ALWAYS_INLINE inline BitPosition BitPosition::played(int from, int to) const
 {
     BitPosition next = *this;
     const Bits fromBit = Bits(1) << from;
     const Bits toBit = Bits(1) << to;
     const int toRow = to & 7;
     if (Side == red) {
+        const Bits captured = blackStones & toBit;
+        const int took = int(captured >> to);
         next.redStones ^= fromBit | toBit;
-        next.advance += 2;
-        if ((blackStones & toBit) != 0) {
-            next.blackStones ^= toBit;
-            next.blackRunners &= ~toBit;
-            next.material += 5;
-            next.advance += 2 * toRow;
-        }
+        next.blackStones ^= captured;
+        next.blackRunners &= ~toBit;
+        next.material += 5 * took;
+        next.advance += 2 + took * 2 * toRow;
     } else {
+        const Bits runner = blackRunners & fromBit;
+        const Bits captured = redStones & toBit;
+        const int took = int(captured >> to);
         next.blackStones ^= fromBit | toBit;
-        if ((blackRunners & fromBit) != 0)
-            next.blackRunners ^= fromBit | toBit;
-        next.advance -= 2;
-        if ((redStones & toBit) != 0) {
-            next.redStones ^= toBit;
-            next.material -= 5;
-            next.advance -= 14 - 2 * toRow;
-        }
+        next.blackRunners ^= runner | ((runner >> from) << to);
+        next.redStones ^= captured;
+        next.material -= 5 * took;
+        next.advance -= 2 + took * (14 - 2 * toRow);
     }
     return next;
 }
 
 template <bool withAdvance>
-int BitPosition::redScore() const
+ZARVIK_ALWAYS_INLINE inline int BitPosition::redScore() const
 {
     if (!withAdvance)
         return material;
@@ -130,10 +146,6 @@ int BitPosition::redScore() const
     // either side; a black stone by a red one on the row below.
     const Bits redAttacked = redStones & ~topRow & ((blackRunners << 9) | (blackRunners >> 7));
     const Bits blackAttacked = blackStones & ~bottomRow & ((redStones << 7) | (redStones >> 9));
-    int score = material + advance;
-    for (Bits stones = redAttacked; stones != 0; stones &= stones - 1)
-        score -= 14 - 2 * (__builtin_ctzll(stones) & 7);
-    for (Bits stones = blackAttacked; stones != 0; stones &= stones - 1)
-        score += 2 * (__builtin_ctzll(stones) & 7);
-    return score;
+    // They lose their advance: 14 - 2y for a red stone, 2y for a black one.
+    return material + advance - 14 * stoneCount(redAttacked) + 2 * rowSum(redAttacked | blackAttacked);
 }

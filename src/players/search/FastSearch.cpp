@@ -78,8 +78,6 @@ int FastSearch::scoreRootMove(const Move &move)
     return node<Color, withAdvance, false>(child, -window, window, 1);
 }
 
-// The children of a node one ply above the evaluation are scored in place: each is
-// still counted, and the time is still checked, as if it had been entered.
 template <int Color, bool withAdvance, bool maximising>
 int FastSearch::node(const BitPosition &position, int alpha, int beta, int ply)
 {
@@ -87,34 +85,45 @@ int FastSearch::node(const BitPosition &position, int alpha, int beta, int ply)
         return 0;
     if (ply == evaluationPly || position.anyWon())
         return leafScore<Color, withAdvance>(position, ply);
+    if (ply + 1 == evaluationPly)
+        return frontier<Color, withAdvance, maximising>(position, alpha, beta, ply);
     constexpr int mover = maximising ? Color : 1 - Color;
-    const bool childrenAreLeaves = ply + 1 == evaluationPly;
     int best = maximising ? -worstScore : worstScore;
     bool moved = false;
-    position.forEachMove<mover>([&](int from, int to) {
+    position.forEachMove<mover>([&](int from, int to) ZARVIK_ALWAYS_INLINE {
         moved = true;
         const BitPosition child = position.played<mover>(from, to);
-        int score;
-        if (childrenAreLeaves) {
-            if (budget.enter())
-                return false;
-            score = leafScore<Color, withAdvance>(child, ply + 1);
-        } else {
-            score = maximising ? node<Color, withAdvance, false>(child, std::max(alpha, best), beta, ply + 1)
-                               : node<Color, withAdvance, true>(child, alpha, std::min(beta, best), ply + 1);
-            if (budget.stopped())
-                return false;
-        }
+        const int score = maximising ? node<Color, withAdvance, false>(child, std::max(alpha, best), beta, ply + 1)
+                                     : node<Color, withAdvance, true>(child, alpha, std::min(beta, best), ply + 1);
+        if (budget.stopped())
+            return false;
         best = maximising ? std::max(best, score) : std::min(best, score);
         return maximising ? best < beta : best > alpha;
     });
-    if (!moved)
-        return leafScore<Color, withAdvance>(position, ply);
-    return best;
+    return moved ? best : leafScore<Color, withAdvance>(position, ply);
+}
+
+// A node one ply above the evaluation scores its children in place; each is still
+// counted, and the clock still checked, as if it had been entered.
+template <int Color, bool withAdvance, bool maximising>
+int FastSearch::frontier(const BitPosition &position, int alpha, int beta, int ply)
+{
+    constexpr int mover = maximising ? Color : 1 - Color;
+    int best = maximising ? -worstScore : worstScore;
+    bool moved = false;
+    position.forEachMove<mover>([&](int from, int to) ZARVIK_ALWAYS_INLINE {
+        moved = true;
+        if (budget.enter())
+            return false;
+        const int score = leafScore<Color, withAdvance>(position.played<mover>(from, to), ply + 1);
+        best = maximising ? std::max(best, score) : std::min(best, score);
+        return maximising ? best < beta : best > alpha;
+    });
+    return moved ? best : leafScore<Color, withAdvance>(position, ply);
 }
 
 template <int Color, bool withAdvance>
-int FastSearch::leafScore(const BitPosition &position, int ply)
+ZARVIK_ALWAYS_INLINE inline int FastSearch::leafScore(const BitPosition &position, int ply)
 {
     if (position.hasWon(Color))
         return 10000 - ply;

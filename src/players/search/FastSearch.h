@@ -9,6 +9,15 @@
 
 #include <atomic>
 
+// Counting bits is much of the evaluation at level 3: the search is compiled twice,
+// with and without the popcnt instruction, and the loader picks the one that the
+// processor runs.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define ZARVIK_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define ZARVIK_POPCNT_CLONES
+#endif
+
 // The computer's iteratively deepened minimax with alpha-beta cut-offs, on a compact
 // copy of the position. It visits the same nodes in the same order, finds the same
 // score for every root move and, given the same seed, chooses the same move as the
@@ -38,7 +47,9 @@ private:
     template <int Color, bool withAdvance>
     int scoreRootMove(const Move &move);
     template <int Color, bool withAdvance, bool maximising>
-    int node(const BitPosition &position, int alpha, int beta, int ply);
+    ZARVIK_POPCNT_CLONES int node(const BitPosition &position, int alpha, int beta, int ply);
+    template <int Color, bool withAdvance, bool maximising>
+    ZARVIK_POPCNT_CLONES int frontier(const BitPosition &position, int alpha, int beta, int ply);
     template <int Color, bool withAdvance>
     static int leafScore(const BitPosition &position, int ply);
 

@@ -312,6 +312,29 @@ private slots:
         QCOMPARE(reference.best, result.best);
     }
 
+    // Stopped before depth 2 is complete, a search still names a legal move: the first.
+    void searchStoppedAtOnceGivesFirstMove()
+    {
+        std::mt19937 random(4);
+        ZarvikBoard board;
+        playRandomly(board, 9, random);
+        const std::atomic<bool> abort{true};
+        const SearchSettings settings{ZarvikBoard::black, 2, 20, -1, 1};
+        FastSearch fast;
+        fast.setPosition(board);
+        const SearchResult result = fast.run(settings, abort);
+        const SearchResult reference = ReferenceSearch(board).run(settings, abort);
+        MoveList list;
+        board.generateMoves(ZarvikBoard::black, list);
+        QVERIFY(list.count > 0);
+        for (const SearchResult &r : {result, reference}) {
+            QVERIFY(r.stopped);
+            QCOMPARE(r.depthReached, 1);
+            QCOMPARE(r.lastCompleted, 0);
+            QCOMPARE(r.best, list.moves[0]);
+        }
+    }
+
     void budgetLooksAtTheClockEveryThousandNodes()
     {
         SearchBudget budget;

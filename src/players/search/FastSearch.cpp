@@ -22,6 +22,8 @@ SearchResult FastSearch::run(const SearchSettings &settings, const std::atomic<b
     report.moveCount = root.generateMoves(settings.color, report.moves);
     const RootScorer scorer = rootScorer(settings.color, settings.level);
     SearchResult result;
+    if (report.moveCount > 0)
+        result.best = report.moves[0];
     for (int depth = 2; depth <= settings.maxDepth; ++depth) {
         if (!searchDepth(depth, scorer)) {
             result.depthReached = depth - 1;

@@ -17,6 +17,10 @@ SearchResult ReferenceSearch::run(const SearchSettings &searchSettings, const st
     budget.start(settings.timeLimit, &abort);
     RandomDraws::seed(settings.seed);
     SearchResult result;
+    MoveList rootMoves;
+    board.generateMoves(settings.color, rootMoves);
+    if (rootMoves.count > 0)
+        result.best = rootMoves.moves[0];
     for (int depth = 2; depth <= settings.maxDepth; ++depth) {
         if (!searchDepth(depth)) {
             result.depthReached = depth - 1;

@@ -6,7 +6,8 @@ void SearchBudget::start(int timeLimit, const std::atomic<bool> *abort)
 {
     nodes = 0;
     nextCheck = checkInterval;
-    halted = false;
+    // A search asked to stop before it began does not begin.
+    halted = abort && abort->load(std::memory_order_relaxed);
     limitSeconds = double(std::uint32_t(timeLimit));
     abortFlag = abort;
     began = std::chrono::steady_clock::now();

@@ -11,7 +11,8 @@ struct SearchResult
     // The deepest completed depth, 0 when none was.
     int lastCompleted = 0;
     bool stopped = false;
-    // Best move of the last completed depth; default-initialised when there was none
-    // or when the side had no move.
+    // Best move of the last completed depth. Before depth 2 is complete, the first
+    // move that the rules list, so that a search stopped early still has a legal
+    // move to give. Default-initialised when the side has no move.
     Move best;
 };

@@ -38,7 +38,10 @@ int EngineTool::run(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(overview());
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("perft, analyse or bench."));
+    QStringList names;
+    for (const auto &command : commands)
+        names << command->name();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of: %1.").arg(names.join(QStringLiteral(", "))));
     parser.parse(arguments);
     const QStringList positional = parser.positionalArguments();
     const EngineCommand *command = positional.isEmpty() ? nullptr : find(positional.first());

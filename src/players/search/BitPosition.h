@@ -43,6 +43,51 @@ public:
     ZARVIK_ALWAYS_INLINE bool anyWon() const { return ((redStones & topRow) | (blackRunners & bottomRow)) != 0; }
     ZARVIK_ALWAYS_INLINE bool hasWon(int side) const { return side == red ? redWon() : blackWon(); }
 
+    // The moves of a side as the squares they start from, one set per way in the
+    // rules' order: straight, toward the higher column, toward the lower one.
+    struct Steps
+    {
+        Bits way[3] = {0, 0, 0};
+
+        ZARVIK_ALWAYS_INLINE Bits from() const { return way[0] | way[1] | way[2]; }
+        ZARVIK_ALWAYS_INLINE bool empty() const { return from() == 0; }
+        ZARVIK_ALWAYS_INLINE bool has(int which, int square) const { return ((way[which] >> square) & 1) != 0; }
+        ZARVIK_ALWAYS_INLINE int count() const
+        {
+            return stoneCount(way[0]) + stoneCount(way[1]) + stoneCount(way[2]);
+        }
+        ZARVIK_ALWAYS_INLINE Steps operator|(const Steps &other) const
+        {
+            return Steps{{way[0] | other.way[0], way[1] | other.way[1], way[2] | other.way[2]}};
+        }
+        // The first move of subset (not empty) in the rules' order: its way, its square,
+        // and as result its rank among these steps.
+        ZARVIK_ALWAYS_INLINE int rankOfFirst(const Steps &subset, int &which, int &square) const
+        {
+            square = __builtin_ctzll(subset.from());
+            const Bits before = (Bits(1) << square) - 1;
+            int rank = stoneCount(way[0] & before) + stoneCount(way[1] & before) + stoneCount(way[2] & before);
+            for (which = 0; !subset.has(which, square); ++which)
+                rank += has(which, square);
+            return rank;
+        }
+    };
+
+    // Where a step of Side in that way leads, from square 0.
+    static constexpr int stepOffset(int side, int which)
+    {
+        return side == red ? (which == 0 ? -1 : which == 1 ? 7 : -9) : (which == 0 ? 1 : which == 1 ? 9 : -7);
+    }
+
+    // Every move of Side; does not ask whether a side has won.
+    template <int Side>
+    Steps steps() const;
+    // The moves among these that take a stone, and those that win.
+    template <int Side>
+    Steps capturing(const Steps &moves) const;
+    template <int Side>
+    Steps winning(const Steps &moves) const;
+
     // Calls visit(from, to) for every move of Side in the rules' order until it
     // returns false; returns false when it was stopped. Does not ask whether a side
     // has won: the search never generates in a won position.
@@ -87,22 +132,45 @@ private:
     int advance = 0;       // advance of every red stone minus that of every black stone
 };
 
+template <int Side>
+ZARVIK_ALWAYS_INLINE inline BitPosition::Steps BitPosition::steps() const
+{
+    constexpr Bits columnA = 0xffULL;
+    constexpr Bits columnH = 0xffULL << 56;
+    const Bits own = Side == red ? redStones : blackStones;
+    const Bits empty = ~(redStones | blackStones);
+    const Bits open = ~own; // empty or enemy: a diagonal step may go there
+    const Bits movable = own & ~(Side == red ? topRow : bottomRow);
+    if (Side == red)
+        return Steps{{movable & (empty << 1), movable & ~columnH & (open >> 7), movable & ~columnA & (open << 9)}};
+    return Steps{{movable & (empty >> 1), movable & ~columnH & (open >> 9), movable & ~columnA & (open << 7)}};
+}
+
+template <int Side>
+ZARVIK_ALWAYS_INLINE inline BitPosition::Steps BitPosition::capturing(const Steps &moves) const
+{
+    if (Side == red)
+        return Steps{{0, moves.way[1] & (blackStones >> 7), moves.way[2] & (blackStones << 9)}};
+    return Steps{{0, moves.way[1] & (redStones >> 9), moves.way[2] & (redStones << 7)}};
+}
+
+// Any red stone reaching the top row wins; of black, only code 2 on the bottom row.
+template <int Side>
+ZARVIK_ALWAYS_INLINE inline BitPosition::Steps BitPosition::winning(const Steps &moves) const
+{
+    const Bits winners = Side == red ? topRow << 1 : blackRunners & (bottomRow >> 1);
+    return Steps{{moves.way[0] & winners, moves.way[1] & winners, moves.way[2] & winners}};
+}
+
 template <int Side, typename Visit>
 ZARVIK_ALWAYS_INLINE inline bool BitPosition::forEachMove(Visit &&visit) const
 {
-    const Bits own = Side == red ? redStones : blackStones;
-    const Bits empty = ~(redStones | blackStones);
-    const Bits open = ~own;
-    const Bits movable = own & ~(Side == red ? topRow : bottomRow);
-    for (Bits stones = movable; stones != 0; stones &= stones - 1) {
+    const Steps moves = steps<Side>();
+    for (Bits stones = moves.from(); stones != 0; stones &= stones - 1) {
         const int from = __builtin_ctzll(stones);
-        const int ahead = Side == red ? from - 1 : from + 1;
-        if (((empty >> ahead) & 1) != 0 && !visit(from, ahead))
-            return false;
-        if (from < 56 && ((open >> (ahead + 8)) & 1) != 0 && !visit(from, ahead + 8))
-            return false;
-        if (from >= 8 && ((open >> (ahead - 8)) & 1) != 0 && !visit(from, ahead - 8))
-            return false;
+        for (int which = 0; which < 3; ++which)
+            if (moves.has(which, from) && !visit(from, from + stepOffset(Side, which)))
+                return false;
     }
     return true;
 }

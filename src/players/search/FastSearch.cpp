@@ -87,8 +87,12 @@ int FastSearch::node(const BitPosition &position, int alpha, int beta, int ply)
         return 0;
     if (ply == evaluationPly || position.anyWon())
         return leafScore<Color, withAdvance>(position, ply);
-    if (ply + 1 == evaluationPly)
-        return frontier<Color, withAdvance, maximising>(position, alpha, beta, ply);
+    if (ply + 1 == evaluationPly) {
+        if constexpr (withAdvance)
+            return frontier<Color, withAdvance, maximising>(position, alpha, beta, ply);
+        else
+            return materialFrontier<Color, maximising>(position, alpha, beta, ply);
+    }
     constexpr int mover = maximising ? Color : 1 - Color;
     int best = maximising ? -worstScore : worstScore;
     bool moved = false;
@@ -122,6 +126,36 @@ int FastSearch::frontier(const BitPosition &position, int alpha, int beta, int p
         return maximising ? best < beta : best > alpha;
     });
     return moved ? best : leafScore<Color, withAdvance>(position, ply);
+}
+
+// Counting material only, a child scores by whether its move wins or takes a stone
+// and nothing else, so the node is settled from its move sets: the children up to
+// the cut-off are counted at once instead of being entered one by one.
+template <int Color, bool maximising>
+int FastSearch::materialFrontier(const BitPosition &position, int alpha, int beta, int ply)
+{
+    using Steps = BitPosition::Steps;
+    constexpr int mover = maximising ? Color : 1 - Color;
+    const Steps moves = position.steps<mover>();
+    if (moves.empty())
+        return leafScore<Color, false>(position, ply);
+    const Steps captures = position.capturing<mover>(moves);
+    const Steps wins = position.winning<mover>(moves);
+    const int quiet = leafScore<Color, false>(position, ply + 1);
+    const int taking = maximising ? quiet + 5 : quiet - 5;
+    const int winning = maximising ? 10000 - (ply + 1) : ply + 1 - 10000;
+    const auto cuts = [&](int score) { return maximising ? score >= beta : score <= alpha; };
+    const Steps cutting = cuts(quiet) ? moves : cuts(taking) ? captures | wins : cuts(winning) ? wins : Steps();
+    if (cutting.empty()) {
+        if (budget.enterMany(moves.count()))
+            return 0;
+        return !wins.empty() ? winning : !captures.empty() ? taking : quiet;
+    }
+    int which = 0;
+    int from = 0;
+    if (budget.enterMany(moves.rankOfFirst(cutting, which, from) + 1))
+        return 0;
+    return wins.has(which, from) ? winning : captures.has(which, from) ? taking : quiet;
 }
 
 template <int Color, bool withAdvance>

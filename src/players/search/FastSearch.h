@@ -50,6 +50,8 @@ private:
     ZARVIK_POPCNT_CLONES int node(const BitPosition &position, int alpha, int beta, int ply);
     template <int Color, bool withAdvance, bool maximising>
     ZARVIK_POPCNT_CLONES int frontier(const BitPosition &position, int alpha, int beta, int ply);
+    template <int Color, bool maximising>
+    ZARVIK_POPCNT_CLONES int materialFrontier(const BitPosition &position, int alpha, int beta, int ply);
     template <int Color, bool withAdvance>
     static int leafScore(const BitPosition &position, int ply);
 

@@ -15,7 +15,7 @@ void SearchBudget::start(int timeLimit, const std::atomic<bool> *abort)
 
 void SearchBudget::checkLimits()
 {
-    nextCheck += checkInterval;
+    nextCheck = (nodes / checkInterval + 1) * checkInterval;
     using std::chrono::milliseconds;
     const auto elapsed = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - began);
     if (elapsed.count() / 1000.0 > limitSeconds || (abortFlag && abortFlag->load(std::memory_order_relaxed)))

@@ -17,9 +17,14 @@ public:
     void start(int timeLimit, const std::atomic<bool> *abort);
 
     // Counts one node; true once the search is stopped.
-    bool enter()
+    bool enter() { return enterMany(1); }
+
+    // Counts nodes entered together: the limits are looked at when the count reaches
+    // or passes a multiple of 1000.
+    bool enterMany(int count)
     {
-        if (++nodes == nextCheck)
+        nodes += count;
+        if (nodes >= nextCheck)
             checkLimits();
         return halted;
     }

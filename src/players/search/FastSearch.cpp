@@ -1,5 +1,6 @@
 #include "FastSearch.h"
 
+#include "IterativeDeepening.h"
 #include "RandomDraws.h"
 
 #include <algorithm>
@@ -21,22 +22,9 @@ SearchResult FastSearch::run(const SearchSettings &settings, const std::atomic<b
     RandomDraws::seed(settings.seed);
     report.moveCount = root.generateMoves(settings.color, report.moves);
     const RootScorer scorer = rootScorer(settings.color, settings.level);
-    SearchResult result;
-    if (report.moveCount > 0)
-        result.best = report.moves[0];
-    for (int depth = 2; depth <= settings.maxDepth; ++depth) {
-        if (!searchDepth(depth, scorer)) {
-            result.depthReached = depth - 1;
-            result.stopped = true;
-            return result;
-        }
-        result.lastCompleted = depth;
-        result.best = report.best;
-        if (listener)
-            listener->depthCompleted(report);
-    }
-    result.depthReached = settings.maxDepth;
-    return result;
+    const Move firstMove = report.moveCount > 0 ? report.moves[0] : Move();
+    return IterativeDeepening::run(settings.maxDepth, firstMove, report, listener,
+                                   [&](int depth) { return searchDepth(depth, scorer); });
 }
 
 FastSearch::RootScorer FastSearch::rootScorer(int color, int level)

@@ -1,5 +1,6 @@
 #include "ReferenceSearch.h"
 
+#include "IterativeDeepening.h"
 #include "RandomDraws.h"
 
 #include <algorithm>
@@ -16,24 +17,11 @@ SearchResult ReferenceSearch::run(const SearchSettings &searchSettings, const st
     opponent = settings.color == 0 ? 1 : 0;
     budget.start(settings.timeLimit, &abort);
     RandomDraws::seed(settings.seed);
-    SearchResult result;
     MoveList rootMoves;
     board.generateMoves(settings.color, rootMoves);
-    if (rootMoves.count > 0)
-        result.best = rootMoves.moves[0];
-    for (int depth = 2; depth <= settings.maxDepth; ++depth) {
-        if (!searchDepth(depth)) {
-            result.depthReached = depth - 1;
-            result.stopped = true;
-            return result;
-        }
-        result.lastCompleted = depth;
-        result.best = report.best;
-        if (listener)
-            listener->depthCompleted(report);
-    }
-    result.depthReached = settings.maxDepth;
-    return result;
+    const Move firstMove = rootMoves.count > 0 ? rootMoves.moves[0] : Move();
+    return IterativeDeepening::run(settings.maxDepth, firstMove, report, listener,
+                                   [this](int depth) { return searchDepth(depth); });
 }
 
 bool ReferenceSearch::searchDepth(int depth)

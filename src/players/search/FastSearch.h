@@ -11,8 +11,9 @@
 
 // Counting bits is much of the evaluation at level 3: the search is compiled twice,
 // with and without the popcnt instruction, and the loader picks the one that the
-// processor runs.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+// processor runs. Not under ThreadSanitizer, whose instrumented chooser would run
+// before its runtime is ready.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
 #define ZARVIK_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
 #else
 #define ZARVIK_POPCNT_CLONES

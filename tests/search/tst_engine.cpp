@@ -27,7 +27,7 @@ Run engine(const QStringList &arguments)
 
 QString dataFile(const QString &name)
 {
-    return qEnvironmentVariable("ZARVIK_TEST_DATA") + QStringLiteral("/data/") + name;
+    return QStringLiteral(SEARCH_TEST_DATA "/") + name;
 }
 
 QString readText(const QString &path)

@@ -265,7 +265,7 @@ private slots:
     {
         QFETCH(QString, file);
         ZarvikBoard board;
-        QVERIFY(board.loadFromFile(qEnvironmentVariable("ZARVIK_TEST_DATA") + QStringLiteral("/data/") + file));
+        QVERIFY(board.loadFromFile(QStringLiteral(SEARCH_TEST_DATA "/") + file));
         for (int side = 0; side < 2; ++side)
             for (int level = 1; level <= 3; ++level)
                 compareSearch(board, SearchSettings{side, level, 5, -1, unsigned(level)});

@@ -1,8 +1,15 @@
 #include "CPUPlayer.h"
 
-// Placeholder until the search lands: plays the first legal move.
-CPUPlayer::CPUPlayer(Board *board, int color, int, int)
-    : Player(board, color)
+#include <QCoreApplication>
+#include <QDebug>
+#include <QTime>
+
+CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level)
+    : Player(board, color),
+      maxDepth(SearchSettings::maxDepthFor(level)),
+      timeLimit(timeLimit),
+      level(level),
+      opponent(color == 0 ? 1 : 0)
 {
     connect(this, SIGNAL(finished()), this, SLOT(onThreadFinished()));
 }
@@ -14,11 +21,7 @@ CPUPlayer::~CPUPlayer()
 
 void CPUPlayer::RequestMove()
 {
-    MoveList list;
-    board->generateMoves(color, list);
-    if (list.count > 0)
-        move = list.moves[0];
-    start();
+    startSearch();
 }
 
 Move *CPUPlayer::TakeMove()
@@ -28,20 +31,57 @@ Move *CPUPlayer::TakeMove()
 
 void CPUPlayer::StartGame()
 {
-    RequestMove();
+    startSearch();
+}
+
+// The position is copied here, on the GUI thread: the search never reads the shared
+// board, which the GUI may repaint, save, load or reset meanwhile.
+void CPUPlayer::startSearch()
+{
+    Q_ASSERT(!isRunning());
+    {
+        std::lock_guard<std::mutex> lock(handoff);
+        search.setPosition(*board);
+    }
+    abortRequested = false;
+    start();
 }
 
 void CPUPlayer::cancelSearch()
 {
-    disconnect(this, SIGNAL(MoveReady()), nullptr, nullptr);
+    abortRequested = true;
     wait();
+    // The finished() of a search that has just ended may still wait in the event
+    // queue for onThreadFinished(); dropped, it cannot announce the cancelled move.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    std::lock_guard<std::mutex> lock(handoff);
 }
 
 void CPUPlayer::onThreadFinished()
 {
+    {
+        std::lock_guard<std::mutex> lock(handoff);
+        move = result;
+    }
     emit MoveReady();
 }
 
 void CPUPlayer::run()
 {
+    QThread::msleep(100);
+    SearchSettings settings;
+    settings.color = color;
+    settings.level = level;
+    settings.maxDepth = maxDepth;
+    settings.timeLimit = timeLimit;
+    settings.seed = unsigned(QTime::currentTime().msec());
+    std::lock_guard<std::mutex> lock(handoff);
+    const SearchResult outcome = search.run(settings, abortRequested);
+    if (abortRequested)
+        return;
+    // Out of time before depth 2 was complete, this is the first legal move rather
+    // than a record left from an earlier position.
+    result = outcome.best;
+    qDebug() << "Minimax: Profondeur joueur " << (color == 1 ? QStringLiteral("noir") : QStringLiteral("rouge"))
+             << ": " << uint(outcome.depthReached);
 }

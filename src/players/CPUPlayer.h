@@ -1,8 +1,11 @@
 #pragma once
 
+#include "FastSearch.h"
 #include "Player.h"
 
 #include <QObject>
+#include <atomic>
+#include <mutex>
 
 // The computer: searches a private copy of the position on its own thread and
 // emits MoveReady() on the GUI thread when the search has finished.
@@ -23,7 +26,15 @@ public:
     // MoveReady() is not emitted for it.
     void cancelSearch();
 
+    // The best move of the last completed depth of the last search, or the first
+    // legal move when the time ran out before depth 2 was complete. A side without
+    // any move gets a default-initialised record (A8 - A8), which is never legal, so
+    // the controller refuses it.
     Move move;
+    const int maxDepth;  // plies: 2 at level 1, otherwise 20
+    const int timeLimit; // seconds per search; compared as unsigned, so negative never stops
+    const int level;     // 1 to 3, passed to the evaluation
+    const int opponent;  // the other side's colour
 
 signals:
     void MoveReady();
@@ -33,4 +44,14 @@ private slots:
 
 protected:
     void run() override;
+
+private:
+    void startSearch();
+
+    FastSearch search; // the copy of the position; the search thread's alone while it runs
+    std::atomic<bool> abortRequested{false};
+    // Hands the search's result to the GUI thread: the search thread writes it under
+    // the lock just before it ends, the GUI thread reads it under the lock after.
+    std::mutex handoff;
+    Move result;
 };

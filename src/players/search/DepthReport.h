@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Move.h"
+
+#include <cstdint>
+
+// What one completed depth found at the root: every root move in generation order
+// with its exact score, the move chosen and the nodes visited since the search began.
+struct DepthReport
+{
+    // A side has at most 64 stones with at most three moves each.
+    static constexpr int capacity = 3 * 64;
+
+    int depth = 0;
+    std::int64_t nodeCount = 0;
+    int moveCount = 0;
+    Move moves[capacity];
+    int scores[capacity] = {};
+    Move best;
+    int bestScore = 0;
+};

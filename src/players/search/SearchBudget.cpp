@@ -1,0 +1,23 @@
+#include "SearchBudget.h"
+
+#include <cstdint>
+
+void SearchBudget::start(int timeLimit, const std::atomic<bool> *abort)
+{
+    nodes = 0;
+    nextCheck = checkInterval;
+    // A search asked to stop before it began does not begin.
+    halted = abort && abort->load(std::memory_order_relaxed);
+    limitSeconds = double(std::uint32_t(timeLimit));
+    abortFlag = abort;
+    began = std::chrono::steady_clock::now();
+}
+
+void SearchBudget::checkLimits()
+{
+    nextCheck = (nodes / checkInterval + 1) * checkInterval;
+    using std::chrono::milliseconds;
+    const auto elapsed = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - began);
+    if (elapsed.count() / 1000.0 > limitSeconds || (abortFlag && abortFlag->load(std::memory_order_relaxed)))
+        halted = true;
+}

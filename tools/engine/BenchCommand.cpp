@@ -1,0 +1,173 @@
+#include "BenchCommand.h"
+
+#include "FastSearch.h"
+#include "ReferenceSearch.h"
+#include "ZarvikBoard.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+struct BenchPosition
+{
+    int side;
+    const char *board; // board text: the 64 codes row by row from the top
+};
+
+// The initial position and positions from games played by the computer at level 3.
+const BenchPosition positions[] = {
+    {ZarvikBoard::red, "2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 "
+                       "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 "},
+    {ZarvikBoard::red, "0 2 2 2 2 0 2 2 2 2 2 2 2 2 2 2 2 0 0 0 2 0 0 0 0 0 0 0 0 0 0 0 "
+                       "0 4 0 0 0 0 0 0 0 4 0 4 0 0 0 0 0 4 0 4 0 4 4 4 4 4 4 4 4 4 4 4 "},
+    {ZarvikBoard::black, "0 0 2 2 2 0 2 2 2 0 2 2 2 2 2 2 2 2 2 0 2 0 0 0 0 0 0 0 0 0 0 0 "
+                         "0 4 0 0 0 0 0 0 0 4 0 4 0 0 4 0 4 4 0 4 4 4 4 4 0 4 4 4 4 0 0 4 "},
+    {ZarvikBoard::red, "0 0 0 2 0 0 2 2 2 0 2 2 2 2 0 2 2 2 2 2 2 2 2 0 0 0 0 0 0 0 0 0 "
+                       "4 4 0 0 0 0 0 0 0 4 4 4 0 0 4 4 0 4 0 0 4 4 0 4 0 4 4 4 4 0 0 4 "},
+    {ZarvikBoard::black, "0 0 0 2 0 0 0 2 2 0 2 2 2 2 0 2 2 2 2 2 0 2 2 2 0 0 0 2 0 0 0 0 "
+                         "4 4 0 0 4 0 0 4 0 4 4 4 0 0 4 0 0 4 0 0 4 0 4 4 0 4 4 4 4 0 0 0 "},
+    {ZarvikBoard::red, "0 0 0 0 0 0 0 2 2 0 0 2 2 2 0 2 2 2 2 0 2 2 2 2 0 0 0 2 2 0 0 0 "
+                       "4 4 0 0 0 0 0 4 4 4 4 4 0 0 4 0 0 4 0 0 4 4 4 4 0 0 4 4 0 0 0 0 "},
+    {ZarvikBoard::black, "0 0 0 0 0 0 0 2 2 0 0 0 2 0 0 2 2 2 2 2 2 2 2 2 0 0 0 2 2 0 0 2 "
+                         "4 4 4 0 0 0 0 4 4 0 4 4 4 0 4 4 0 4 0 0 4 4 0 4 0 0 0 4 0 0 0 0 "},
+    {ZarvikBoard::black, "2 2 2 2 2 2 0 2 0 2 2 2 2 2 2 0 0 2 0 0 0 2 0 2 0 0 0 0 0 0 0 0 "
+                         "0 0 0 0 0 0 0 0 4 0 0 0 0 0 4 4 4 4 4 4 4 4 4 0 0 4 4 4 4 4 0 4 "},
+    {ZarvikBoard::red, "0 0 2 2 2 2 0 2 0 0 2 2 2 2 2 0 2 2 2 2 0 2 0 2 0 0 0 0 0 0 0 0 "
+                       "0 0 0 0 0 0 0 0 4 4 4 0 0 4 4 4 0 4 4 4 0 4 4 0 0 0 4 4 4 4 0 4 "},
+    {ZarvikBoard::black, "0 0 0 0 2 2 0 0 0 2 2 2 2 2 2 2 2 2 2 2 2 2 0 2 0 0 0 0 0 0 0 0 "
+                         "0 0 0 0 0 0 0 0 4 4 4 4 4 4 4 4 0 4 4 0 4 4 4 4 0 0 0 4 0 4 0 0 "},
+    {ZarvikBoard::red, "0 0 0 0 2 2 0 0 0 0 2 2 2 0 0 2 2 2 2 2 2 2 2 2 0 0 2 0 0 0 0 2 "
+                       "4 0 0 0 0 0 4 4 4 4 4 4 4 4 0 0 0 0 4 0 4 4 4 4 0 0 0 4 0 4 0 0 "},
+    {ZarvikBoard::black, "0 0 0 0 2 2 0 0 0 0 2 2 2 0 0 2 0 0 2 2 0 2 2 2 2 0 2 2 0 0 0 2 "
+                         "4 0 4 0 0 0 4 4 0 0 4 4 4 4 0 4 0 0 4 0 4 4 0 4 0 0 0 4 0 4 0 0 "},
+    {ZarvikBoard::red, "0 0 0 0 2 0 0 0 0 0 2 2 2 2 0 2 0 0 0 2 0 2 2 2 0 0 0 2 0 0 0 2 "
+                       "4 2 0 4 0 0 4 4 0 0 0 4 0 4 0 4 0 0 4 0 4 4 0 4 0 0 0 4 0 4 0 0 "},
+};
+
+// Fixed depths: deep enough that a pass takes a few seconds for the reference search.
+int benchDepth(int level)
+{
+    return level == 1 ? 6 : 5;
+}
+
+void setBoardText(ZarvikBoard &board, const char *text)
+{
+    const QStringList codes = QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    Q_ASSERT(codes.size() == ZarvikBoard::size * ZarvikBoard::size);
+    for (int i = 0; i < codes.size(); ++i)
+        board.cells[i % ZarvikBoard::size][i / ZarvikBoard::size] = codes[i].toInt();
+}
+
+SearchSettings benchSettings(int side, int level)
+{
+    return SearchSettings{side, level, benchDepth(level), -1, 1};
+}
+
+constexpr double minimumFastSeconds = 2.0;
+
+} // namespace
+
+QString BenchCommand::name() const
+{
+    return QStringLiteral("bench");
+}
+
+QString BenchCommand::synopsis() const
+{
+    return QStringLiteral("bench [--signature]");
+}
+
+QString BenchCommand::summary() const
+{
+    return QStringLiteral("Searches a fixed set of positions without time limit at level 1 and level 3, with the "
+                          "computer's search and with the plain reference search over the board, and prints the "
+                          "nodes, seconds and nodes per second of each, their ratio, and the signature: the total "
+                          "node count, which changes only when the search's behaviour does. --signature prints "
+                          "only the signature, without timing anything.");
+}
+
+void BenchCommand::addArguments(QCommandLineParser &parser) const
+{
+    parser.addOption({QStringLiteral("signature"), QStringLiteral("Only count the nodes and print the signature.")});
+}
+
+int BenchCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextStream &err) const
+{
+    if (parser.isSet(QStringLiteral("signature"))) {
+        out << "signature " << signature() << Qt::endl;
+        return 0;
+    }
+    for (int level : {1, 3}) {
+        out << "level " << level << ", depth " << benchDepth(level) << ", " << int(std::size(positions))
+            << " positions" << Qt::endl;
+        const Timing fast = timeFast(level);
+        printTiming(out, "fast", fast);
+        const Timing reference = timeReference(level);
+        printTiming(out, "reference", reference);
+        if (reference.nodes != fastPass(level)) {
+            err << "the searches disagree: the reference search visited " << reference.nodes << " nodes\n";
+            return 1;
+        }
+        out << "  ratio      " << QString::number(fast.rate() / reference.rate(), 'f', 1) << Qt::endl;
+    }
+    out << "signature " << signature() << Qt::endl;
+    return 0;
+}
+
+std::int64_t BenchCommand::signature()
+{
+    return fastPass(1) + fastPass(3);
+}
+
+std::int64_t BenchCommand::fastPass(int level)
+{
+    std::int64_t nodes = 0;
+    ZarvikBoard board;
+    FastSearch search;
+    for (const BenchPosition &position : positions) {
+        setBoardText(board, position.board);
+        search.setPosition(board);
+        search.run(benchSettings(position.side, level), std::atomic<bool>(false));
+        nodes += search.nodeCount();
+    }
+    return nodes;
+}
+
+// Repeats whole passes until the time is long enough to measure.
+BenchCommand::Timing BenchCommand::timeFast(int level)
+{
+    Timing timing;
+    QElapsedTimer clock;
+    clock.start();
+    do
+        timing.nodes += fastPass(level);
+    while (clock.nsecsElapsed() < minimumFastSeconds * 1e9);
+    timing.seconds = clock.nsecsElapsed() / 1e9;
+    return timing;
+}
+
+BenchCommand::Timing BenchCommand::timeReference(int level)
+{
+    Timing timing;
+    ZarvikBoard board;
+    QElapsedTimer clock;
+    clock.start();
+    for (const BenchPosition &position : positions) {
+        setBoardText(board, position.board);
+        ReferenceSearch search(board);
+        search.run(benchSettings(position.side, level), std::atomic<bool>(false));
+        timing.nodes += search.nodeCount();
+    }
+    timing.seconds = clock.nsecsElapsed() / 1e9;
+    return timing;
+}
+
+void BenchCommand::printTiming(QTextStream &out, const char *label, const Timing &timing)
+{
+    out << QStringLiteral("  %1 %2 nodes in %3 s: %4 nodes/s")
+               .arg(QLatin1String(label), -10)
+               .arg(timing.nodes, 11)
+               .arg(timing.seconds, 7, 'f', 3)
+               .arg(qint64(timing.rate()), 11)
+        << Qt::endl;
+}

@@ -2,6 +2,7 @@
 
 #include "AnalyseCommand.h"
 #include "BenchCommand.h"
+#include "ConnectCommand.h"
 #include "PerftCommand.h"
 
 EngineTool::EngineTool()
@@ -9,6 +10,7 @@ EngineTool::EngineTool()
     commands.push_back(std::make_unique<PerftCommand>());
     commands.push_back(std::make_unique<AnalyseCommand>());
     commands.push_back(std::make_unique<BenchCommand>());
+    commands.push_back(std::make_unique<ConnectCommand>());
 }
 
 QString EngineTool::overview() const

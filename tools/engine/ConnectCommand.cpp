@@ -1,0 +1,70 @@
+#include "ConnectCommand.h"
+
+#include "PeerSession.h"
+
+#include <QRandomGenerator>
+
+QString ConnectCommand::name() const
+{
+    return QStringLiteral("connect");
+}
+
+QString ConnectCommand::synopsis() const
+{
+    return QStringLiteral("connect [HOST] [--port P] [--level 1|2|3] [--time S] [--seed N] [--verbose]");
+}
+
+QString ConnectCommand::summary() const
+{
+    return QStringLiteral("Connects to a running Zarvik (default 127.0.0.1, port 8888) as a remote player and plays "
+                          "the side that the program gives it with the computer's search at level L (default 1), "
+                          "at most S seconds per move (default 1). Prints \"won as red, last move B7 - B8\" or the "
+                          "like at the end. --verbose writes every message received (<-) and sent (->) and notes "
+                          "(--) on the standard error. Exit codes: 0 the game ended normally, 1 bad arguments, "
+                          "2 no connection, 3 connection lost, 4 a move refused, 5 an unreadable message.");
+}
+
+void ConnectCommand::addArguments(QCommandLineParser &parser) const
+{
+    parser.addPositionalArgument(QStringLiteral("HOST"), QStringLiteral("Where Zarvik runs (default 127.0.0.1)."),
+                                 QStringLiteral("[HOST]"));
+    parser.addOption({QStringLiteral("port"), QStringLiteral("TCP port (default 8888)."), QStringLiteral("P"),
+                      QString::number(defaultPort)});
+    parser.addOption({QStringLiteral("level"), QStringLiteral("Computer level, 1 to 3 (default 1)."),
+                      QStringLiteral("L"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("time"), QStringLiteral("Seconds of search per move, 0 or more (default 1)."),
+                      QStringLiteral("S"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("seed"),
+                      QStringLiteral("Seed of the draws between equal moves (default: a new one every run)."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("verbose"), QStringLiteral("Trace the messages on the standard error.")});
+}
+
+int ConnectCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextStream &err) const
+{
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() > 2) {
+        err << "usage: zarvik-engine " << synopsis() << '\n';
+        return 1;
+    }
+    PeerOptions options;
+    options.host = arguments.size() == 2 ? arguments[1] : QStringLiteral("127.0.0.1");
+    options.verbose = parser.isSet(QStringLiteral("verbose"));
+    int port = 0;
+    int seed = int(QRandomGenerator::global()->bounded(1 << 30));
+    SearchSettings &search = options.search;
+    if (!readInt(parser.value(QStringLiteral("port")), QStringLiteral("--port"), port, err)
+        || !readInt(parser.value(QStringLiteral("level")), QStringLiteral("--level"), search.level, err)
+        || !readInt(parser.value(QStringLiteral("time")), QStringLiteral("--time"), search.timeLimit, err)
+        || (parser.isSet(QStringLiteral("seed"))
+            && !readInt(parser.value(QStringLiteral("seed")), QStringLiteral("--seed"), seed, err)))
+        return 1;
+    if (port < 1 || port > 65535 || search.level < 1 || search.level > 3 || search.timeLimit < 0) {
+        err << "--port must be 1 to 65535, --level 1 to 3 and --time 0 or more\n";
+        return 1;
+    }
+    options.port = quint16(port);
+    search.maxDepth = SearchSettings::maxDepthFor(search.level);
+    search.seed = unsigned(seed);
+    return PeerSession(options, out, err).run();
+}

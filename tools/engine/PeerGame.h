@@ -1,0 +1,63 @@
+#pragma once
+
+#include "FastSearch.h"
+#include "MessageSplitter.h"
+#include "ZarvikBoard.h"
+
+#include <QString>
+
+// The game as a remote player sees it: its own copy of the position, kept from the
+// program's messages, and the computer's search to answer each request.
+//
+// Message 3 carries the board's last move. Normally that is the opponent's move,
+// but after the opponent has passed (it had no legal move) it is this player's own
+// previous move, already in the copy. The two are told apart by trying the move for
+// the opponent: one's own last move starts from a square that it has just left, so
+// it is never legal for the opponent. A move that is not legal for the opponent is
+// therefore left out.
+class PeerGame
+{
+public:
+    enum class Step {
+        wait,  // nothing to send; read on
+        play,  // send move()
+        over,    // the game has ended (message 5)
+        refused, // the program refused our move (message 4)
+        fault,   // the game cannot go on; error() says why
+    };
+
+    // settings.color is set from the board message; the rest is used for every search.
+    explicit PeerGame(const SearchSettings &settings);
+
+    Step take(const MessageSplitter::Message &message);
+
+    int side() const { return settings.color; }
+    bool knowsSide() const { return sideKnown; }
+    const ZarvikBoard &position() const { return board; }
+    // The move to send after Step::play.
+    const Move &move() const { return chosen; }
+    // After Step::over: whether this player made the winning move.
+    bool won() const { return ownWin; }
+    // What the last message meant, when that is not obvious (an own move sent back).
+    QString note() const { return remark; }
+    QString error() const { return fault; }
+
+private:
+    Step setBoard(const MessageSplitter::Message &message, int side);
+    Step opponentMoved(const MessageSplitter::Message &message);
+    Step gameOver(const MessageSplitter::Message &message);
+    Step play();
+    Step fail(const QString &why);
+    // Applies the move text when it is a legal move of the opponent; false otherwise.
+    bool applyOpponentMove(const QByteArray &moveText);
+    int opponent() const { return settings.color == ZarvikBoard::red ? ZarvikBoard::black : ZarvikBoard::red; }
+
+    SearchSettings settings;
+    bool sideKnown = false;
+    ZarvikBoard board;
+    FastSearch search;
+    Move chosen;
+    bool ownWin = false;
+    QString remark;
+    QString fault;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "MessageSplitter.h"
+#include "PeerGame.h"
+
+#include <QTcpSocket>
+#include <QTextStream>
+
+// What the connect command was asked to do.
+struct PeerOptions
+{
+    QString host;
+    quint16 port = 0;
+    SearchSettings search; // level, depth, seconds per move and seed; the side comes from the program
+    bool verbose = false;
+};
+
+// One game as a remote player: connects to the program, answers every request with
+// the search's move until the final message. Works with the socket's blocking
+// calls; while the search runs, the program's bytes wait in the system.
+class PeerSession
+{
+public:
+    // Exit codes of the connect command.
+    enum Exit {
+        gameOver = 0,
+        cannotConnect = 2,
+        connectionLost = 3,
+        moveRefused = 4,
+        protocolError = 5,
+    };
+
+    PeerSession(const PeerOptions &options, QTextStream &out, QTextStream &err);
+    int run();
+
+private:
+    static constexpr int keepReading = -1;
+
+    bool connectToProgram();
+    int readUntilOver();
+    int handleArrived();
+    int handle(const MessageSplitter::Message &message);
+    int finish(const MessageSplitter::Message &message);
+    int send(const Move &move);
+    int lost();
+    int stop(int exitCode, const QString &why);
+    void trace(const char *direction, const QByteArray &bytes);
+    void note(const QString &text);
+
+    PeerOptions options;
+    QTextStream &out;
+    QTextStream &err;
+    QTcpSocket socket;
+    MessageSplitter splitter;
+    PeerGame game;
+};

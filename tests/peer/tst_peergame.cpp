@@ -129,6 +129,37 @@ private slots:
         QVERIFY(red.won());
     }
 
+    // While black passed, red moved more than once; only the last move is sent.
+    void aCopyOutOfDateIsReported()
+    {
+        PeerGame game(level1);
+        game.take(message(boardMessage('2', setInitial)));
+        QCOMPARE(game.take(message("3 B2 - B3")), PeerGame::Step::play);
+        QVERIFY(game.warning().isEmpty());
+        const QString before = game.position().toText();
+        QCOMPARE(game.take(message("3 B4 - B5")), PeerGame::Step::play);
+        QVERIFY2(game.warning().contains(QStringLiteral("out of date")), qPrintable(game.warning()));
+        QVERIFY(game.note().isEmpty());
+        // Only black's own new move changed the copy.
+        int changed = 0;
+        for (int i = 0; i < before.size(); ++i)
+            changed += before[i] != game.position().toText()[i];
+        QCOMPARE(changed, 2);
+        // The winner is known from the direction of the winning move, even so.
+        QCOMPARE(game.take(message("5 A7 - A8")), PeerGame::Step::over);
+        QVERIFY(!game.won());
+    }
+
+    // Red could not move at the start: black's first request carries a stale move.
+    void aStaleMoveBeforeTheFirstOneIsNoAlarm()
+    {
+        PeerGame game(level1);
+        game.take(message(boardMessage('2', setInitial)));
+        QCOMPARE(game.take(message("3 A8 - A8")), PeerGame::Step::play);
+        QVERIFY(game.warning().isEmpty());
+        QVERIFY2(game.note().contains(QStringLiteral("before our first move")), qPrintable(game.note()));
+    }
+
     void aRefusalEndsTheGame()
     {
         PeerGame game(level1);

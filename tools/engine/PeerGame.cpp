@@ -10,6 +10,7 @@ PeerGame::PeerGame(const SearchSettings &settings)
 PeerGame::Step PeerGame::take(const MessageSplitter::Message &message)
 {
     remark.clear();
+    alarm.clear();
     switch (message.code) {
     case '1':
         return setBoard(message, ZarvikBoard::red);
@@ -42,17 +43,30 @@ PeerGame::Step PeerGame::opponentMoved(const MessageSplitter::Message &message)
 {
     if (!sideKnown)
         return fail(QStringLiteral("asked to move before the board was sent"));
-    if (!applyOpponentMove(message.moveText))
-        remark = QStringLiteral("%1 is not a move of the opponent: it passed, this is our own last move")
-                     .arg(QString::fromLatin1(message.moveText));
+    const Move move = readMove(message.moveText);
+    if (applyOpponentMove(move))
+        return play();
+    const QString text = QString::fromLatin1(message.moveText);
+    if (!moved)
+        remark = QStringLiteral("%1 is not a move of the opponent: it passed before our first move").arg(text);
+    else if (move == chosen)
+        remark = QStringLiteral("%1 is our own last move: the opponent passed").arg(text);
+    else
+        alarm = QStringLiteral("%1 is neither our last move nor a legal move of the opponent: our copy of the "
+                               "position is out of date (we passed, and the moves made meanwhile were not sent)")
+                    .arg(text);
     return play();
 }
 
-// The winning move is the opponent's when it is legal for the opponent; otherwise
-// it is our own, already in the copy.
+// The winner is the side that made the winning move: red moves up the board, black
+// down. The move is applied when it is the opponent's.
 PeerGame::Step PeerGame::gameOver(const MessageSplitter::Message &message)
 {
-    ownWin = sideKnown && !applyOpponentMove(message.moveText);
+    const Move move = readMove(message.moveText);
+    const int winner = move.toY < move.fromY ? ZarvikBoard::red : ZarvikBoard::black;
+    ownWin = sideKnown && winner == settings.color;
+    if (sideKnown && !ownWin)
+        applyOpponentMove(move);
     return Step::over;
 }
 
@@ -63,6 +77,7 @@ PeerGame::Step PeerGame::play()
     if (!board.isLegal(result.best, settings.color))
         return fail(QStringLiteral("asked to move, but there is no legal move"));
     chosen = result.best;
+    moved = true;
     board.applyMove(chosen);
     return Step::play;
 }
@@ -73,11 +88,21 @@ PeerGame::Step PeerGame::fail(const QString &why)
     return Step::fault;
 }
 
-bool PeerGame::applyOpponentMove(const QByteArray &moveText)
+bool PeerGame::applyOpponentMove(const Move &move)
+{
+    if (!board.isLegal(move, opponent()))
+        return false;
+    Move applied = move;
+    board.applyMove(applied);
+    return true;
+}
+
+// The splitter lets through only well-formed move texts.
+Move PeerGame::readMove(const QByteArray &moveText)
 {
     Move move;
-    if (!move.parse(moveText.constData(), board.columns, board.rows) || !board.isLegal(move, opponent()))
-        return false;
-    board.applyMove(move);
-    return true;
+    const bool parsed = move.parse(moveText.constData(), ZarvikBoard::size, ZarvikBoard::size);
+    Q_ASSERT(parsed);
+    Q_UNUSED(parsed);
+    return move;
 }

@@ -15,6 +15,12 @@
 // the opponent: one's own last move starts from a square that it has just left, so
 // it is never legal for the opponent. A move that is not legal for the opponent is
 // therefore left out.
+//
+// When this side passes, the program sends nothing, so the opponent's moves made
+// meanwhile never reach the copy; the next message 3 brings only the latest. With
+// the usual stones a side passes only when it has none left, so it is never asked
+// again; with small stones from a board file it may be, and the copy is then out of
+// date. That is reported (warning()) when it shows, and play goes on.
 class PeerGame
 {
 public:
@@ -40,6 +46,8 @@ public:
     bool won() const { return ownWin; }
     // What the last message meant, when that is not obvious (an own move sent back).
     QString note() const { return remark; }
+    // Set when the last message shows that the copy of the position is out of date.
+    QString warning() const { return alarm; }
     QString error() const { return fault; }
 
 private:
@@ -48,8 +56,9 @@ private:
     Step gameOver(const MessageSplitter::Message &message);
     Step play();
     Step fail(const QString &why);
-    // Applies the move text when it is a legal move of the opponent; false otherwise.
-    bool applyOpponentMove(const QByteArray &moveText);
+    // Applies the move when it is a legal move of the opponent; false otherwise.
+    bool applyOpponentMove(const Move &move);
+    static Move readMove(const QByteArray &moveText);
     int opponent() const { return settings.color == ZarvikBoard::red ? ZarvikBoard::black : ZarvikBoard::red; }
 
     SearchSettings settings;
@@ -57,7 +66,9 @@ private:
     ZarvikBoard board;
     FastSearch search;
     Move chosen;
+    bool moved = false;
     bool ownWin = false;
     QString remark;
+    QString alarm;
     QString fault;
 };

@@ -1,0 +1,120 @@
+#include "GameRecorder.h"
+
+#include "MainWindow.h"
+#include "RecordingDialogs.h"
+
+#include <QAbstractButton>
+#include <QEventLoop>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTimer>
+
+GameRecorder::GameRecorder(MainWindow *window, RecordingDialogs *dialogs, const QString &enginePath,
+                           const QStringList engineArguments[2])
+    : window(window), dialogs(dialogs), enginePath(enginePath), arguments{engineArguments[0], engineArguments[1]}
+{
+    connect(window->findChild<QStatusBar *>(QStringLiteral("statusBar")), &QStatusBar::messageChanged, this,
+            &GameRecorder::statusChanged);
+    const QListWidget *moves = window->findChild<QListWidget *>(QStringLiteral("moveListWidget"));
+    connect(moves->model(), &QAbstractItemModel::rowsInserted, this, [this, moves](const QModelIndex &, int row) {
+        addWindowEvent(QStringLiteral("move list: \"%1\"").arg(moves->item(row)->text()));
+    });
+    dialogs->onBox = [this](const QString &title, const QString &text) {
+        addWindowEvent(QStringLiteral("box \"%1\": \"%2\"").arg(title, text));
+        // The game ended before both programs joined (the port is taken, say).
+        endedEarly = started < 2;
+    };
+    for (int side : {0, 1}) {
+        engines[side].setReadChannel(QProcess::StandardError); // what waitForReadyRead polls
+        connect(&engines[side], &QProcess::readyReadStandardError, this, [this, side] { readEngine(side); });
+        connect(&engines[side], QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+                [this, side](int exitCode) {
+                    readEngine(side);
+                    const QString said = QString::fromUtf8(engines[side].readAllStandardOutput()).trimmed();
+                    add(programName(side), QStringLiteral("exit code %1, printed \"%2\"").arg(exitCode).arg(said));
+                    --running;
+                });
+    }
+}
+
+bool GameRecorder::record(const QString &boardPath, int timeoutMs)
+{
+    dialogs->path = boardPath;
+    click("BrowseButton");
+    click("customBoardRB");
+    click("player1SocketRB");
+    click("player2SocketRB");
+    click("startGameButton");
+    QEventLoop loop;
+    QTimer check;
+    connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done() || endedEarly)
+            loop.quit();
+    });
+    check.start(50);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
+
+bool GameRecorder::done() const
+{
+    return started == 2 && running == 0;
+}
+
+void GameRecorder::click(const char *buttonName)
+{
+    window->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
+}
+
+// Each program is started once the program waits for it, so that the first to
+// connect is red's.
+void GameRecorder::statusChanged(const QString &text)
+{
+    addWindowEvent(QStringLiteral("status bar: \"%1\"").arg(text));
+    if (text.startsWith(QLatin1String("Attente de connection du joueur 1")))
+        startEngine(0);
+    else if (text.startsWith(QLatin1String("Attente de connection du joueur 2")))
+        startEngine(1);
+}
+
+void GameRecorder::startEngine(int side)
+{
+    if (engines[side].state() != QProcess::NotRunning)
+        return;
+    ++started;
+    ++running;
+    engines[side].start(enginePath, arguments[side]);
+}
+
+// The trace comes a line at a time, possibly cut by the pipe.
+void GameRecorder::readEngine(int side)
+{
+    unfinishedLine[side] += engines[side].readAllStandardError();
+    int end;
+    while ((end = unfinishedLine[side].indexOf('\n')) >= 0) {
+        add(programName(side), QString::fromUtf8(unfinishedLine[side].left(end)));
+        unfinishedLine[side].remove(0, end + 1);
+    }
+}
+
+void GameRecorder::add(const QString &who, const QString &what)
+{
+    log.push_back({who, what});
+}
+
+// Before a row of the window: what the programs have traced by now comes first.
+// The line of a move sent is traced before the move is written, so it precedes
+// the window's reaction to the move.
+void GameRecorder::addWindowEvent(const QString &what)
+{
+    for (QProcess &engine : engines)
+        if (engine.state() == QProcess::Running)
+            engine.waitForReadyRead(0);
+    add(QStringLiteral("Zarvik"), what);
+}
+
+QString GameRecorder::programName(int side)
+{
+    return side == 0 ? QStringLiteral("red's program") : QStringLiteral("black's program");
+}

@@ -23,12 +23,12 @@ public:
     ScriptedProgram() { QVERIFY(server.listen(QHostAddress::LocalHost, 0)); }
 
     // Starts zarvik-engine connect on this port and accepts its connection.
-    bool startEngine(const QStringList &extra = {})
+    bool startEngine()
     {
         engine.start(QStringLiteral(ZARVIK_ENGINE),
-                     QStringList{QStringLiteral("connect"), QStringLiteral("--port"), QString::number(server.serverPort()),
-                                 QStringLiteral("--level"), QStringLiteral("1"), QStringLiteral("--verbose")}
-                         + extra);
+                     QStringList{QStringLiteral("connect"), QStringLiteral("--port"),
+                                 QString::number(server.serverPort()), QStringLiteral("--level"), QStringLiteral("1"),
+                                 QStringLiteral("--verbose")});
         if (!server.waitForNewConnection(waitMs))
             return false;
         peer = server.nextPendingConnection();

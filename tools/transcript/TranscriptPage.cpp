@@ -1,5 +1,58 @@
 #include "TranscriptPage.h"
 
+namespace {
+
+// What an event tells the writer of a remote program: the first entry whose text
+// begins the event (or, with anywhere, appears in it).
+struct Gloss
+{
+    const char *text;
+    bool anywhere;
+    const char *meaning;
+};
+
+const Gloss glosses[] = {
+    {"<- \"1 ", false,
+     "Message 1: this program plays red and moves first. The 64 codes of the board follow, row"
+     " by row from the top, each with a space. Its clock starts."},
+    {"<- \"2 ", false,
+     "Message 2, sent on connection: this program plays black; the board. No clock yet: red "
+     "moves first."},
+    {"<- \"3 ", false,
+     "Message 3: the board's last move, and this program's turn; its clock starts."},
+    {"<- \"4\"", false,
+     "Message 4: the move was refused; another may follow within the same clock."},
+    {"<- \"5 ", false,
+     "Message 5: the winning move; the game is over."},
+    {"-> ", false,
+     "Its move: the move text and a line feed."},
+    {"the opponent passed", true,
+     "The opponent had no legal move: message 3 carried this program's own last move, already "
+     "on its board. It is left out, and the program moves again."},
+    {"-- connected", false,
+     "The connection is made; the side follows from the order of connections."},
+    {"-- we play", false,
+     "The side is told by the code of the first message."},
+    {"exit code", false,
+     "The program has read message 5 and ended; Zarvik keeps the connection open until the "
+     "next game."},
+    {"status bar: \"Attente de connection", false,
+     "Zarvik listens on port 8888 and waits for this side's program."},
+    {"status bar: \"En attente du coup rouge...", false,
+     "Both programs have joined: the game begins, and red's program is sent message 1."},
+    {"status bar: \"En attente du coup", false,
+     "The other side's turn: its program is sent message 3."},
+    {"il passe son tour", true,
+     "A side without a legal move passes: its program is sent nothing, and the other side is "
+     "asked again."},
+    {"move list", false,
+     "Zarvik has accepted the move and played it."},
+    {"box", false,
+     "The end of the game: every network side is sent message 5 with the winning move."},
+};
+
+} // namespace
+
 QString TranscriptPage::markdown() const
 {
     QString page = QStringLiteral(
@@ -25,31 +78,13 @@ QString TranscriptPage::markdown() const
     return page;
 }
 
-// What an event tells the writer of a remote program.
 QString TranscriptPage::meaning(const GameRecorder::Entry &entry)
 {
-    const QString &what = entry.what;
-    if (what.startsWith(QLatin1String("<- \"1 ")))
-        return QStringLiteral("Message 1: this program plays red and moves first. The 64 codes of the board "
-                              "follow, row by row from the top, each with a space. Its clock starts.");
-    if (what.startsWith(QLatin1String("<- \"2 ")))
-        return QStringLiteral("Message 2, sent on connection: this program plays black; the board. No clock "
-                              "yet: red moves first.");
-    if (what.startsWith(QLatin1String("<- \"3 ")))
-        return QStringLiteral("Message 3: the board's last move, and this program's turn; its clock starts.");
-    if (what.startsWith(QLatin1String("<- \"4\"")))
-        return QStringLiteral("Message 4: the move was refused; another may follow within the same clock.");
-    if (what.startsWith(QLatin1String("<- \"5 ")))
-        return QStringLiteral("Message 5: the winning move; the game is over.");
-    if (what.startsWith(QLatin1String("-> ")))
-        return QStringLiteral("Its move: the move text and a line feed.");
-    if (what.contains(QLatin1String("the opponent passed")))
-        return QStringLiteral("The opponent had no legal move: message 3 carried this program's own last move, "
-                              "already on its board. It is left out, and the program moves again.");
-    if (what.startsWith(QLatin1String("status bar: \"Attente de connection")))
-        return QStringLiteral("The program listens on port 8888 and waits for this side's program.");
-    if (what.contains(QLatin1String("il passe son tour")))
-        return QStringLiteral("A side without a legal move passes; the other side is asked again.");
+    for (const Gloss &gloss : glosses) {
+        const QLatin1String text(gloss.text);
+        if (gloss.anywhere ? entry.what.contains(text) : entry.what.startsWith(text))
+            return QString::fromUtf8(gloss.meaning);
+    }
     return QString();
 }
 

@@ -1,88 +1,66 @@
 #pragma once
 
-// Helpers of the model tests: cells named as on screen ("D4"), positions written
-// as "D4:4 C5:2", move lists as move texts, random games.
+// Helpers of the tests over the rules: positions written as on screen ("D4:4 C5:2"
+// puts code 4 on D4 and code 2 on C5, the rest empty), move lists as their texts,
+// random games.
 
 #include "ZarvikBoard.h"
 
-#include <QRandomGenerator>
-#include <QStringList>
-#include <algorithm>
-#include <iterator>
-#include <vector>
+#include <QtTest>
 
-namespace TestBoards {
+constexpr int red = ZarvikBoard::red, black = ZarvikBoard::black;
 
-constexpr int size = ZarvikBoard::size, red = ZarvikBoard::red, black = ZarvikBoard::black;
+inline Move move(const char *a, const char *b) { return Move(a[0] - 'A', '8' - a[1], b[0] - 'A', '8' - b[1]); }
 
-inline int colOf(const char *cell) { return cell[0] - 'A'; }
-inline int rowOf(const char *cell) { return size - (cell[1] - '0'); }
-inline Move move(const char *from, const char *to) { return Move(colOf(from), rowOf(from), colOf(to), rowOf(to)); }
-
-inline void fill(Board &board, int code)
+inline void position(Board &board, const char *stones)
 {
-    for (auto &column : board.cells)
-        std::fill(column.begin(), column.end(), code);
+    board.cells.assign(8, std::vector<int>(8, 0));
+    for (const QString &stone : QString(stones).split(' ', Qt::SkipEmptyParts))
+        board.cells[stone[0].unicode() - 'A']['8' - stone[1].unicode()] = stone.mid(3).toInt();
 }
 
-inline void position(Board &board, const QString &stones)
+// The moves of a side, or of the stone on cell when one is named, as "A2 - A3|A2 - B3".
+inline QString movesOf(const Board &board, int side, const char *cell = nullptr)
 {
-    fill(board, 0);
-    for (const QString &stone : stones.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QByteArray s = stone.toLatin1();
-        board.cells[colOf(s)][rowOf(s)] = s.mid(3).toInt();
-    }
-}
-
-inline QStringList texts(const MoveList &list)
-{
-    QStringList result;
+    MoveList list;
+    cell ? board.generateMovesFrom(cell[0] - 'A', '8' - cell[1], list) : board.generateMoves(side, list);
+    QString texts;
     for (int i = 0; i < list.count; ++i)
-        result << list.moves[i].toText(size, size);
-    return result;
+        texts += '|' + list.moves[i].toText(8, 8);
+    return texts.mid(1);
 }
 
-inline QStringList movesFrom(const Board &board, const char *cell)
+// Leaf count of the move tree to the given depth; stops at won positions.
+inline quint64 perft(Board &board, int side, int depth)
 {
     MoveList list;
-    board.generateMovesFrom(colOf(cell), rowOf(cell), list);
-    return texts(list);
+    board.generateMoves(side, list);
+    quint64 leaves = depth == 1 ? quint64(list.count) : 0;
+    for (int i = 0; depth > 1 && i < list.count; ++i) {
+        board.applyMove(list.moves[i]);
+        leaves += perft(board, 1 - side, depth - 1);
+        board.undoMove(list.moves[i]);
+    }
+    return leaves;
 }
 
-inline QStringList movesOf(const Board &board, int player)
-{
-    MoveList list;
-    board.generateMoves(player, list);
-    return texts(list);
-}
-
-// Plays random moves, red first, until the side to move has none; calls
-// visit(side) before each move. Returns the moves in order, captured filled in.
+// Odd seeds start from random stones of every code (1, 3 and strangers included) on
+// rows 2 to 7, even ones from the initial position. Then random moves, red first,
+// until the side to move has none; visit(side) comes before each and at the end.
 template <typename Visit>
-std::vector<Move> playRandomGame(Board &board, quint32 seed, Visit visit)
+void playRandomGame(Board &board, quint32 seed, Visit visit)
 {
+    static const int codes[] = {0, 0, 0, 0, 2, 2, 4, 4, 1, 3, 9, -1};
     QRandomGenerator random(seed);
-    std::vector<Move> played;
+    board.resetToInitial();
+    for (int square = 0; seed % 2 && square < 64; ++square)
+        board.cells[square / 8][square % 8] = square % 8 % 7 ? codes[random.bounded(12)] : 0;
     for (int side = red;; side = 1 - side) {
         visit(side);
         MoveList list;
         board.generateMoves(side, list);
         if (list.count == 0)
-            return played;
-        played.push_back(list.moves[random.bounded(list.count)]);
-        board.applyMove(played.back());
+            return;
+        board.applyMove(list.moves[random.bounded(list.count)]);
     }
 }
-
-// Random stones of every kind of code, 1, 3 and strangers included, on rows 2 to 7.
-inline void scatter(Board &board, quint32 seed)
-{
-    static const int codes[] = {0, 0, 0, 0, 2, 2, 4, 4, 1, 3, 9, -1};
-    QRandomGenerator random(seed);
-    fill(board, 0);
-    for (int x = 0; x < size; ++x)
-        for (int y = 1; y < size - 1; ++y)
-            board.cells[x][y] = codes[random.bounded(int(std::size(codes)))];
-}
-
-} // namespace TestBoards

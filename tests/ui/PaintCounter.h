@@ -4,28 +4,23 @@
 #include <QImage>
 #include <QWidget>
 
-// Counts the paint events that reach the widget it is installed on, and renders
-// that widget for inspection without counting it as a repaint.
+// Counts the paint events of the widget it watches, and renders that widget over
+// magenta (so that what it leaves undrawn shows) without counting it as a repaint.
 class PaintCounter : public QObject
 {
 public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
+    explicit PaintCounter(QWidget &widget) : widget(widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override { return count += event->type() == QEvent::Paint, false; }
 
-    // The widget drawn over a plain ground, so that what it leaves undrawn shows.
-    QImage render(QWidget *widget, QRgb ground)
+    QImage render()
     {
-        const int painted = count;
-        QImage image(widget->size(), QImage::Format_RGB32);
-        image.fill(ground);
-        widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        count = painted;
+        QImage image(widget.size(), QImage::Format_RGB32);
+        image.fill(qRgb(255, 0, 255));
+        widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        --count;
         return image;
     }
 
+    QWidget &widget;
     int count = 0;
 };

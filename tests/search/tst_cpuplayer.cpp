@@ -26,11 +26,17 @@ class WatchedBoard : public ZarvikBoard
 public:
     void applyMove(Move &move) override { note(), ZarvikBoard::applyMove(move); }
     void undoMove(const Move &move) override { note(), ZarvikBoard::undoMove(move); }
-    void generateMovesFrom(int x, int y, MoveList &l) const override { note(), ZarvikBoard::generateMovesFrom(x, y, l); }
+    void generateMovesFrom(int x, int y, MoveList &list) const override
+    {
+        note(), ZarvikBoard::generateMovesFrom(x, y, list);
+    }
     void generateMoves(int player, MoveList &list) const override { note(), ZarvikBoard::generateMoves(player, list); }
     int owner(int code) const override { return note(), ZarvikBoard::owner(code); }
     bool hasWon(int player) const override { return note(), ZarvikBoard::hasWon(player); }
-    int evaluate(int p, int depth, int level) const override { return note(), ZarvikBoard::evaluate(p, depth, level); }
+    int evaluate(int player, int depth, int level) const override
+    {
+        return note(), ZarvikBoard::evaluate(player, depth, level);
+    }
     bool isLegal(const Move &move, int player) const override { return note(), ZarvikBoard::isLegal(move, player); }
 
     mutable std::atomic<int> foreignCalls{0};

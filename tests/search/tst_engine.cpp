@@ -4,11 +4,7 @@
 #include <QtTest>
 
 namespace {
-struct Run
-{
-    int exitCode = -1;
-    QString out, err;
-};
+struct Run { int exitCode = -1; QString out, err; };
 
 // Runs the engine with the words of the text as arguments; DATA/ names the test data.
 Run engine(const QString &text)

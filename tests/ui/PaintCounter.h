@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QEvent>
-#include <QImage>
 #include <QWidget>
 
 // Counts the paint events of the widget it watches, and renders that widget over

@@ -83,16 +83,17 @@ private slots:
         for (int x = 0; x < 8; ++x)
             board.cells[x][2] = codes[x];
         view.setStyleSheet("font-size: 13px"); // in pixels, so that the screen and the picture agree on it
-        const char *const stones[] = {"LITE", "smallBlackStone", "blackStone", "smallRedStone", "redStone"};
+        const char *const stones[] = {"smallBlackStone", "blackStone", "smallRedStone", "redStone"}; // codes 1 to 4
         QImage expected(view.size(), QImage::Format_RGB32);
         expected.fill(qRgb(255, 0, 255)); // what the view leaves undrawn
         QPainter painter(&expected);
         for (int i = 0; i < 64; ++i) {
             const int x = i % 8, y = i / 8, code = board.cells[x][y], dark = (x + y) % 2;
-            const QString name = code ? QString("%1On%2.bmp").arg(stones[qBound(0, code, 4)], dark ? "Dark" : "White")
+            if (code < 0 || code > 4)
+                continue;
+            const QString name = code ? QString("%1On%2.bmp").arg(stones[code - 1], dark ? "Dark" : "White")
                                       : dark ? "DARKMARB.BMP" : "LITEMARB.BMP";
-            if (code >= 0 && code <= 4)
-                painter.drawImage(square(x, y).topLeft(), QImage(":/images/Images/" + name));
+            painter.drawImage(square(x, y).topLeft(), QImage(":/images/Images/" + name));
         }
         painter.setPen(view.palette().color(view.foregroundRole()));
         painter.setFont(view.font());

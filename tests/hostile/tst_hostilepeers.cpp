@@ -48,7 +48,7 @@ struct MemoryWatch
     void report(const QString &figures) const
     {
         const qint64 peakKb = qMax(kb("VmHWM:"), mostKb);
-        qInfo("hostile figures | %s %s: %s; peak memory %lld kB, %lld kB above the %lld kB at the start%s",
+        qInfo("hostile figures | %s(%s): %s; peak memory %lld kB, %lld kB above the %lld kB at the start%s",
               QTest::currentTestFunction(), QTest::currentDataTag(), qPrintable(figures), peakKb,
               peakKb - startKb, startKb, reset ? "" : " (peak not reset: includes earlier scenarios)");
         QVERIFY2(startKb > 0 && peakKb - startKb < memoryBoundKb, "memory bound exceeded");

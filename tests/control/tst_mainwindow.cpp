@@ -40,6 +40,8 @@ private slots:
     {
         WindowDriver driver;
         driver.click("player1CpuRB");
+        QTest::qWait(QApplication::doubleClickInterval() + 50); // a second click, not a double click
+        driver.click("player1CpuRB"); // a checked choice stays checked
         driver.click("level3_player1_RB");
         QVERIFY(!driver.child<QRadioButton>("player1HumanRB")->isChecked());
         QVERIFY(driver.child<QRadioButton>("player2HumanRB")->isChecked());

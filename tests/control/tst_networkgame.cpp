@@ -53,28 +53,6 @@ private slots:
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
     }
 
-    void twoRemoteProgramsGetTheirSidesInOrder()
-    {
-        WindowDriver driver;
-        driver.click("player1SocketRB");
-        driver.click("player2SocketRB");
-        driver.click("startGameButton");
-        QCOMPARE(driver.status(), QStringLiteral("Attente de connection du joueur 1 (rouge)..."));
-        TestPeer red, black;
-        QVERIFY(red.connectToProgram());
-        QTRY_COMPARE(driver.status(), QStringLiteral("Attente de connection du joueur 2 (noir)..."));
-        QVERIFY(red.received.isEmpty());
-        QVERIFY(black.connectToProgram());
-        QVERIFY(black.waitFor("2 " + initialBoardText));
-        QVERIFY(red.waitFor("1 " + initialBoardText));
-        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
-        red.send("B2B3\n");
-        QVERIFY(black.waitFor("3 B2 - B3"));
-        TestPeer extra; // both sides are taken: a third program is turned away
-        QVERIFY(extra.connectToProgram());
-        QVERIFY(extra.waitForClosed());
-    }
-
     void theWinningMoveReachesTheRemoteProgram()
     {
         WindowDriver driver;
@@ -93,50 +71,6 @@ private slots:
         QCOMPARE(driver.status(), QStringLiteral("Joueur 1 gagne la partie"));
         QTest::qWait(100);
         QCOMPARE(driver.dialogs.informations.size(), 1);
-    }
-
-    void aSlowRemoteProgramLosesOnTime()
-    {
-        WindowDriver driver;
-        driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("0"));
-        TestPeer black;
-        startAgainstRemoteBlack(driver, black);
-        driver.play("B2", "B3");
-        QTRY_COMPARE_WITH_TIMEOUT(driver.controller()->turn, 2, 10000);
-        QCOMPARE(driver.dialogs.informations,
-                 QStringList({"Partie terminée|Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."}));
-        QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
-        black.send("A7 - A6\n"); // too late: nothing more happens
-        QTest::qWait(100);
-        QCOMPARE(driver.moveLines().size(), 1);
-        QVERIFY(!black.received.contains("5 "));
-    }
-
-    void aLostConnectionCancelsTheGame()
-    {
-        WindowDriver driver;
-        TestPeer black;
-        startAgainstRemoteBlack(driver, black);
-        black.socket.disconnectFromHost();
-        QTRY_COMPARE(driver.controller()->turn, 2);
-        QCOMPARE(driver.dialogs.informations,
-                 QStringList({"Partie terminée|Connection réseau a été perdue, la partie est annulée."}));
-        QVERIFY(!driver.controller()->acceptsHumanMove());
-    }
-
-    void aNewGameClosesTheOldConnectionWithoutCancellingItself()
-    {
-        WindowDriver driver;
-        TestPeer black;
-        startAgainstRemoteBlack(driver, black);
-        driver.click("player2HumanRB");
-        driver.click("startGameButton");
-        QVERIFY(black.waitForClosed());
-        QTest::qWait(100);
-        QVERIFY(driver.dialogs.informations.isEmpty());
-        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
-        driver.play("B2", "B3");
-        QCOMPARE(driver.moveLines().size(), 1);
     }
 
     void aBusyPortIsReported()

@@ -79,42 +79,33 @@ private slots:
     }
 
     // How each script ends: the last step, what the game says, whether it won.
-    void scripts_data()
+    void scripts()
     {
-        QTest::addColumn<QByteArrayList>("script");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("report");
-        QTest::addColumn<bool>("won");
         ZarvikBoard initial, stuck, nearGoal;
         initial.resetToInitial();
         setBlackStuck(stuck);
         setBlackStuck(nearGoal, true);
         const QByteArray black = boardMessage('2', initial);
-        const auto row = [](const char *name, const QByteArrayList &script, PeerGame::Step step, const char *report,
-                            bool won) { QTest::newRow(name) << script << int(step) << report << won; };
-        row("red wins", {boardMessage('1', nearGoal), "5 %"}, PeerGame::Step::over, "", true);
-        row("black wins", {black, "3 B2 - B3", "5 %"}, PeerGame::Step::over, "", true);
-        row("black loses", {black, "3 B2 - B3", "5 A7 - A8"}, PeerGame::Step::over, "", false);
-        row("refused", {boardMessage('1', initial), "4"}, PeerGame::Step::refused, "error: the program refused our move %", false);
-        row("before the board", {"3 B2 - B3"}, PeerGame::Step::fault, "error: asked to move before the board", false);
-        row("stuck", {boardMessage('2', stuck), "3 A2 - A3"}, PeerGame::Step::fault, "error: asked to move, but", false);
-        row("stale", {black, "3 A8 - A8"}, PeerGame::Step::play, "note: A8 - A8 is not a move of the opponent: it passed before our first", false);
-    }
-
-    void scripts()
-    {
-        QFETCH(QByteArrayList, script);
-        QFETCH(int, step);
-        QFETCH(QString, report);
-        QFETCH(bool, won);
-        PeerGame game(level1);
-        int last = -1;
-        for (const QByteArray &bytes : script)
-            last = int(take(game, bytes));
-        QCOMPARE(last, step);
-        const QString said = QStringLiteral("note: %1| warning: %2| error: %3|").arg(game.note(), game.warning(), game.error());
-        QVERIFY2(said.contains(report.replace('%', game.move().toText(8, 8))), qPrintable(said));
-        QCOMPARE(game.won(), won);
+        using Step = PeerGame::Step;
+        const struct { QByteArrayList script; Step step; QString report; bool won; } rows[] = {
+            {{boardMessage('1', nearGoal), "5 %"}, Step::over, "", true},
+            {{black, "3 B2 - B3", "5 %"}, Step::over, "", true},
+            {{black, "3 B2 - B3", "5 A7 - A8"}, Step::over, "", false},
+            {{boardMessage('1', initial), "4"}, Step::refused, "error: the program refused our move %", false},
+            {{"3 B2 - B3"}, Step::fault, "error: asked to move before the board", false},
+            {{boardMessage('2', stuck), "3 A2 - A3"}, Step::fault, "error: asked to move, but", false},
+            {{black, "3 A8 - A8"}, Step::play, "note: A8 - A8 is not a move of the opponent: it passed before", false},
+        };
+        for (const auto &row : rows) {
+            PeerGame game(level1);
+            Step last = Step::fault;
+            for (const QByteArray &bytes : row.script)
+                last = take(game, bytes);
+            const QString said = QStringLiteral("after %1: note: %2| warning: %3| error: %4|")
+                                     .arg(row.script.last(), game.note(), game.warning(), game.error());
+            QVERIFY2(last == row.step && game.won() == row.won, qPrintable(said));
+            QVERIFY2(said.contains(QString(row.report).replace('%', game.move().toText(8, 8))), qPrintable(said));
+        }
     }
 };
 

@@ -22,8 +22,9 @@ const QString redToMove = QStringLiteral("En attente du coup rouge");
 
 // Bound for what a scenario may add to the process: the program holds at most one
 // line of a peer's bytes and small socket buffers, far below a 10 MB stream.
-// AddressSanitizer's quarantine of freed blocks (16 MB for this test) needs more.
-#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer's quarantine of freed blocks (16 MB for this test) and
+// ThreadSanitizer's shadow of every block touched need more.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr qint64 memoryBoundKb = 64 * 1024;
 #else
 constexpr qint64 memoryBoundKb = 8 * 1024;

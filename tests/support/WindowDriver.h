@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeDialogs.h"
+#include "ScriptedDialogs.h"
 #include "MainWindow.h"
 
 #include <QColor>
@@ -10,7 +10,7 @@ class BoardWidget;
 class GameController;
 
 // Drives the real main window the way a person does: options, buttons and presses
-// on the board, with the dialogs answered by a FakeDialogs.
+// on the board, with the dialogs answered by a ScriptedDialogs.
 class WindowDriver
 {
 public:
@@ -35,7 +35,7 @@ public:
     GameController *controller() const;
     BoardWidget *boardView() const;
 
-    FakeDialogs dialogs;
+    ScriptedDialogs dialogs;
     MainWindow *window;
 
 private:

@@ -1,7 +1,7 @@
 #include "GameRecorder.h"
 
 #include "MainWindow.h"
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>
@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-GameRecorder::GameRecorder(MainWindow *window, RecordingDialogs *dialogs, const QString &enginePath,
+GameRecorder::GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const QString &enginePath,
                            const QStringList engineArguments[2])
     : window(window), dialogs(dialogs), enginePath(enginePath), arguments{engineArguments[0], engineArguments[1]}
 {
@@ -19,8 +19,10 @@ GameRecorder::GameRecorder(MainWindow *window, RecordingDialogs *dialogs, const 
     connect(moves->model(), &QAbstractItemModel::rowsInserted, this, [this, moves](const QModelIndex &, int row) {
         addWindowEvent(QStringLiteral("move list: \"%1\"").arg(moves->item(row)->text()));
     });
-    dialogs->onBox = [this](const QString &title, const QString &text) {
-        addWindowEvent(QStringLiteral("box \"%1\": \"%2\"").arg(title, text));
+    dialogs->whileBoxOpen = [this] {
+        const QString box = this->dialogs->informations.last(); // "title|text"
+        addWindowEvent(QStringLiteral("box \"%1\": \"%2\"")
+                           .arg(box.section(QLatin1Char('|'), 0, 0), box.section(QLatin1Char('|'), 1)));
         // The game ended before both programs joined (the port is taken, say).
         endedEarly = started < 2;
     };
@@ -39,7 +41,7 @@ GameRecorder::GameRecorder(MainWindow *window, RecordingDialogs *dialogs, const 
 
 bool GameRecorder::record(const QString &boardPath, int timeoutMs)
 {
-    dialogs->path = boardPath;
+    dialogs->nextPath = boardPath;
     click("BrowseButton");
     click("customBoardRB");
     click("player1SocketRB");

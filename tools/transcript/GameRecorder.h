@@ -6,7 +6,7 @@
 #include <vector>
 
 class MainWindow;
-class RecordingDialogs;
+class ScriptedDialogs;
 
 // Plays one game in the real window with both sides "Réseau" and two
 // zarvik-engine connect --verbose processes as the remote programs, and records in
@@ -24,7 +24,7 @@ public:
     };
 
     // engineArguments[side]: the arguments of red's (0) and black's (1) program.
-    GameRecorder(MainWindow *window, RecordingDialogs *dialogs, const QString &enginePath,
+    GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const QString &enginePath,
                  const QStringList engineArguments[2]);
 
     // Loads the board file, starts the game on it and returns once both programs have
@@ -44,7 +44,7 @@ private:
     static QString programName(int side);
 
     MainWindow *window;
-    RecordingDialogs *dialogs;
+    ScriptedDialogs *dialogs;
     QString enginePath;
     QStringList arguments[2];
     QProcess engines[2];

@@ -4,7 +4,7 @@
 #include "GameController.h"
 #include "GameRecorder.h"
 #include "MainWindow.h"
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 #include "TranscriptPage.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     }
     // Fixed seeds: the same game every time, so the page changes only with the program.
     const QStringList arguments[2] = {engineArguments(1), engineArguments(2)};
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     GameController::instance()->setDialogs(&dialogs);
     auto *window = new MainWindow;
     window->show();

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <functional>
 
-// Records every box instead of showing it and answers file dialogs from a script,
-// so tests never block on a modal dialog.
-class FakeDialogs : public Dialogs
+// Dialogs for a run where nobody can answer them (tests, tools): records every box
+// instead of showing it and answers file dialogs from a script, so nothing blocks.
+class ScriptedDialogs : public Dialogs
 {
 public:
     void information(const QString &title, const QString &text) override;

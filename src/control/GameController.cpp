@@ -2,34 +2,44 @@
 
 #include "Board.h"
 #include "CPUPlayer.h"
-#include "GameDisplay.h"
+#include "Dialogs.h"
 #include "HumanPlayer.h"
 #include "SocketPlayer.h"
-#include "WidgetDialogs.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>
 
 namespace {
 const QString gameOverTitle = QStringLiteral("Partie terminée");
-constexpr int noGame = 2;
 
 int otherSide(int side)
 {
-    return side == 0 ? 1 : 0;
+    return side == GameController::red ? GameController::black : GameController::red;
 }
 
-Dialogs *widgetDialogs()
+QString winText(int side)
 {
-    static WidgetDialogs dialogs;
-    return &dialogs;
+    return side == GameController::red ? QStringLiteral("Joueur 1 gagne la partie")
+                                       : QStringLiteral("Joueur 2 gagne la partie");
 }
+
+const QString drawText = QStringLiteral("Match nulle!");
 } // namespace
 
-GameController::GameController()
-    : dialogSeam(widgetDialogs())
+GameController::GameController(QObject *parent)
+    : GameController(Settings(), parent)
 {
-    connect(&server, SIGNAL(newConnection()), this, SLOT(ConnectedSocket()));
+}
+
+GameController::GameController(const Settings &settings, QObject *parent)
+    : QObject(parent), settings(settings)
+{
+    connect(&server, &QTcpServer::newConnection, this, &GameController::ConnectedSocket);
+}
+
+GameController::~GameController()
+{
+    deletePlayersNow();
 }
 
 GameController *GameController::instance()
@@ -38,102 +48,151 @@ GameController *GameController::instance()
     return controller;
 }
 
+void GameController::setBoard(Board *newBoard)
+{
+    deletePlayersNow();
+    gameBoard = newBoard;
+}
+
+// Outside any player's signal (the board or the controller is going away).
+void GameController::deletePlayersNow()
+{
+    stopGame();
+    for (Player **player : {&player1, &player2}) {
+        delete *player;
+        *player = nullptr;
+    }
+}
+
 void GameController::setDialogs(Dialogs *dialogs)
 {
-    dialogSeam = dialogs ? dialogs : widgetDialogs();
+    dialogSeam = dialogs;
+}
+
+int GameController::turn() const
+{
+    return inProgress() ? turnSide : noGame;
+}
+
+int GameController::humanSide() const
+{
+    const bool human = inProgress() && player1 && player2
+                       && chosen.side(turnSide).kind == PlayerKind::Human;
+    return human ? turnSide : noGame;
+}
+
+quint16 GameController::serverPort() const
+{
+    return server.serverPort();
 }
 
 bool GameController::inProgress() const
 {
-    return turn != noGame && !endDecided;
+    return turnSide != noGame && !endDecided;
 }
 
 Player *GameController::currentPlayer() const
 {
-    return turn == 0 ? player1 : player2;
-}
-
-int GameController::currentPlayerType() const
-{
-    return turn == 0 ? player1Type : player2Type;
-}
-
-bool GameController::acceptsHumanMove() const
-{
-    return inProgress() && player1 && player2 && currentPlayerType() == Human;
+    return turnSide == red ? player1 : player2;
 }
 
 bool GameController::canMove(int side) const
 {
     MoveList list;
-    board->generateMoves(side, list);
+    gameBoard->generateMoves(side, list);
     return list.count > 0;
 }
 
-void GameController::startGame(bool useCustomBoard)
+void GameController::startGame(const GameOptions &newOptions)
 {
-    turn = noGame;
+    Q_ASSERT(gameBoard);
+    turnSide = noGame;
     server.close();
     ++gameNumber;
     endDecided = false;
+    plies = 0;
+    pliesKnown[red] = pliesKnown[black] = -1;
     destroyPlayers();
-    loadStartingBoard(useCustomBoard);
-    mainWindow->clearMoveList();
-    turn = 0;
-    if (player1Type == Socket || player2Type == Socket)
-        openServer();
-    if (turn == 0)
-        createPlayer1();
+    chosen = newOptions;
+    const bool loaded = loadStartingBoard();
+    emit gameCleared();
+    turnSide = red;
+    updateHumanSide();
+    if (!loaded || endsAtStart())
+        return;
+    if (chosen.red.kind == PlayerKind::Socket || chosen.black.kind == PlayerKind::Socket) {
+        if (!openServer())
+            return;
+    }
+    createPlayer1();
 }
 
-// A custom board file is read again at every start; one that can no longer be
-// read is reported and the game starts on the initial position instead.
-void GameController::loadStartingBoard(bool useCustomBoard)
+// A custom board file is read again at every start; one that can no longer be read
+// is reported and no game starts on it.
+bool GameController::loadStartingBoard()
 {
     QString error;
-    if (!useCustomBoard || customBoardFile.isEmpty()) {
-        board->resetToInitial();
-    } else if (!board->loadFromFile(customBoardFile, &error)) {
-        board->resetToInitial();
-        dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"),
-                            QStringLiteral("Impossible de lire le plateau %1 : %2\n"
-                                           "La partie commence sur le plateau initial.")
-                                .arg(customBoardFile, error));
+    if (!chosen.customBoard || chosen.boardFile.isEmpty()) {
+        gameBoard->resetToInitial();
+        return true;
     }
+    if (gameBoard->loadFromFile(chosen.boardFile, &error))
+        return true;
+    endDecided = true;
+    const QString text = QStringLiteral("Impossible de lire le plateau %1 : %2").arg(chosen.boardFile, error);
+    emit statusChanged(text);
+    if (dialogSeam)
+        dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"), text);
+    return false;
 }
 
-// The players' signals are cut first: a network player closing its connection
-// while it is destroyed must not cancel the game being started.
+// A board on which a side already stands on its goal row is that side's win at
+// once (both: a draw); nobody could move on it anyway.
+bool GameController::endsAtStart()
+{
+    const bool redWon = gameBoard->hasWon(red);
+    const bool blackWon = gameBoard->hasWon(black);
+    if (!redWon && !blackWon)
+        return false;
+    emit positionChanged(redWon && !blackWon ? red : black);
+    finishGame(redWon && blackWon ? drawText : winText(redWon ? red : black));
+    return true;
+}
+
+// The players' signals are cut first and the objects deleted once control is back
+// in the event loop: a player may be in the middle of emitting the signal that led
+// here, and a network player closing its connection must not cancel the new game.
 void GameController::destroyPlayers()
 {
+    stopSearchesAndClocks();
     for (Player **player : {&player1, &player2}) {
         if (*player) {
             disconnect(*player, nullptr, this, nullptr);
-            delete *player;
+            (*player)->deleteLater();
             *player = nullptr;
         }
     }
 }
 
-void GameController::openServer()
+bool GameController::openServer()
 {
-    if (server.listen(QHostAddress::Any, port))
-        return;
-    const QString text = QStringLiteral("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
-                             .arg(port)
-                             .arg(server.errorString());
-    finishGame(text, true);
+    if (server.listen(QHostAddress::Any, settings.port))
+        return true;
+    finishGame(QStringLiteral("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
+                   .arg(settings.port)
+                   .arg(server.errorString()));
+    return false;
 }
 
 void GameController::createPlayer1()
 {
-    if (createLocalPlayer(0))
+    if (createLocalPlayer(red))
         createPlayer2();
 }
 
 void GameController::createPlayer2()
 {
-    if (createLocalPlayer(1))
+    if (createLocalPlayer(black))
         beginGame();
 }
 
@@ -141,56 +200,58 @@ void GameController::createPlayer2()
 // waits for its connection instead (false).
 bool GameController::createLocalPlayer(int side)
 {
-    const bool red = side == 0;
-    const int type = red ? player1Type : player2Type;
-    if (type == Socket) {
-        mainWindow->showStatusMessage(red ? QStringLiteral("Attente de connection du joueur 1 (rouge)...")
-                                          : QStringLiteral("Attente de connection du joueur 2 (noir)..."));
+    if (chosen.side(side).kind == PlayerKind::Socket) {
+        emit statusChanged(side == red ? QStringLiteral("Attente de connection du joueur 1 (rouge)...")
+                              : QStringLiteral("Attente de connection du joueur 2 (noir)..."));
         return false;
     }
-    Player *player = createPlayer(type, side, red ? player1MaxTime : player2MaxTime,
-                                  red ? player1Level : player2Level);
-    (red ? player1 : player2) = player;
+    (side == red ? player1 : player2) = createPlayer(side);
     return true;
 }
 
-Player *GameController::createPlayer(int type, int side, int maxTime, int level)
+Player *GameController::createPlayer(int side)
 {
-    if (type == Human)
-        return new HumanPlayer(board, side);
-    auto *cpu = new CPUPlayer(board, side, maxTime, level);
-    connect(cpu, SIGNAL(MoveReady()), this, SLOT(MoveReady()));
+    const GameOptions::Side &how = chosen.side(side);
+    if (how.kind == PlayerKind::Human)
+        return new HumanPlayer(gameBoard, side);
+    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs);
+    connect(cpu, &CPUPlayer::MoveReady, this, &GameController::MoveReady);
     return cpu;
 }
 
-Player *GameController::createSocketPlayer(int side, int maxTime, QTcpSocket *socket)
+Player *GameController::createSocketPlayer(int side, QTcpSocket *socket)
 {
-    auto *player = new SocketPlayer(board, side, maxTime, socket);
-    connect(player, SIGNAL(MoveReceived()), this, SLOT(MoveReady()));
-    connect(player, SIGNAL(DisconnectedSocket()), this, SLOT(DisconnectedSocket()));
-    connect(player, SIGNAL(TimeElapsed()), this, SLOT(TimeElapsed()));
+    auto *player = new SocketPlayer(gameBoard, side, chosen.side(side).timeLimit(), socket);
+    // Black's program has just been sent the position.
+    if (side == black)
+        pliesKnown[black] = plies;
+    connect(player, &SocketPlayer::MoveReceived, this, &GameController::MoveReady);
+    connect(player, &SocketPlayer::DisconnectedSocket, this, &GameController::DisconnectedSocket);
+    connect(player, &SocketPlayer::TimeElapsed, this, &GameController::TimeElapsed);
     return player;
 }
 
 // Both players exist: red is told that the game begins, unless it cannot move.
 void GameController::beginGame()
 {
-    if (!canMove(0)) {
+    if (!canMove(red)) {
         askNextPlayer();
         return;
     }
+    pliesKnown[red] = plies;
     player1->StartGame();
-    mainWindow->showStatusMessage(QStringLiteral("En attente du coup rouge..."));
+    updateHumanSide();
+    emit statusChanged(QStringLiteral("En attente du coup rouge..."));
 }
 
 void GameController::ConnectedSocket()
 {
     while (QTcpSocket *socket = server.nextPendingConnection()) {
         if (inProgress() && !player1) {
-            player1 = createSocketPlayer(0, player1MaxTime, socket);
+            player1 = createSocketPlayer(red, socket);
             createPlayer2();
         } else if (inProgress() && !player2) {
-            player2 = createSocketPlayer(1, player2MaxTime, socket);
+            player2 = createSocketPlayer(black, socket);
             beginGame();
         } else {
             socket->close();
@@ -203,102 +264,107 @@ void GameController::MoveReady()
 {
     if (!inProgress() || !player1 || !player2 || sender() != currentPlayer())
         return;
-    Move move = *currentPlayer()->TakeMove();
-    playMove(move);
+    playMove(*currentPlayer()->TakeMove());
 }
 
-void GameController::playMove(Move &move)
+void GameController::playMove(const Move &proposed)
 {
     if (!inProgress() || !player1 || !player2)
         return;
-    const int side = turn;
-    if (!board->isLegal(move, side)) {
+    const int side = turnSide;
+    if (!gameBoard->isLegal(proposed, side)) {
         qWarning("Refused a move that is not legal for the side to move: %s",
-                 qPrintable(move.toText(board->columns, board->rows)));
+                 qPrintable(proposed.toText(gameBoard->columns, gameBoard->rows)));
         return;
     }
-    board->applyMove(move);
-    mainWindow->addMove(move);
-    if (board->hasWon(side)) {
-        mainWindow->refresh();
+    Move move = proposed;
+    gameBoard->applyMove(move);
+    pliesKnown[side] = ++plies;
+    emit movePlayed(move, side);
+    if (gameBoard->hasWon(side)) {
+        emit positionChanged(side);
         sendFinalMove(move);
-        finishGame(side == 0 ? QStringLiteral("Joueur 1 gagne la partie")
-                             : QStringLiteral("Joueur 2 gagne la partie"),
-                   true);
-    } else if (board->isDraw(side)) {
-        mainWindow->refresh();
-        finishGame(QStringLiteral("Match nulle!"), true);
+        finishGame(winText(side));
+    } else if (gameBoard->isDraw(side)) {
+        emit positionChanged(side);
+        finishGame(drawText);
     } else {
-        turn = otherSide(side);
-        mainWindow->refresh();
+        turnSide = otherSide(side);
+        emit positionChanged(turnSide);
         askNextPlayer();
     }
 }
 
 void GameController::sendFinalMove(const Move &move)
 {
-    if (player1Type == Socket)
-        static_cast<SocketPlayer *>(player1)->SendFinalMove(move);
-    if (player2Type == Socket)
-        static_cast<SocketPlayer *>(player2)->SendFinalMove(move);
+    for (Player *player : {player1, player2})
+        if (auto *remote = qobject_cast<SocketPlayer *>(player))
+            remote->SendFinalMove(move);
 }
 
 // A side without a legal move passes; when neither side can move the game is drawn.
 void GameController::askNextPlayer()
 {
-    QString status = turn == 0 ? QStringLiteral("En attente du coup rouge")
-                               : QStringLiteral("En attente du coup noir");
-    if (!canMove(turn)) {
-        if (!canMove(otherSide(turn))) {
-            finishGame(QStringLiteral("Match nulle!"), true);
+    QString status = turnSide == red ? QStringLiteral("En attente du coup rouge")
+                                     : QStringLiteral("En attente du coup noir");
+    if (!canMove(turnSide)) {
+        if (!canMove(otherSide(turnSide))) {
+            finishGame(drawText);
             return;
         }
-        status = turn == 0 ? QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour.")
-                           : QStringLiteral("Le joueur noir ne peut pas jouer, il passe son tour.");
-        turn = otherSide(turn);
-        mainWindow->refresh();
+        status = turnSide == red ? QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour.")
+                                 : QStringLiteral("Le joueur noir ne peut pas jouer, il passe son tour.");
+        turnSide = otherSide(turnSide);
+        emit positionChanged(turnSide);
     }
-    currentPlayer()->RequestMove();
-    mainWindow->showStatusMessage(status);
+    const bool sawOneReply = plies == pliesKnown[turnSide] + 1;
+    pliesKnown[turnSide] = plies;
+    if (sawOneReply)
+        currentPlayer()->RequestMove();
+    else
+        currentPlayer()->RequestMoveAfterPass();
+    updateHumanSide();
+    emit statusChanged(status);
 }
 
 void GameController::DisconnectedSocket()
 {
     if (inProgress())
-        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."), false);
+        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."));
 }
 
 void GameController::TimeElapsed()
 {
     if (!inProgress())
         return;
-    finishGame(turn == 0
+    finishGame(turnSide == red
                    ? QStringLiteral("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
-                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
-               false);
+                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."));
 }
 
-// The end is decided before the box opens; turn keeps the side to move while the
-// box is shown, as the views expect.
-void GameController::finishGame(const QString &text, bool showInStatus)
+// The end is decided, and the status says so, before the box opens; nothing that
+// arrives while it is open can start a second end.
+void GameController::finishGame(const QString &text)
 {
     endDecided = true;
     stopSearchesAndClocks();
-    const int game = gameNumber;
-    dialogSeam->information(gameOverTitle, text);
-    if (game != gameNumber)
-        return;
-    turn = noGame;
     server.close();
-    if (showInStatus)
-        mainWindow->showStatusMessage(text);
+    updateHumanSide();
+    emit statusChanged(text);
+    emit gameEnded(text);
+    const int game = gameNumber;
+    if (dialogSeam)
+        dialogSeam->information(gameOverTitle, text);
+    if (game == gameNumber)
+        turnSide = noGame;
 }
 
 void GameController::stopGame()
 {
-    turn = noGame;
+    turnSide = noGame;
     server.close();
     stopSearchesAndClocks();
+    updateHumanSide();
 }
 
 void GameController::stopSearchesAndClocks()
@@ -311,10 +377,11 @@ void GameController::stopSearchesAndClocks()
     }
 }
 
-void GameController::detach()
+void GameController::updateHumanSide()
 {
-    stopGame();
-    destroyPlayers();
-    board = nullptr;
-    mainWindow = nullptr;
+    const int side = humanSide();
+    if (side == shownHumanSide)
+        return;
+    shownHumanSide = side;
+    emit humanSideChanged(side);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameOptions.h"
 #include "Move.h"
 
 #include <QObject>
@@ -8,60 +9,72 @@
 
 class Board;
 class Dialogs;
-class GameDisplay;
 class Player;
 class QTcpSocket;
 
-// How a side is played.
-enum PlayerType { Cpu = 0, Human = 1, Socket = 2 };
-
 // Runs a game: owns the two players and the server on which remote programs
 // connect, knows whose turn it is, applies every move, announces the end of the
-// game and asks the next side to play. Reaches the window only through its
-// GameDisplay, and shows message boxes through a Dialogs seam.
+// game and asks the next side to play. It shows nothing itself: what happens goes
+// out as signals, and message boxes through a Dialogs seam (none: nothing shown).
+//
+// The window's controller is instance(); tests and headless hosts construct their
+// own, with their own port and no pause before the computer's searches.
 class GameController : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr quint16 port = 8888;
+    static constexpr int red = 0;
+    static constexpr int black = 1;
+    static constexpr int noGame = 2;
 
+    struct Settings
+    {
+        quint16 port = 8888; // 0: any free port, see serverPort()
+        int computerPauseMs = 100;
+    };
+
+    explicit GameController(QObject *parent = nullptr);
+    explicit GameController(const Settings &settings, QObject *parent = nullptr);
+    ~GameController() override;
+
+    // The window's controller, created on first use.
     static GameController *instance();
 
-    void startGame(bool useCustomBoard);
+    // The one board of the program; not owned. Set before the first game.
+    void setBoard(Board *board);
+    // Replaces the message boxes (tests, a headless host); not owned; null shows none.
+    void setDialogs(Dialogs *dialogs);
+
+    void startGame(const GameOptions &options);
     // Ends the game in progress silently (a board file was loaded); a running
     // search is stopped and its result discarded.
     void stopGame();
     // Processes one move of the side in turn; a move that is not legal for that
     // side, or that comes while no game can take it, is refused.
-    void playMove(Move &move);
-    int currentPlayerType() const;
-    // Whether a person may enter a move on the board now: a game runs, its end
-    // has not been decided, both players exist and the side to move is human.
-    bool acceptsHumanMove() const;
-    // Stops the game and lets go of the players, the board and the display (the
-    // window that owns them is going away).
-    void detach();
+    void playMove(const Move &move);
 
-    Dialogs *dialogs() const { return dialogSeam; }
-    // Replaces the message boxes and file dialogs (tests, a headless host); not
-    // owned. Null brings back the real ones.
-    void setDialogs(Dialogs *dialogs);
+    // 0 red to move, 1 black to move, 2 no game in progress (also once its end is
+    // decided).
+    int turn() const;
+    // The side whose person may enter a move now, or noGame.
+    int humanSide() const;
+    // The port the server listens on, once a game with a remote side has started.
+    quint16 serverPort() const;
+    const Board *board() const { return gameBoard; }
+    const GameOptions &options() const { return chosen; }
 
-    // 0 red to move, 1 black to move, 2 no game in progress.
-    int turn = 0;
-    int player1Type = Human;
-    int player2Type = Human;
-    int player1MaxTime = 0;
-    int player2MaxTime = 0;
-    int player1Level = 1;
-    int player2Level = 1;
-    Board *board = nullptr;
-    QString customBoardFile;
-    GameDisplay *mainWindow = nullptr;
-    Player *player1 = nullptr;
-    Player *player2 = nullptr;
-    QTcpServer server;
+signals:
+    // A new game is set up: the move list is empty and red is to move.
+    void gameCleared();
+    void movePlayed(const Move &move, int side);
+    // The board changed or the turn passed: side is the side to show as moving.
+    void positionChanged(int side);
+    void statusChanged(const QString &text);
+    // The side whose person may now enter a move on the board, or noGame.
+    void humanSideChanged(int side);
+    // The game has ended (won, drawn, lost on time or cancelled), with the text shown.
+    void gameEnded(const QString &text);
 
 private slots:
     void MoveReady();
@@ -70,26 +83,40 @@ private slots:
     void TimeElapsed();
 
 private:
-    GameController();
-
     bool inProgress() const;
     Player *currentPlayer() const;
     bool canMove(int side) const;
-    void loadStartingBoard(bool useCustomBoard);
+    bool loadStartingBoard();
     void destroyPlayers();
-    void openServer();
+    void deletePlayersNow();
+    bool openServer();
     void createPlayer1();
     void createPlayer2();
     bool createLocalPlayer(int side);
-    Player *createPlayer(int type, int side, int maxTime, int level);
-    Player *createSocketPlayer(int side, int maxTime, QTcpSocket *socket);
+    Player *createPlayer(int side);
+    Player *createSocketPlayer(int side, QTcpSocket *socket);
     void beginGame();
+    bool endsAtStart();
     void askNextPlayer();
     void sendFinalMove(const Move &move);
     void stopSearchesAndClocks();
-    void finishGame(const QString &text, bool showInStatus);
+    void finishGame(const QString &text);
+    void updateHumanSide();
 
-    Dialogs *dialogSeam;
+    const Settings settings;
+    GameOptions chosen;
+    int turnSide = red;
+    Board *gameBoard = nullptr;
+    Player *player1 = nullptr;
+    Player *player2 = nullptr;
+    QTcpServer server{this}; // a child, so that tests can find the connections it holds
+    Dialogs *dialogSeam = nullptr;
+    int shownHumanSide = noGame;
+    // Moves played in this game, and for each side the count at which its player
+    // last learnt the whole position (its board message, or its own move): a side
+    // that missed more than the opponent's one reply is sent the board again.
+    int plies = 0;
+    int pliesKnown[2] = {-1, -1};
     // Set as soon as the end of the game is decided, before its message box opens:
     // signals delivered while the box is open must not announce a second end.
     bool endDecided = false;

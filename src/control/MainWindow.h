@@ -1,32 +1,37 @@
 #pragma once
 
-#include "GameDisplay.h"
+#include "GameOptions.h"
+#include "WidgetDialogs.h"
 
 #include <QMainWindow>
 
 class Board;
 class BoardWidget;
+class GameController;
+class QCheckBox;
+class QLineEdit;
 class TurnViewWidget;
+struct Move;
 
 namespace Ui {
 class MainWindow;
 }
 
 // The program's one window: the board view, the move list, the turn indicator,
-// the options panel and the status bar. It creates the board, hands it to the
-// controller and starts a first game between two people.
-class MainWindow : public QMainWindow, public GameDisplay
+// the options panel and the status bar. It creates the board, wires the views to
+// the controller and starts a first game between two people.
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // Runs its games on the given controller (tests, tools), or on instance().
+    explicit MainWindow(GameController *controller = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void addMove(const Move &move) override;
-    void clearMoveList() override;
-    void showStatusMessage(const QString &text) override;
-    void refresh() override;
+    // Replaces the window's and the controller's boxes and file dialogs (tests, tools);
+    // not owned. Null brings back the real ones.
+    void setDialogs(Dialogs *dialogs);
 
 private slots:
     void on_BrowseButton_clicked();
@@ -38,11 +43,22 @@ private slots:
 
 private:
     void useCompactFont();
-    void readOptions();
+    void setUpTimeField(QLineEdit *field);
+    void connectController();
+    void addMove(const Move &move, int side);
+    void clearMoveList();
+    void showPosition(int side);
+    void showStatusMessage(const QString &text);
+    bool readOptions(GameOptions &options);
+    bool readSide(int side, GameOptions::Side &chosen);
 
     Ui::MainWindow *ui;
     BoardWidget *boardWidget;
     TurnViewWidget *turnView;
     Board *board;
+    GameController *controller;
+    WidgetDialogs widgetDialogs{this};
+    Dialogs *dialogs = &widgetDialogs;
+    QString boardFile; // the board file last chosen with the browse button
     int moveCount = 0;
 };

@@ -3,14 +3,19 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+WidgetDialogs::WidgetDialogs(QWidget *owner)
+    : owner(owner)
+{
+}
+
 void WidgetDialogs::information(const QString &title, const QString &text)
 {
-    QMessageBox::information(nullptr, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox::information(owner, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void WidgetDialogs::warning(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox::warning(parent, title, text);
+    QMessageBox::warning(parent ? parent : owner, title, text);
 }
 
 QString WidgetDialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,

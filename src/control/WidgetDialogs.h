@@ -2,14 +2,20 @@
 
 #include "Dialogs.h"
 
-// The real dialogs: QMessageBox and QFileDialog.
+// The real dialogs: QMessageBox and QFileDialog. Information boxes are centred on
+// the owner window.
 class WidgetDialogs : public Dialogs
 {
 public:
+    explicit WidgetDialogs(QWidget *owner = nullptr);
+
     void information(const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
+
+private:
+    QWidget *owner;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 // One move of one stone: cells are (x, y), x the column from the left, y the row
@@ -27,3 +28,5 @@ struct Move
     // text names only an origin. False when malformed or off the board.
     bool parse(const char *text, int columns, int rows);
 };
+
+Q_DECLARE_METATYPE(Move)

@@ -4,14 +4,21 @@
 #include <QDebug>
 #include <QTime>
 
-CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level)
+CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs)
     : Player(board, color),
       maxDepth(SearchSettings::maxDepthFor(level)),
-      timeLimit(timeLimit),
+      timeLimit(searchSeconds(timeLimit)),
       level(level),
-      opponent(color == 0 ? 1 : 0)
+      pauseMs(pauseMs)
 {
-    connect(this, SIGNAL(finished()), this, SLOT(onThreadFinished()));
+    connect(this, &QThread::finished, this, &CPUPlayer::onThreadFinished);
+}
+
+int CPUPlayer::searchSeconds(int timeLimit)
+{
+    if (timeLimit > maxSeconds)
+        return untimedCeilingSeconds;
+    return qMax(timeLimit, 0);
 }
 
 CPUPlayer::~CPUPlayer()
@@ -71,7 +78,8 @@ void CPUPlayer::onThreadFinished()
 
 void CPUPlayer::run()
 {
-    QThread::msleep(100);
+    if (pauseMs > 0)
+        QThread::msleep(unsigned(pauseMs));
     SearchSettings settings;
     settings.color = color;
     settings.level = level;

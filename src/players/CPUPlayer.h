@@ -14,9 +14,20 @@ class CPUPlayer : public Player
     Q_OBJECT
 
 public:
-    CPUPlayer(Board *board, int color, int timeLimit, int level);
+    // The longest the computer thinks when its side has no timer: the exact search
+    // would otherwise deepen towards 20 plies for hours.
+    static constexpr int untimedCeilingSeconds = 30;
+    // The window's pause before each search, so that a reply does not land in the
+    // same instant as the move it answers.
+    static constexpr int defaultPauseMs = 100;
+
+    CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs = defaultPauseMs);
     // Stops a running search and waits for it; MoveReady() does not follow.
     ~CPUPlayer() override;
+
+    // The seconds a search may take for a side's time limit: a negative limit is 0,
+    // no timer (any limit beyond Player::maxSeconds) the ceiling.
+    static int searchSeconds(int timeLimit);
 
     void RequestMove() override;
     Move *TakeMove() override;
@@ -25,16 +36,6 @@ public:
     // Stops a running search, waits for its thread and discards its result:
     // MoveReady() is not emitted for it.
     void cancelSearch();
-
-    // The best move of the last completed depth of the last search, or the first
-    // legal move when the time ran out before depth 2 was complete. A side without
-    // any move gets a default-initialised record (A8 - A8), which is never legal, so
-    // the controller refuses it.
-    Move move;
-    const int maxDepth;  // plies: 2 at level 1, otherwise 20
-    const int timeLimit; // seconds per search; compared as unsigned, so negative never stops
-    const int level;     // 1 to 3, passed to the evaluation
-    const int opponent;  // the other side's colour
 
 signals:
     void MoveReady();
@@ -47,6 +48,16 @@ protected:
 
 private:
     void startSearch();
+
+    // The best move of the last completed depth of the last search, or the first
+    // legal move when the time ran out before depth 2 was complete. A side without
+    // any move gets a default-initialised record (A8 - A8), which is never legal, so
+    // the controller refuses it.
+    Move move;
+    const int maxDepth;  // plies: 2 at level 1, otherwise 20
+    const int timeLimit; // seconds per search, after searchSeconds
+    const int level;     // 1 to 3, passed to the evaluation
+    const int pauseMs;
 
     FastSearch search; // the copy of the position; the search thread's alone while it runs
     std::atomic<bool> abortRequested{false};

@@ -1,6 +1,5 @@
 #include "SocketPlayer.h"
 
-#include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QTimerEvent>
@@ -39,16 +38,16 @@ SocketPlayer::SocketPlayer(Board *board, int color, int timeLimit, QTcpSocket *s
 {
     Q_ASSERT(board && socket);
     if (color == 1)
-        sendBoard("2 ");
+        sendBoard();
     socket->setReadBufferSize(readBufferBytes);
-    connect(socket, SIGNAL(readyRead()), this, SLOT(onSocketDataReceived()));
-    connect(socket, SIGNAL(disconnected()), this, SLOT(onDisconnectedSocket()));
+    connect(socket, &QIODevice::readyRead, this, &SocketPlayer::onSocketDataReceived);
+    connect(socket, &QAbstractSocket::disconnected, this, &SocketPlayer::onDisconnectedSocket);
     // Reading held back for unsent answers resumes once they go out.
-    connect(socket, SIGNAL(bytesWritten(qint64)), this, SLOT(onSocketDataReceived()));
+    connect(socket, &QIODevice::bytesWritten, this, &SocketPlayer::onSocketDataReceived);
     timer = new QTimer(this);
     // A coarse timer may fire 5% early, eating most of the half second of grace.
     timer->setTimerType(Qt::PreciseTimer);
-    connect(timer, SIGNAL(timeout()), this, SLOT(onTimeElapsed()));
+    connect(timer, &QTimer::timeout, this, &SocketPlayer::onTimeElapsed);
     // Lines sent before this player existed are out of turn like any other; the
     // clock is not running yet, so this cannot emit.
     readArrivedBytes();
@@ -78,8 +77,13 @@ Move *SocketPlayer::TakeMove()
 
 void SocketPlayer::StartGame()
 {
-    sendBoard("1 ");
+    sendBoard();
     startClock();
+}
+
+void SocketPlayer::RequestMoveAfterPass()
+{
+    StartGame();
 }
 
 void SocketPlayer::SendFinalMove(const Move &move)
@@ -126,15 +130,16 @@ void SocketPlayer::timerEvent(QTimerEvent *event)
     // Bytes may be waiting unread, for instance while a slot reacting to a move
     // ran an event loop: they extend the fragment and restart the wait. Bytes held
     // back for unsent answers have arrived too: the fragment is not over.
-    if (!readArrivedBytes() || fragmentTimer.isActive() || pendingLine.isEmpty()
-        || socket->bytesAvailable() > 0)
+    readArrivedBytes();
+    if (fragmentTimer.isActive() || pendingLine.isEmpty() || socket->bytesAvailable() > 0)
         return;
     handleLine(std::exchange(pendingLine, QByteArray()));
 }
 
-void SocketPlayer::sendBoard(const char *code)
+// Message 1 (red) or 2 (black) with the position as it stands.
+void SocketPlayer::sendBoard()
 {
-    send(QLatin1String(code) + board->toText(), boardMessageMax);
+    send(QLatin1String(color == 0 ? "1 " : "2 ") + board->toText(), boardMessageMax);
 }
 
 void SocketPlayer::send(const QString &text, int maxLength)
@@ -151,12 +156,11 @@ void SocketPlayer::startClock()
 
 // Reads everything that has arrived, one line or part of a line at a time, and
 // handles each line as soon as it is complete; stops while too many answers wait
-// to be sent. Returns false when a slot reacting to a move has destroyed this
-// player: nothing of it may be touched then.
-bool SocketPlayer::readArrivedBytes()
+// to be sent.
+void SocketPlayer::readArrivedBytes()
 {
     if (reading)
-        return true;
+        return;
     reading = true;
     char piece[maxLineBytes + 2];
     bool readSome = false;
@@ -169,8 +173,7 @@ bool SocketPlayer::readArrivedBytes()
         if (size <= 0)
             break;
         readSome = true;
-        if (!takePiece(piece, int(size)))
-            return false;
+        takePiece(piece, int(size));
     }
     reading = false;
     if (readSome) {
@@ -179,17 +182,16 @@ bool SocketPlayer::readArrivedBytes()
         else
             fragmentTimer.start(fragmentWaitMs, this);
     }
-    return true;
 }
 
 // Adds a piece returned by readLine (a line with its line feed, or the start of
-// one) to the line being received. Same result as handleLine.
-bool SocketPlayer::takePiece(const char *piece, int size)
+// one) to the line being received.
+void SocketPlayer::takePiece(const char *piece, int size)
 {
     const bool endsLine = piece[size - 1] == '\n';
     if (skippingLongLine) {
         skippingLongLine = !endsLine;
-        return true;
+        return;
     }
     pendingLine.append(piece, size);
     if (pendingLine.size() > maxLineBytes) {
@@ -197,16 +199,16 @@ bool SocketPlayer::takePiece(const char *piece, int size)
         pendingLine.clear();
         skippingLongLine = !endsLine;
         send(QStringLiteral("4"), moveMessageMax);
-        return true;
+        return;
     }
-    return !endsLine || handleLine(std::exchange(pendingLine, QByteArray()));
+    if (endsLine)
+        handleLine(std::exchange(pendingLine, QByteArray()));
 }
 
 // Plays the line as this side's move, or answers "4". A move counts only while
 // this side's clock runs: out of turn the controller would take it as the move of
-// the side to move. Returns false when this player was destroyed by a slot
-// reacting to the move.
-bool SocketPlayer::handleLine(const QByteArray &line)
+// the side to move.
+void SocketPlayer::handleLine(const QByteArray &line)
 {
     Move received;
     // The line's own bytes end in NUL, so parse never reads past them; a NUL inside
@@ -214,11 +216,9 @@ bool SocketPlayer::handleLine(const QByteArray &line)
     if (!timer->isActive() || !received.parse(line.constData(), board->columns, board->rows)
         || !board->isLegal(received, color)) {
         send(QStringLiteral("4"), moveMessageMax);
-        return true;
+        return;
     }
     timer->stop();
     move = received;
-    const QPointer<SocketPlayer> alive(this);
     emit MoveReceived();
-    return !alive.isNull();
 }

@@ -28,6 +28,9 @@ public:
     ~SocketPlayer() override;
 
     void RequestMove() override;
+    // Sends this side's board message again (1 for red, 2 for black) and starts the
+    // clock: after a pass the opponent's last move cannot tell the position.
+    void RequestMoveAfterPass() override;
     Move *TakeMove() override;
     void StartGame() override;
 
@@ -35,11 +38,6 @@ public:
     void SendFinalMove(const Move &move);
     // The game is over: the clock stops and later lines are refused.
     void stopClock();
-
-    int timeLimit;
-    Move move;
-    QTimer *timer;
-    QTcpSocket *socket;
 
 signals:
     void MoveReceived();
@@ -54,17 +52,22 @@ private slots:
 private:
     friend class TestSocketStream; // checks the line buffer's bound
 
+    const int timeLimit;
+    Move move;
+    QTimer *timer;
+    QTcpSocket *socket;
+
     // Longest line accepted, its line feed included; longer ones are refused.
     static constexpr int maxLineBytes = 1022;
 
     void timerEvent(QTimerEvent *event) override;
 
-    void sendBoard(const char *code);
+    void sendBoard();
     void send(const QString &text, int maxLength);
     void startClock();
-    bool readArrivedBytes();
-    bool takePiece(const char *piece, int size);
-    bool handleLine(const QByteArray &line);
+    void readArrivedBytes();
+    void takePiece(const char *piece, int size);
+    void handleLine(const QByteArray &line);
 
     // Bytes of the line being received, without its line feed yet; never more
     // than maxLineBytes.
@@ -72,9 +75,9 @@ private:
     // Inside an over-long line already refused: its bytes are dropped up to its
     // line feed.
     bool skippingLongLine = false;
-    // Inside readArrivedBytes. A slot reacting to a move may run an event loop
-    // before it asks for the next move: bytes that arrive or answers that go out
-    // meanwhile start no second reading; the bytes wait for this one to go on.
+    // Inside readArrivedBytes. A slot reacting to a move may run an event loop (an
+    // end-of-game box): bytes that arrive or answers that go out meanwhile start no
+    // second reading; the bytes wait for this one to go on.
     bool reading = false;
     // A fragment without line feed is taken as a whole line once no byte has
     // arrived for this long, for peers that end their move without a line feed.

@@ -2,7 +2,6 @@
 
 #include "AppResources.h"
 #include "Board.h"
-#include "GameController.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,7 +20,7 @@ const QColor destinationColour(0, 255, 0, 255);
 const QColor selectionColour(0, 0, 255, 255);
 } // namespace
 
-BoardWidget::BoardWidget(QWidget *parent, Board *board, unsigned cellSize)
+BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
     : QWidget(parent), board(board), cellSize(cellSize)
 {
     Q_ASSERT(board);
@@ -47,6 +46,11 @@ void BoardWidget::loadPictures()
 void BoardWidget::clearSelection()
 {
     pieceSelected = false;
+}
+
+void BoardWidget::setInputSide(int side)
+{
+    inputSide = side;
 }
 
 const QImage *BoardWidget::pictureFor(int x, int y) const
@@ -109,19 +113,19 @@ void BoardWidget::paintEvent(QPaintEvent *)
         paintSelection(painter);
 }
 
-void BoardWidget::selectFirst(int x, int y, int turn)
+void BoardWidget::selectFirst(int x, int y)
 {
     selectedX = x;
     selectedY = y;
-    if (board->owner(board->cells[x][y]) == turn)
+    if (board->owner(board->cells[x][y]) == inputSide)
         pieceSelected = true;
 }
 
-void BoardWidget::moveSelectedTo(int x, int y, int turn)
+void BoardWidget::moveSelectedTo(int x, int y)
 {
     // The board may have changed under a pending selection (new game, board
     // loaded): never hand over a move of a stone that is not the mover's.
-    if (board->owner(board->cells[selectedX][selectedY]) != turn) {
+    if (board->owner(board->cells[selectedX][selectedY]) != inputSide) {
         pieceSelected = false;
         return;
     }
@@ -130,8 +134,7 @@ void BoardWidget::moveSelectedTo(int x, int y, int turn)
     for (int i = 0; i < moves.count; ++i) {
         if (moves.moves[i].toX != x || moves.moves[i].toY != y)
             continue;
-        Move move(selectedX, selectedY, x, y);
-        GameController::instance()->playMove(move);
+        emit moveEntered(Move(selectedX, selectedY, x, y));
         pieceSelected = false;
         return;
     }
@@ -139,8 +142,7 @@ void BoardWidget::moveSelectedTo(int x, int y, int turn)
 
 void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
-    const GameController *controller = GameController::instance();
-    if (!controller->acceptsHumanMove())
+    if (inputSide == noInput)
         return;
     const int side = int(cellSize);
     const int px = event->x() - margin;
@@ -149,12 +151,11 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
         return;
     const int x = px / side;
     const int y = py / side;
-    const int turn = controller->turn;
     if (!pieceSelected)
-        selectFirst(x, y, turn);
+        selectFirst(x, y);
     else if (x == selectedX && y == selectedY)
         pieceSelected = false;
     else
-        moveSelectedTo(x, y, turn);
+        moveSelectedTo(x, y);
     repaint();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Move.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -8,19 +10,29 @@ class QPainter;
 
 // The board view: draws the squares, stones, row numbers and column letters, and
 // lets the person whose turn it is enter a move with two presses: the stone, then
-// one of its destinations (framed in green; the selected stone in blue).
+// one of its destinations (framed in green; the selected stone in blue). It only
+// emits the move entered; whoever runs the game says which side may enter one.
 class BoardWidget : public QWidget
 {
     Q_OBJECT
 
 public:
+    // No side may enter a move.
+    static constexpr int noInput = 2;
+
     // The margin left of and above the squares, which carries the row numbers.
     static constexpr int margin = 15;
 
-    BoardWidget(QWidget *parent, Board *board, unsigned cellSize);
+    BoardWidget(QWidget *parent, const Board *board, unsigned cellSize);
 
     // Drops a pending selection (a new game, a board loaded).
     void clearSelection();
+    // The side (0 red, 1 black) whose person may enter a move now, or noInput.
+    void setInputSide(int side);
+
+signals:
+    // A legal move of the input side, entered with two presses.
+    void moveEntered(const Move &move);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,12 +47,12 @@ private:
     void paintSquare(QPainter &painter, int x, int y) const;
     void paintSelection(QPainter &painter) const;
     void frameSquare(QPainter &painter, int x, int y) const;
-    void selectFirst(int x, int y, int turn);
-    // Hands the move from the selected stone to (x, y) to the controller, if the
-    // stone has one.
-    void moveSelectedTo(int x, int y, int turn);
+    void selectFirst(int x, int y);
+    // Emits the move from the selected stone to (x, y), if the stone has one.
+    void moveSelectedTo(int x, int y);
 
-    Board *board;
+    const Board *board;
+    int inputSide = noInput;
     unsigned cellSize;
     // Indexed [code][0 light, 1 dark]; code 0 is the bare marble square.
     QImage pictures[pictureCodes][2];

@@ -22,8 +22,7 @@ private slots:
         QCOMPARE(driver.window->geometry().size(), QSize(737, 737));
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         QVERIFY(driver.moveLines().isEmpty());
-        QCOMPARE(driver.controller()->turn, 0);
-        QCOMPARE(driver.controller()->currentPlayerType(), int(Human));
+        QCOMPARE(driver.controller()->humanSide(), 0);
         for (const char *name : {"player1HumanRB", "player2HumanRB", "level1_player1_RB", "level1_player2_RB",
                                  "initialBoardRB", "timerPlayer1CB", "timerPlayer2CB"})
             QVERIFY2(driver.child<QAbstractButton>(name)->isChecked(), name);
@@ -66,31 +65,52 @@ private slots:
         driver.click("level2_player1_RB");
         driver.click("timerPlayer1CB");
         driver.click("level3_player2_RB");
-        driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("x"));
+        driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("17"));
         driver.click("startGameButton");
-        GameController *controller = driver.controller();
-        QCOMPARE(controller->player1Type, int(Cpu));
-        QCOMPARE(controller->player1Level, 2);
-        QCOMPARE(controller->player1MaxTime, 100000);
-        QCOMPARE(controller->player2Type, int(Human));
-        QCOMPARE(controller->player2Level, 3);
-        QCOMPARE(controller->player2MaxTime, 0);
+        const GameOptions &options = driver.controller()->options();
+        QCOMPARE(options.red.kind, PlayerKind::Cpu);
+        QCOMPARE(options.red.level, 2);
+        QCOMPARE(options.red.timeLimit(), int(Player::untimed));
+        QCOMPARE(options.black.kind, PlayerKind::Human);
+        QCOMPARE(options.black.level, 3);
+        QCOMPARE(options.black.timeLimit(), 17);
+    }
+
+    // A time field takes 0 to 999 only; one left empty is refused with a word, and
+    // the game in progress goes on.
+    void timeFieldsTakeSecondsOnly()
+    {
+        WindowDriver driver;
+        auto *field = driver.child<QLineEdit>("maxTimePlayer1Edit");
+        for (const char *typed : {"-1", "x", "1e3"}) {
+            field->clear();
+            QTest::keyClicks(field, typed);
+            QVERIFY2(!field->text().contains(QRegularExpression("[-xe]")), typed);
+        }
+        driver.play("B2", "B3");
+        field->clear();
+        driver.click("startGameButton");
+        QCOMPARE(driver.dialogs.warnings.size(), 1);
+        QVERIFY(driver.dialogs.warnings[0].contains(QStringLiteral("joueur 1")));
+        QCOMPARE(driver.moveLines().size(), 1);
+        QCOMPARE(driver.controller()->humanSide(), 1);
     }
 
     void browsingShowsTheBoardAndStopsTheGame()
     {
         WindowDriver driver;
-        const QString path = driver.browseBoard("0 0 0 0 0 0 0 0\n0 4 0 0 0 0 0 0\n");
+        const QString path = driver.browseBoard("0 0 0 0 0 0 0 0\n0 4 0 0 0 0 0 0\n"
+                                                + QByteArray("0 0 0 0 0 0 0 0\n").repeated(6));
         QCOMPARE(driver.dialogs.captions.value(0),
                  QStringLiteral("Chargement d'un plateau|./|board file (*.brd)"));
         QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), path);
-        QCOMPARE(driver.controller()->board->cells[1][1], 4);
-        QCOMPARE(driver.controller()->board->cells[0][7], 0);
-        QCOMPARE(driver.controller()->turn, 2);
-        QVERIFY(!driver.controller()->acceptsHumanMove());
+        QCOMPARE(driver.board().cells[1][1], 4);
+        QCOMPARE(driver.board().cells[0][7], 0);
+        QCOMPARE(driver.controller()->humanSide(), GameController::noGame);
+        QVERIFY(driver.status().contains(QStringLiteral("Personalisé")));
         driver.click("startGameButton"); // the initial board is still chosen
-        QCOMPARE(driver.controller()->board->cells[0][7], 4);
-        QCOMPARE(driver.controller()->turn, 0);
+        QCOMPARE(driver.board().cells[0][7], 4);
+        QCOMPARE(driver.controller()->humanSide(), 0);
     }
 
     // A cancelled dialog does nothing; a file that cannot be read or written is
@@ -111,8 +131,8 @@ private slots:
         QVERIFY(driver.dialogs.warnings[1].startsWith(QStringLiteral("Sauvegarde du plateau|")));
         for (const QString &warning : driver.dialogs.warnings)
             QVERIFY(warning.contains(driver.dialogs.nextPath));
-        QCOMPARE(driver.controller()->turn, 1);
-        QCOMPARE(driver.controller()->board->cells[1][5], ZarvikBoard::redStone);
+        QCOMPARE(driver.controller()->turn(), 1);
+        QCOMPARE(driver.board().cells[1][5], ZarvikBoard::redStone);
         QVERIFY(driver.child<QLineEdit>("boardLineEdit")->text().isEmpty());
     }
 
@@ -128,7 +148,7 @@ private slots:
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines.value(5), QByteArray("0 4 0 0 0 0 0 0 "));
         QCOMPARE(lines.value(6), QByteArray("4 0 4 4 4 4 4 4 "));
-        QCOMPARE(driver.controller()->turn, 1); // saving changes nothing else
+        QCOMPARE(driver.controller()->turn(), 1); // saving changes nothing else
     }
 };
 

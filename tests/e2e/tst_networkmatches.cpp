@@ -3,7 +3,6 @@
 #include "ZarvikBoard.h"
 
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -12,21 +11,12 @@ namespace {
 constexpr int connectMs = 60000;
 constexpr int gameMs = 300000;
 
-// A remote program: zarvik-engine connect on the program's port.
-void startEngine(QProcess &engine)
+// A remote program: zarvik-engine connect on the port the controller listens on.
+void startEngine(QProcess &engine, const GameController &controller)
 {
-    engine.start(QStringLiteral(ZARVIK_ENGINE), QStringLiteral("connect --level 1 --time 1 --verbose").split(' '));
-}
-
-// Another test run may hold the program's port for a while: wait until it is free.
-bool waitForFreePort()
-{
-    for (QDeadlineTimer deadline(connectMs); !deadline.hasExpired(); QTest::qWait(200)) {
-        QTcpServer probe;
-        if (probe.listen(QHostAddress::Any, GameController::port))
-            return true;
-    }
-    return false;
+    engine.start(QStringLiteral(ZARVIK_ENGINE), QStringLiteral("connect --level 1 --time 1 --verbose --port %1")
+                                                    .arg(controller.serverPort())
+                                                    .split(' '));
 }
 
 } // namespace
@@ -96,7 +86,6 @@ private slots:
     void enginesPlayAGameToTheEnd()
     {
         QFETCH(bool, redIsRemote);
-        QVERIFY(waitForFreePort());
         WindowDriver driver;
         QProcess red, black;
         QProcess *engines[2] = {redIsRemote ? &red : nullptr, &black};
@@ -105,11 +94,11 @@ private slots:
         driver.click("startGameButton");
         if (redIsRemote) {
             QCOMPARE(driver.status(), QStringLiteral("Attente de connection du joueur 1 (rouge)..."));
-            startEngine(red);
+            startEngine(red, *driver.controller());
         }
         QTRY_COMPARE_WITH_TIMEOUT(driver.status(), QStringLiteral("Attente de connection du joueur 2 (noir)..."),
                                   connectMs);
-        startEngine(black);
+        startEngine(black, *driver.controller());
         const auto ended = [&] { return red.state() == QProcess::NotRunning && black.state() == QProcess::NotRunning; };
         QTRY_VERIFY2_WITH_TIMEOUT(ended(), qPrintable(driver.dialogs.informations.join('\n')), gameMs);
         checkFinishedGame(driver, engines);

@@ -110,9 +110,9 @@ bool startGame(WindowDriver &driver, TestPeer &red, TestPeer &black, const QByte
     chooseRemote(driver, 1, "30");
     chooseRemote(driver, 2, blackSeconds);
     driver.click("startGameButton");
-    const bool started = red.connectToProgram() && QTest::qWaitFor([&] {
+    const bool started = red.connectToProgram(*driver.controller()) && QTest::qWaitFor([&] {
         return driver.status() == QLatin1String("Attente de connection du joueur 2 (noir)...");
-    }) && black.connectToProgram() && red.waitFor(boardMessage("1 "));
+    }) && black.connectToProgram(*driver.controller()) && red.waitFor(boardMessage("1 "));
     if (started)
         red.send("B2 - B3\n");
     return started && black.waitFor(boardMessage("2 ") + "3 B2 - B3");
@@ -120,11 +120,11 @@ bool startGame(WindowDriver &driver, TestPeer &red, TestPeer &black, const QByte
 
 // The game as the window shows it: the move list, the side to move, the status text
 // and every box shown so far.
-void expectGame(const WindowDriver &driver, const QStringList &moves, int turn, const QString &status,
+void expectGame(WindowDriver &driver, const QStringList &moves, int turn, const QString &status,
                 const QStringList &boxes)
 {
     QCOMPARE(driver.moveLines(), moves);
-    QCOMPARE(driver.controller()->turn, turn);
+    QCOMPARE(driver.controller()->turn(), turn);
     QCOMPARE(driver.status(), status);
     QCOMPARE(driver.dialogs.informations, boxes);
 }
@@ -141,9 +141,18 @@ void hangUp(QTcpSocket &socket, bool reset)
 }
 
 // Connections the server holds: the players' and those it has not got rid of yet.
-int serverSockets()
+int serverSockets(const GameController &controller)
 {
-    return GameController::instance()->server.findChildren<QTcpSocket *>().size();
+    return controller.findChildren<QTcpSocket *>().size();
+}
+
+// The program's end of the peer's connection.
+const QTcpSocket *programSide(const GameController &controller, const TestPeer &peer)
+{
+    for (const QTcpSocket *socket : controller.findChildren<QTcpSocket *>())
+        if (socket->peerPort() == peer.socket.localPort())
+            return socket;
+    return nullptr;
 }
 
 // Connections opened and hung up one after another, alternately closed and reset,
@@ -154,17 +163,19 @@ struct Flood
     {
         while (opened < until) {
             QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, GameController::port);
+            socket.connectToHost(QHostAddress::LocalHost, port);
             ++opened;
             if (socket.waitForConnected(5000)) {
                 ++connected;
                 hangUp(socket, opened % 2 == 0);
             }
             QTest::qWait(1);
-            mostSockets = qMax(mostSockets, serverSockets());
+            mostSockets = qMax(mostSockets, serverSockets(controller));
         }
     }
 
+    const GameController &controller;
+    quint16 port;
     int opened = 0, connected = 0, mostSockets = 0;
 };
 
@@ -205,7 +216,8 @@ private slots:
         WindowDriver driver;
         TestPeer red, black;
         QVERIFY2(startGame(driver, red, black, QByteArray()), qPrintable(driver.status()));
-        const QTcpSocket *program = static_cast<SocketPlayer *>(driver.controller()->player2)->socket;
+        const QTcpSocket *program = programSide(*driver.controller(), black);
+        QVERIFY(program);
         black.socket.setReadBufferSize(1024); // takes no more of its answers from the system
         MemoryWatch memory;
         qint64 sent = 0, mostUnread = 0, mostUnsent = 0;
@@ -241,44 +253,42 @@ private slots:
     }
 
     // Connections while a game waits for black: the first takes black's place and
-    // its hang-up cancels the game, once; those opened while the end is announced are
-    // turned away, and the server, closed with the game, refuses the rest. Then more
-    // while a new game runs, which goes on untouched.
+    // its hang-up cancels the game, once; the server, closed as soon as the end is
+    // decided, refuses the rest. Then more while a new game runs, which goes on
+    // untouched.
     void connectionFlood()
     {
         WindowDriver driver;
         chooseRemote(driver, 2, "30");
         driver.click("startGameButton");
+        const quint16 port = driver.controller()->serverPort();
         MemoryWatch memory;
-        Flood flood;
-        int openedWhenBoxClosed = 0;
-        driver.dialogs.whileBoxOpen = [&] {
-            flood.run(100);
-            openedWhenBoxClosed = flood.opened;
-        };
+        Flood flood{*driver.controller(), port};
+        driver.dialogs.whileBoxOpen = [&] { flood.run(100); };
         flood.run(200);
-        expectGame(driver, {}, 2, QStringLiteral("En attente du coup rouge..."), {lostConnection});
-        QCOMPARE(flood.connected, openedWhenBoxClosed);
-        QCOMPARE(serverSockets(), 1); // the cancelled black player's, until the next game
+        expectGame(driver, {}, 2, lostConnection.section('|', 1), {lostConnection});
+        QCOMPARE(flood.connected, 1);
+        QCOMPARE(serverSockets(*driver.controller()), 1); // the cancelled black player's, until the next game
 
         driver.dialogs.whileBoxOpen = nullptr;
         TestPeer red, black;
         QVERIFY2(startGame(driver, red, black, "30"), qPrintable(driver.status()));
+        flood.port = driver.controller()->serverPort();
         flood.run(300);
         black.send("A7 - A6\n");
         flood.run(400);
         QVERIFY(red.waitFor("3 A7 - A6"));
         expectGame(driver, {"1. B2 - B3", "2. A7 - A6"}, 0, redToMove, {lostConnection});
-        QCOMPARE(flood.connected, openedWhenBoxClosed + 200);
+        QCOMPARE(flood.connected, 1 + 200);
         QVERIFY(flood.mostSockets <= 2);
         TestPeer extra; // one that stays is closed by the program, unspoken to
-        QVERIFY(extra.connectToProgram());
+        QVERIFY(extra.connectToProgram(*driver.controller()));
         QVERIFY(extra.waitForClosed());
         QVERIFY(extra.received.isEmpty());
         red.send("C2 - C3\n");
         QVERIFY(black.waitFor("3 C2 - C3"));
         QCOMPARE(black.received, boardMessage("2 ") + "3 B2 - B3" + "3 C2 - C3");
-        QTRY_COMPARE(serverSockets(), 2);
+        QTRY_COMPARE(serverSockets(*driver.controller()), 2);
         memory.report(QString::asprintf("%d connections opened (%d reached the program, the rest refused), "
                                         "at most %d sockets held by the server",
                                         flood.opened, flood.connected, flood.mostSockets));
@@ -318,7 +328,8 @@ private slots:
         QTest::qWait(1000); // twice the shortest clock, five times the wait that ends a fragment
         driver.play("A7", "A6");
         const int turn = boxes.isEmpty() ? 1 : 2; // none after the end
-        expectGame(driver, {"1. B2 - B3"}, turn, QStringLiteral("En attente du coup noir"), boxes);
+        const QString status = boxes.isEmpty() ? QStringLiteral("En attente du coup noir") : boxes[0].section('|', 1);
+        expectGame(driver, {"1. B2 - B3"}, turn, status, boxes);
 
         driver.click("startGameButton");
         QVERIFY(red.waitForClosed() && black.waitForClosed());

@@ -20,31 +20,6 @@ QStringList takeMessages()
 
 const QString depthLine = "Minimax: Profondeur joueur  \"%1\" :  %2"; // colour, depth
 
-// Counts every use of the rules that does not come from the GUI thread.
-class WatchedBoard : public ZarvikBoard
-{
-public:
-    void applyMove(Move &move) override { note(), ZarvikBoard::applyMove(move); }
-    void undoMove(const Move &move) override { note(), ZarvikBoard::undoMove(move); }
-    void generateMovesFrom(int x, int y, MoveList &list) const override
-    {
-        note(), ZarvikBoard::generateMovesFrom(x, y, list);
-    }
-    void generateMoves(int player, MoveList &list) const override { note(), ZarvikBoard::generateMoves(player, list); }
-    int owner(int code) const override { return note(), ZarvikBoard::owner(code); }
-    bool hasWon(int player) const override { return note(), ZarvikBoard::hasWon(player); }
-    int evaluate(int player, int depth, int level) const override
-    {
-        return note(), ZarvikBoard::evaluate(player, depth, level);
-    }
-    bool isLegal(const Move &move, int player) const override { return note(), ZarvikBoard::isLegal(move, player); }
-
-    mutable std::atomic<int> foreignCalls{0};
-
-private:
-    void note() const { foreignCalls += QThread::currentThread() != QCoreApplication::instance()->thread(); }
-};
-
 // Red stones only on rows 4 and 5, so that no red move of the initial position is
 // legal here.
 void setMiddleGame(Board &board)
@@ -94,15 +69,14 @@ private slots:
         for (int color : {red, black}) {
             ZarvikBoard board;
             setMiddleGame(board);
-            CPUPlayer player(&board, color, 100000, 1);
+            CPUPlayer player(&board, color, Player::untimed, 1, 0);
             QSignalSpy ready(&player, &CPUPlayer::MoveReady);
             color == red ? player.StartGame() : player.RequestMove();
             QVERIFY(ready.wait(patience));
-            QTest::qWait(50);
-            QCOMPARE(ready.count(), 1);
+            QVERIFY(!ready.wait(50));
             QCOMPARE(takeMessages(), QStringList(depthLine.arg(color == red ? "rouge" : "noir").arg(2)));
-            QVERIFY(player.TakeMove() == &player.move && board.isLegal(player.move, color));
-            QVERIFY(hasBestScore(board, player.move, color, 1, 2));
+            const Move move = *player.TakeMove();
+            QVERIFY(board.isLegal(move, color) && hasBestScore(board, move, color, 1, 2));
         }
     }
 
@@ -112,7 +86,7 @@ private slots:
     {
         for (int level : {2, 3}) {
             ZarvikBoard board;
-            CPUPlayer player(&board, red, 0, level);
+            CPUPlayer player(&board, red, 0, level, 0);
             QSignalSpy ready(&player, &CPUPlayer::MoveReady);
             player.StartGame();
             QVERIFY(ready.wait(patience));
@@ -120,23 +94,24 @@ private slots:
             const bool one = lines.size() == 1 && lines[0].startsWith(depthLine.arg("rouge").chopped(2));
             const int depth = one ? lines[0].section(' ', -1).toInt() : -1;
             QVERIFY2(depth >= 2 && depth < 20, qPrintable(lines.join('\n')));
-            QVERIFY(board.isLegal(player.move, red) && hasBestScore(board, player.move, red, level, depth));
+            const Move move = *player.TakeMove();
+            QVERIFY(board.isLegal(move, red) && hasBestScore(board, move, red, level, depth));
         }
     }
 
-    // The search works on a copy: the GUI may load another position meanwhile.
-    void searchNeverTouchesTheSharedBoard()
+    // A negative limit is no time at all and no timer is a ceiling: the computer
+    // always moves, where its search would otherwise deepen for hours.
+    void timeIsAlwaysBounded()
     {
-        WatchedBoard board;
-        setMiddleGame(board);
-        CPUPlayer player(&board, red, 0, 3);
+        QCOMPARE(CPUPlayer::searchSeconds(-1), 0);
+        QCOMPARE(CPUPlayer::searchSeconds(999), 999);
+        QCOMPARE(CPUPlayer::searchSeconds(Player::untimed), int(CPUPlayer::untimedCeilingSeconds));
+        ZarvikBoard board;
+        CPUPlayer player(&board, red, -1, 2, 0);
         QSignalSpy ready(&player, &CPUPlayer::MoveReady);
         player.StartGame();
-        board.resetToInitial();
-        QVERIFY(ready.wait(patience));
-        QCOMPARE(board.foreignCalls.load(), 0);
-        setMiddleGame(board);
-        QVERIFY(board.isLegal(player.move, red));
+        QVERIFY(ready.wait(10000));
+        QVERIFY(board.isLegal(*player.TakeMove(), red));
     }
 
     // Stopped mid-search, by its destruction or by cancelSearch(), a player announces
@@ -145,15 +120,13 @@ private slots:
     {
         for (bool destroy : {true, false}) {
             ZarvikBoard board;
-            auto player = std::make_unique<CPUPlayer>(&board, black, 100000, 3);
+            auto player = std::make_unique<CPUPlayer>(&board, black, Player::untimed, 3, 0);
             QSignalSpy ready(player.get(), &CPUPlayer::MoveReady);
             player->RequestMove();
-            QTest::qWait(300);
             QVERIFY(player->isRunning());
             destroy ? player.reset() : player->cancelSearch();
-            QVERIFY(destroy || (!player->isRunning() && player->move == Move()));
-            QTest::qWait(200);
-            QVERIFY(ready.isEmpty() && takeMessages().isEmpty());
+            QVERIFY(destroy || (!player->isRunning() && *player->TakeMove() == Move()));
+            QVERIFY(!ready.wait(200) && takeMessages().isEmpty());
         }
     }
 
@@ -162,18 +135,16 @@ private slots:
     void cancelDropsQueuedResult()
     {
         ZarvikBoard board;
-        CPUPlayer player(&board, red, 100000, 1);
+        CPUPlayer player(&board, red, Player::untimed, 1, 0);
         QSignalSpy ready(&player, &CPUPlayer::MoveReady);
         player.RequestMove();
         QVERIFY(player.wait(patience));
         player.cancelSearch();
-        QTest::qWait(200);
-        QVERIFY(ready.isEmpty() && player.move == Move());
+        QVERIFY(!ready.wait(200) && *player.TakeMove() == Move());
         takeMessages();
         player.RequestMove();
         QVERIFY(ready.wait(patience));
-        QTest::qWait(50);
-        QVERIFY(ready.count() == 1 && board.isLegal(player.move, red));
+        QVERIFY(!ready.wait(50) && board.isLegal(*player.TakeMove(), red));
     }
 };
 

@@ -20,11 +20,11 @@ bool waitUntil(Done done, int timeoutMs)
 }
 } // namespace
 
-bool TestPeer::connectToProgram()
+bool TestPeer::connectToProgram(const GameController &controller)
 {
     // The kernel completes the handshake before the program accepts, so this need
     // not process events (and so cannot miss a connection closed at once).
-    socket.connectToHost(QStringLiteral("127.0.0.1"), GameController::port);
+    socket.connectToHost(QStringLiteral("127.0.0.1"), controller.serverPort());
     return socket.waitForConnected(5000);
 }
 

@@ -1,7 +1,6 @@
 #include "WindowDriver.h"
 
 #include "BoardWidget.h"
-#include "GameController.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -19,21 +18,15 @@ QTemporaryDir &scratch()
 } // namespace
 
 WindowDriver::WindowDriver()
+    : window(new MainWindow(&game))
 {
-    GameController::instance()->setDialogs(&dialogs);
-    window = new MainWindow;
+    window->setDialogs(&dialogs);
     window->show();
 }
 
 WindowDriver::~WindowDriver()
 {
     delete window;
-    GameController::instance()->setDialogs(nullptr);
-}
-
-GameController *WindowDriver::controller() const
-{
-    return GameController::instance();
 }
 
 BoardWidget *WindowDriver::boardView() const

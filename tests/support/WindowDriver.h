@@ -1,16 +1,17 @@
 #pragma once
 
-#include "ScriptedDialogs.h"
+#include "GameController.h"
 #include "MainWindow.h"
+#include "ScriptedDialogs.h"
 
 #include <QColor>
 #include <QStringList>
 
 class BoardWidget;
-class GameController;
 
 // Drives the real main window the way a person does: options, buttons and presses
-// on the board, with the dialogs answered by a ScriptedDialogs.
+// on the board, with the dialogs answered by a ScriptedDialogs. Its controller
+// listens on a free port and the computer does not pause.
 class WindowDriver
 {
 public:
@@ -32,10 +33,12 @@ public:
     QString status() const;
     QStringList moveLines() const;
     QColor moveColor(int row) const;
-    GameController *controller() const;
+    GameController *controller() { return &game; }
+    const Board &board() const { return *game.board(); }
     BoardWidget *boardView() const;
 
     ScriptedDialogs dialogs;
+    GameController game{GameController::Settings{0, 0}};
     MainWindow *window;
 
 private:

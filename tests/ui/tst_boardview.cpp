@@ -1,12 +1,10 @@
 #include "BoardWidget.h"
-#include "GameController.h"
-#include "GameDisplay.h"
-#include "HumanPlayer.h"
 #include "ZarvikBoard.h"
 
 #include "PaintCounter.h"
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -33,21 +31,14 @@ QString frames(const QImage &image)
 }
 } // namespace
 
-// Stands for the window too: the controller hands it the moves and asks it to repaint.
-class TestBoardView : public QObject, public GameDisplay
+class TestBoardView : public QObject
 {
     Q_OBJECT
 
-    GameController *controller = GameController::instance();
     ZarvikBoard board;
     BoardWidget view{nullptr, &board, cell};
-    HumanPlayer red{&board, 0}, black{&board, 1};
     PaintCounter paints{view};
-
-    void addMove(const Move &) override {}
-    void clearMoveList() override {}
-    void showStatusMessage(const QString &) override {}
-    void refresh() override { view.repaint(); }
+    QSignalSpy entered{&view, &BoardWidget::moveEntered};
 
     void press(int x, int y) { QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(x, y)); }
     // Presses the middle of the squares named ("B2 - B3"), then tells the frames shown.
@@ -65,12 +56,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         board.resetToInitial();
         view.clearSelection();
-        controller->board = &board;
-        controller->mainWindow = this;
-        controller->player1 = &red;
-        controller->player2 = &black;
-        controller->turn = 0;
-        controller->player1Type = controller->player2Type = Human;
+        view.setInputSide(ZarvikBoard::red);
+        entered.clear();
         paints.count = 0;
     }
 
@@ -122,33 +109,30 @@ private slots:
         QCOMPARE(paints.render(), before);
     }
 
-    // Red then black play by two presses each: the board and the turn follow, and no
-    // frame is left.
-    void completedMoveReachesTheController()
+    // Red then black enter a move by two presses each: the view emits it, changes
+    // nothing itself, and leaves no frame.
+    void enteredMovesAreEmitted()
     {
-        for (const auto &played : {std::make_pair("B2 - C3", Move(1, 6, 2, 5)),
-                                   std::make_pair("E7 - E6", Move(4, 1, 4, 2))}) {
-            const Move &move = played.second;
-            const int side = controller->turn, stone = board.cells[move.fromX][move.fromY];
-            QCOMPARE(press(played.first), QString("|"));
-            QVERIFY(board.cells[move.toX][move.toY] == stone && board.cells[move.fromX][move.fromY] == 0);
-            QVERIFY(board.lastMove == move && controller->turn == 1 - side);
+        const std::pair<const char *, Move> entries[] = {{"B2 - C3", Move(1, 6, 2, 5)}, {"E7 - E6", Move(4, 1, 4, 2)}};
+        for (int side = 0; side < 2; ++side) {
+            view.setInputSide(side);
+            QCOMPARE(press(entries[side].first), QString("|"));
+            QCOMPARE(entered.size(), side + 1);
+            QVERIFY(entered.last().at(0).value<Move>() == entries[side].second);
         }
+        QVERIFY(board.cells[2][5] == 0 && board.cells[1][6] == ZarvikBoard::redStone);
     }
 
-    // Presses in the margins or past the squares, or while no person is to move (no
-    // game, a computer's or a network player's turn), do nothing, not even a repaint.
+    // Presses in the margins or past the squares, or while nobody may enter a move, do
+    // nothing, not even a repaint.
     void pressesIgnored()
     {
         const QImage before = paints.render();
         for (const QPoint &p : {QPoint(margin - 1, 400), QPoint(end, 400), QPoint(400, margin - 1), QPoint(400, end)})
             press(p.x(), p.y());
-        for (const QPoint &turnAndType : {QPoint(2, Human), QPoint(0, Cpu), QPoint(0, Socket)}) {
-            controller->turn = turnAndType.x();
-            controller->player1Type = controller->player2Type = turnAndType.y();
-            press("B2 B3");
-        }
-        QVERIFY(paints.count == 0 && paints.render() == before);
+        view.setInputSide(BoardWidget::noInput);
+        press("B2 B3");
+        QVERIFY(paints.count == 0 && paints.render() == before && entered.isEmpty());
     }
 
     // A board loaded under a selection may put an enemy stone there: the selection

@@ -10,7 +10,6 @@ PeerGame::PeerGame(const SearchSettings &settings)
 PeerGame::Step PeerGame::take(const MessageSplitter::Message &message)
 {
     remark.clear();
-    alarm.clear();
     switch (message.code) {
     case '1':
         return setBoard(message, ZarvikBoard::red);
@@ -28,33 +27,27 @@ PeerGame::Step PeerGame::take(const MessageSplitter::Message &message)
     }
 }
 
-// Message 1 asks red to move at once; message 2 only tells black the position.
+// Message 1 asks red to move at once; black's first message 2 only tells it the
+// position, a later one comes after red passed and asks for a move.
 PeerGame::Step PeerGame::setBoard(const MessageSplitter::Message &message, int side)
 {
     Q_ASSERT(int(message.cells.size()) == MessageSplitter::cellCount);
     for (int i = 0; i < MessageSplitter::cellCount; ++i)
         board.cells[i % ZarvikBoard::size][i / ZarvikBoard::size] = message.cells[i];
+    const bool again = sideKnown;
     settings.color = side;
     sideKnown = true;
-    return side == ZarvikBoard::red ? play() : Step::wait;
+    if (again)
+        remark = QStringLiteral("the board again: the opponent passed");
+    return side == ZarvikBoard::red || again ? play() : Step::wait;
 }
 
 PeerGame::Step PeerGame::opponentMoved(const MessageSplitter::Message &message)
 {
     if (!sideKnown)
         return fail(QStringLiteral("asked to move before the board was sent"));
-    const Move move = readMove(message.moveText);
-    if (applyOpponentMove(move))
-        return play();
-    const QString text = QString::fromLatin1(message.moveText);
-    if (!moved)
-        remark = QStringLiteral("%1 is not a move of the opponent: it passed before our first move").arg(text);
-    else if (move == chosen)
-        remark = QStringLiteral("%1 is our own last move: the opponent passed").arg(text);
-    else
-        alarm = QStringLiteral("%1 is neither our last move nor a legal move of the opponent: our copy of the "
-                               "position is out of date (we passed, and the moves made meanwhile were not sent)")
-                    .arg(text);
+    if (!applyOpponentMove(readMove(message.moveText)))
+        return fail(QStringLiteral("%1 is not a legal move of the opponent").arg(QString::fromLatin1(message.moveText)));
     return play();
 }
 
@@ -77,7 +70,6 @@ PeerGame::Step PeerGame::play()
     if (!board.isLegal(result.best, settings.color))
         return fail(QStringLiteral("asked to move, but there is no legal move"));
     chosen = result.best;
-    moved = true;
     board.applyMove(chosen);
     return Step::play;
 }

@@ -9,18 +9,10 @@
 // The game as a remote player sees it: its own copy of the position, kept from the
 // program's messages, and the computer's search to answer each request.
 //
-// Message 3 carries the board's last move. Normally that is the opponent's move,
-// but after the opponent has passed (it had no legal move) it is this player's own
-// previous move, already in the copy. The two are told apart by trying the move for
-// the opponent: one's own last move starts from a square that it has just left, so
-// it is never legal for the opponent. A move that is not legal for the opponent is
-// therefore left out.
-//
-// When this side passes, the program sends nothing, so the opponent's moves made
-// meanwhile never reach the copy; the next message 3 brings only the latest. With
-// the usual stones a side passes only when it has none left, so it is never asked
-// again; with small stones from a board file it may be, and the copy is then out of
-// date. That is reported (warning()) when it shows, and play goes on.
+// Message 3 carries the opponent's move, to apply and answer. After a pass (a side
+// without a legal move) the program sends the side that moves again its board
+// message once more, with the position as it stands: any board message but black's
+// first one therefore asks for a move.
 class PeerGame
 {
 public:
@@ -44,10 +36,8 @@ public:
     const Move &move() const { return chosen; }
     // After Step::over: whether this player made the winning move.
     bool won() const { return ownWin; }
-    // What the last message meant, when that is not obvious (an own move sent back).
+    // What the last message meant, when that is not obvious (a pass).
     QString note() const { return remark; }
-    // Set when the last message shows that the copy of the position is out of date.
-    QString warning() const { return alarm; }
     QString error() const { return fault; }
 
 private:
@@ -66,9 +56,7 @@ private:
     ZarvikBoard board;
     FastSearch search;
     Move chosen;
-    bool moved = false;
     bool ownWin = false;
     QString remark;
-    QString alarm;
     QString fault;
 };

@@ -1,7 +1,6 @@
 // zarvik-transcript OUT.md: plays a short game between two zarvik-engine connect
 // players through the real window, headless, and writes what happened as a
 // Markdown page (docs/protocol-transcript.md).
-#include "GameController.h"
 #include "GameRecorder.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
@@ -64,8 +63,8 @@ int main(int argc, char *argv[])
     // Fixed seeds: the same game every time, so the page changes only with the program.
     const QStringList arguments[2] = {engineArguments(1), engineArguments(2)};
     ScriptedDialogs dialogs;
-    GameController::instance()->setDialogs(&dialogs);
     auto *window = new MainWindow;
+    window->setDialogs(&dialogs);
     window->show();
     GameRecorder recorder(window, &dialogs, QStringLiteral(ZARVIK_ENGINE), arguments);
     const bool complete = recorder.record(boardPath, timeoutMs);
@@ -78,7 +77,6 @@ int main(int argc, char *argv[])
         page.engineCommands << QStringLiteral("zarvik-engine ") + side.join(QLatin1Char(' '));
     page.entries = recorder.entries();
     delete window;
-    GameController::instance()->setDialogs(nullptr);
     if (!complete || recorder.exitCode(0) != 0 || recorder.exitCode(1) != 0) {
         err << "the game did not end normally; what happened:\n";
         for (const GameRecorder::Entry &entry : page.entries)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Player.h"
+
+#include <QString>
+
+// How a side is played.
+enum class PlayerKind { Cpu, Human, Socket };
+
+// Everything a new game is started with, as the options panel (or a headless host)
+// chooses it.
+struct GameOptions
+{
+    struct Side
+    {
+        PlayerKind kind = PlayerKind::Human;
+        bool timer = true;
+        int seconds = 5; // per move, 0 to Player::maxSeconds; read only when timer is on
+        int level = 1;
+
+        // The limit handed to the side's player: a side without timer gets
+        // Player::untimed, which the computer turns into its own ceiling.
+        int timeLimit() const { return timer ? seconds : Player::untimed; }
+    };
+
+    Side red;
+    Side black;
+    // Start on the board file (read again from disk) instead of the initial position;
+    // without a file the initial position is used.
+    bool customBoard = false;
+    QString boardFile;
+
+    const Side &side(int color) const { return color == 0 ? red : black; }
+};

@@ -1,0 +1,315 @@
+#include "TestPeer.h"
+#include "TurnViewWidget.h"
+#include "WindowDriver.h"
+#include "ZarvikBoard.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+constexpr int noGame = GameController::noGame;
+const QByteArray initialBoardText = QByteArray("2 ").repeated(16) + QByteArray("0 ").repeated(32)
+                                    + QByteArray("4 ").repeated(16);
+// Red's stone on B7 is one step from the top row; black has one stone on A5.
+const QByteArray redAboutToWin = "0 0 0 0 0 0 0 0\n0 4 0 0 0 0 0 0\n0 0 0 0 0 0 0 0\n2 0 0 0 0 0 0 0\n"
+                                 + QByteArray("0 0 0 0 0 0 0 0\n").repeated(4);
+// Red has no stone; black's only stone is on B2, one step from its goal.
+const QByteArray redStuck = QByteArray("0 0 0 0 0 0 0 0\n").repeated(6) + "0 2 0 0 0 0 0 0\n0 0 0 0 0 0 0 0\n";
+const QByteArray emptyRow = "0 0 0 0 0 0 0 0\n";
+// Black's only stone, a small one on G1, can never move; red's stone on A6 wins in two.
+const QByteArray blackStuck = emptyRow.repeated(2) + "4 0 0 0 0 0 0 0\n" + emptyRow.repeated(4) + "0 0 0 0 0 0 1 0\n";
+
+// The board text of a board file written as the program writes it.
+QByteArray boardText(QByteArray fileText)
+{
+    return fileText.replace('\n', ' ');
+}
+
+QColor turnColour(WindowDriver &driver)
+{
+    return driver.window->findChild<TurnViewWidget *>()->grab().toImage().pixelColor(35, 35);
+}
+} // namespace
+
+// Whole games through the real window: people pressing on the board, the computer,
+// and remote programs played by the test over loopback.
+class TestGame : public QObject
+{
+    Q_OBJECT
+
+private:
+    void startAgainstRemoteBlack(WindowDriver &driver, TestPeer &black, const QByteArray &board = {})
+    {
+        if (!board.isEmpty()) {
+            driver.browseBoard(board);
+            driver.click("customBoardRB");
+        }
+        driver.click("player2SocketRB");
+        driver.click("startGameButton");
+        QCOMPARE(driver.status(), QStringLiteral("Attente de connection du joueur 2 (noir)..."));
+        QVERIFY(black.connectToProgram(*driver.controller()));
+        QVERIFY(black.waitFor("2 "));
+    }
+
+private slots:
+    void movesAreListedInTheMoversColours()
+    {
+        WindowDriver driver;
+        const QColor red = turnColour(driver);
+        const char *moves[][2] = {{"C2", "C3"}, {"D7", "D6"}, {"C3", "C4"}, {"D6", "D5"}, {"A2", "A3"}, {"D5", "C4"}};
+        for (const auto &move : moves)
+            driver.play(move[0], move[1]);
+        QCOMPARE(driver.moveLines(), QStringList({"1. C2 - C3", "2. D7 - D6", "3. C3 - C4", "4. D6 - D5",
+                                                  "5. A2 - A3", "6. [D5 - C4]"}));
+        QCOMPARE(driver.moveColor(0), QColor(Qt::red));
+        QCOMPARE(driver.moveColor(5), QColor(Qt::black));
+        QCOMPARE(driver.child<QListWidget>("moveListWidget")->currentRow(), 5);
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
+        QCOMPARE(driver.board().cells[2][4], ZarvikBoard::blackStone);
+        driver.play("A3", "A4");
+        QVERIFY(turnColour(driver).red() < 100);
+        driver.click("startGameButton");
+        QCOMPARE(turnColour(driver), red);
+        QVERIFY(driver.moveLines().isEmpty());
+    }
+
+    // The status tells the end before the box opens; nothing moves afterwards.
+    void aWinIsAnnouncedAfterTheMoveIsListed()
+    {
+        WindowDriver driver;
+        driver.startCustom(redAboutToWin);
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
+        driver.dialogs.whileBoxOpen = [&] {
+            QCOMPARE(driver.moveLines(), QStringList({"1. B7 - B8"}));
+            QCOMPARE(driver.status(), QStringLiteral("Joueur 1 gagne la partie"));
+            QCOMPARE(driver.controller()->humanSide(), noGame);
+        };
+        driver.play("B7", "B8");
+        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 1 gagne la partie"}));
+        QCOMPARE(driver.controller()->turn(), noGame);
+        driver.play("A5", "A4");
+        QCOMPARE(driver.moveLines().size(), 1);
+        driver.controller()->playMove(Move(0, 3, 0, 4));
+        QCOMPARE(driver.moveLines().size(), 1);
+    }
+
+    void illegalMovesAreRefused()
+    {
+        WindowDriver driver;
+        driver.controller()->playMove(Move(1, 6, 1, 7)); // backward
+        driver.controller()->playMove(Move(0, 1, 0, 2)); // black, out of turn
+        QVERIFY(driver.moveLines().isEmpty());
+        QCOMPARE(driver.board().cells[0][2], 0);
+        QCOMPARE(driver.controller()->turn(), 0);
+    }
+
+    // A board on which a side already stands on its goal row is that side's win at once.
+    void endsAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("board");
+        QTest::addColumn<QString>("text");
+        const QByteArray redHome = "0 4 0 0 0 0 0 0\n", blackHome = "2 0 0 0 0 0 0 0\n";
+        QTest::newRow("red on row 8") << redHome + emptyRow.repeated(3) + blackHome + emptyRow.repeated(3)
+                                      << "Joueur 1 gagne la partie";
+        QTest::newRow("black on row 1") << emptyRow.repeated(3) + redHome + emptyRow.repeated(3) + blackHome
+                                        << "Joueur 2 gagne la partie";
+        QTest::newRow("both") << redHome + emptyRow.repeated(6) + blackHome << "Match nulle!";
+        QTest::newRow("nobody can move") << emptyRow.repeated(8) << "Match nulle!";
+    }
+    void endsAtOnce()
+    {
+        QFETCH(QByteArray, board);
+        QFETCH(QString, text);
+        WindowDriver driver;
+        driver.startCustom(board);
+        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + text}));
+        QCOMPARE(driver.status(), text);
+        QCOMPARE(driver.controller()->turn(), noGame);
+    }
+
+    void aSideWithoutMovesPasses()
+    {
+        WindowDriver driver;
+        driver.startCustom(redStuck);
+        QCOMPARE(driver.status(), QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour."));
+        QCOMPARE(driver.controller()->turn(), 1);
+        driver.play("B2", "B1");
+        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 2 gagne la partie"}));
+    }
+
+    void selectionIsDroppedByANewGameAndALoad()
+    {
+        WindowDriver driver;
+        driver.press("B2");
+        driver.click("startGameButton");
+        driver.press("B3"); // would finish the old selection's move
+        QVERIFY(driver.moveLines().isEmpty());
+        driver.press("B2");
+        driver.browseBoard("2 2 2 2 2 2 2 2\n" + emptyRow.repeated(7));
+        driver.click("startGameButton");
+        driver.press("B3");
+        QVERIFY(driver.moveLines().isEmpty());
+        QCOMPARE(driver.board().cells[1][5], 0);
+    }
+
+    void computersPlayAGameToItsEnd()
+    {
+        WindowDriver driver;
+        driver.click("player1CpuRB");
+        driver.click("player2CpuRB");
+        QSignalSpy ended(driver.controller(), &GameController::gameEnded);
+        driver.click("startGameButton");
+        QVERIFY(ended.wait(300000));
+        const int winner = driver.board().hasWon(ZarvikBoard::red) ? 0 : 1;
+        QVERIFY(driver.board().hasWon(winner));
+        const QString result = winner == 0 ? "Joueur 1 gagne la partie" : "Joueur 2 gagne la partie";
+        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + result}));
+        QCOMPARE(driver.status(), result);
+        const QStringList lines = driver.moveLines();
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY(lines[i].startsWith(QString::number(i + 1) + QStringLiteral(". ")));
+        QCOMPARE(driver.moveColor(lines.size() - 1), QColor(winner == 0 ? Qt::red : Qt::black));
+    }
+
+    void aPersonPlaysAgainstTheComputer()
+    {
+        WindowDriver driver;
+        driver.click("player2CpuRB");
+        driver.click("startGameButton");
+        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
+        driver.play("B2", "B3");
+        QCOMPARE(driver.controller()->humanSide(), noGame);
+        driver.press("C2"); // not the person's turn: ignored
+        QVERIFY(moves.size() == 2 || moves.wait(60000));
+        QCOMPARE(driver.controller()->turn(), 0);
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
+        QCOMPARE(driver.moveColor(1), QColor(Qt::black));
+    }
+
+    // Loading a board or starting again stops a search without timer; its move never comes.
+    void aRunningSearchIsDiscarded()
+    {
+        WindowDriver driver;
+        driver.click("player1CpuRB");
+        driver.click("level3_player1_RB");
+        driver.click("timerPlayer1CB");
+        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
+        driver.click("startGameButton");
+        driver.browseBoard(emptyRow.repeated(2) + "0 0 0 2 0 0 0 0\n" + emptyRow.repeated(5));
+        QCOMPARE(driver.controller()->turn(), noGame);
+        driver.click("startGameButton");
+        driver.click("player1HumanRB");
+        driver.click("startGameButton");
+        QVERIFY(!moves.wait(300));
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
+        driver.play("B2", "B3");
+        QCOMPARE(driver.moveLines(), QStringList({"1. B2 - B3"}));
+    }
+
+    void aRemoteProgramPlaysBlack()
+    {
+        WindowDriver driver;
+        TestPeer black;
+        startAgainstRemoteBlack(driver, black);
+        QCOMPARE(black.received, "2 " + initialBoardText);
+        QTRY_COMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
+        driver.play("B2", "B3");
+        QVERIFY(black.waitFor("3 B2 - B3"));
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
+        black.send("A7 - A6\n");
+        QTRY_COMPARE(driver.moveLines(), QStringList({"1. B2 - B3", "2. A7 - A6"}));
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
+    }
+
+    void theWinningMoveReachesTheRemoteProgram()
+    {
+        WindowDriver driver;
+        TestPeer black;
+        startAgainstRemoteBlack(driver, black, redAboutToWin);
+        // The peer disconnects at once after the final message, while the box is open.
+        driver.dialogs.whileBoxOpen = [&] {
+            QVERIFY(black.waitFor("5 B7 - B8"));
+            black.socket.disconnectFromHost();
+            QVERIFY(black.waitForClosed());
+        };
+        QTRY_VERIFY(driver.controller()->humanSide() == 0);
+        driver.play("B7", "B8");
+        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 1 gagne la partie"}));
+        QCOMPARE(driver.status(), QStringLiteral("Joueur 1 gagne la partie"));
+    }
+
+    // After a pass the side that moves again is sent its board, never a move of its
+    // own or of an earlier game.
+    void aPassSendsTheBoardAgain()
+    {
+        WindowDriver driver;
+        TestPeer black;
+        startAgainstRemoteBlack(driver, black, redStuck);
+        const QByteArray board = "2 " + boardText(redStuck);
+        QVERIFY(black.waitFor(board + board));
+        QCOMPARE(black.received, board + board);
+        black.send("B2 - B1\n");
+        QVERIFY(black.waitFor("5 B2 - B1"));
+
+        WindowDriver second;
+        second.click("player1SocketRB");
+        second.browseBoard(blackStuck);
+        second.click("customBoardRB");
+        second.click("startGameButton");
+        TestPeer red;
+        QVERIFY(red.connectToProgram(*second.controller()));
+        QVERIFY(red.waitFor("1 " + boardText(blackStuck)));
+        red.send("A6 - A7\n");
+        const QByteArray after = emptyRow + "4 0 0 0 0 0 0 0\n" + emptyRow.repeated(5) + "0 0 0 0 0 0 1 0\n";
+        QVERIFY(red.waitFor("1 " + boardText(after)));
+        QCOMPARE(red.received, "1 " + boardText(blackStuck) + "1 " + boardText(after));
+        red.send("A7 - A8\n");
+        QVERIFY(red.waitFor("5 A7 - A8"));
+    }
+
+    // After a time-out or a lost connection the status says what ended the game.
+    void theStatusTellsHowAGameEnded()
+    {
+        WindowDriver driver;
+        driver.child<QLineEdit>("maxTimePlayer2Edit")->setText("0");
+        TestPeer black;
+        startAgainstRemoteBlack(driver, black);
+        QTRY_VERIFY(driver.controller()->humanSide() == 0);
+        driver.play("B2", "B3");
+        const QString late = "Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.";
+        QTRY_COMPARE(driver.status(), late);
+        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + late}));
+
+        TestPeer again;
+        driver.click("startGameButton");
+        QVERIFY(again.connectToProgram(*driver.controller()) && again.waitFor("2 "));
+        again.socket.disconnectFromHost();
+        const QString lost = "Connection réseau a été perdue, la partie est annulée.";
+        QTRY_COMPARE(driver.status(), lost);
+        QCOMPARE(driver.dialogs.informations.last(), "Partie terminée|" + lost);
+    }
+
+    void aBusyPortIsReported()
+    {
+        QTcpServer squatter;
+        QVERIFY(squatter.listen(QHostAddress::Any, 0));
+        GameController controller(GameController::Settings{squatter.serverPort(), 0});
+        ZarvikBoard board;
+        ScriptedDialogs dialogs;
+        controller.setBoard(&board);
+        controller.setDialogs(&dialogs);
+        GameOptions options;
+        options.black.kind = PlayerKind::Socket;
+        QSignalSpy status(&controller, &GameController::statusChanged);
+        controller.startGame(options);
+        QCOMPARE(dialogs.informations.size(), 1);
+        QVERIFY(dialogs.informations[0].contains(QString::number(squatter.serverPort())));
+        QVERIFY(!status.last().at(0).toString().startsWith(QStringLiteral("Attente de connection")));
+        QCOMPARE(controller.turn(), noGame);
+    }
+};
+
+QTEST_MAIN(TestGame)
+#include "tst_game.moc"

@@ -49,8 +49,10 @@ bool legalAt(const Board &board, const Move &move, int side)
 GameRecord GameRecord::fromInitialPosition()
 {
     GameRecord record;
-    for (const char *name : {"Event", "Site", "Date", "Round", "Red", "Black"})
-        record.setTag(QLatin1String(name), QStringLiteral("?"));
+    const std::pair<const char *, const char *> unknown[] = {
+        {"Event", "?"}, {"Site", "?"}, {"Date", "????.??.??"}, {"Round", "?"}, {"Red", "?"}, {"Black", "?"}};
+    for (const auto &t : unknown)
+        record.setTag(QLatin1String(t.first), QLatin1String(t.second));
     record.setResult(unfinished);
     record.setTag(QStringLiteral("Termination"), byNothingYet);
     ZarvikBoard initial;

@@ -35,8 +35,8 @@ public:
     // The side to move had no legal move and its turn went to the other side.
     static inline const Move pass = Move(-1, -1, -1, -1);
 
-    // Event, Site, Date, Round, Red and Black unknown ("?"), no moves, unfinished,
-    // from the initial position with red to move.
+    // Event, Site, Date, Round, Red and Black unknown ("?", "????.??.??"), no moves,
+    // unfinished, from the initial position with red to move.
     static GameRecord fromInitialPosition();
 
     // The value of the tag, empty when absent.

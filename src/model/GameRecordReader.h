@@ -30,8 +30,8 @@ public:
     bool next(GameRecord &record);
     QString error() const { return problem; }
 
-    // Every game of the device; false with the message in *error on the first
-    // malformed one.
+    // Appends every game of the device to records; false with the message in *error
+    // on the first malformed one, the games before it appended.
     static bool readAll(QIODevice &device, std::vector<GameRecord> &records, QString *error = nullptr);
 
 private:

@@ -1,0 +1,161 @@
+#include "GameRecord.h"
+
+#include "ZarvikBoard.h"
+
+#include <QVector>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int lineWidth = 80;
+const QString startName = QStringLiteral("Start");
+
+QString sideLetter(int side)
+{
+    return side == ZarvikBoard::black ? QStringLiteral("b") : QStringLiteral("r");
+}
+
+QString escaped(QString value)
+{
+    return value.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+}
+
+QString moveText(const Move &move)
+{
+    return move == GameRecord::pass ? QStringLiteral("--") : move.toText(ZarvikBoard::size, ZarvikBoard::size);
+}
+
+bool canMove(const Board &board, int side)
+{
+    MoveList list;
+    board.generateMoves(side, list);
+    return list.count > 0;
+}
+
+// Nothing is legal once a side has won; a pass only when the game goes on.
+bool legalAt(const Board &board, const Move &move, int side)
+{
+    const int opponent = 1 - side;
+    if (board.hasWon(side) || board.hasWon(opponent))
+        return false;
+    if (move == GameRecord::pass)
+        return !canMove(board, side) && canMove(board, opponent);
+    return board.isLegal(move, side);
+}
+
+} // namespace
+
+GameRecord GameRecord::fromInitialPosition()
+{
+    GameRecord record;
+    const std::pair<const char *, const char *> unknown[] = {
+        {"Event", "?"}, {"Site", "?"}, {"Date", "????.??.??"}, {"Round", "?"}, {"Red", "?"}, {"Black", "?"}};
+    for (const auto &t : unknown)
+        record.setTag(QLatin1String(t.first), QLatin1String(t.second));
+    record.setResult(unfinished);
+    record.setTag(QStringLiteral("Termination"), byNothingYet);
+    ZarvikBoard initial;
+    record.setStart(initial, ZarvikBoard::red);
+    return record;
+}
+
+QString GameRecord::tag(const QString &name) const
+{
+    const auto found = std::find_if(tagList.begin(), tagList.end(), [&](const Tag &t) { return t.first == name; });
+    return found == tagList.end() ? QString() : found->second;
+}
+
+void GameRecord::setTag(const QString &name, const QString &value)
+{
+    QString line = value;
+    for (QChar &c : line)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char(' ');
+    for (Tag &t : tagList)
+        if (t.first == name) {
+            t.second = line;
+            return;
+        }
+    tagList.emplace_back(name, line);
+}
+
+// The Start value is the board's text (every code followed by a space) and the side
+// letter, written exactly so: "007" or a doubled space is refused.
+bool GameRecord::start(Board &board, int &side) const
+{
+    const auto found = std::find_if(tagList.begin(), tagList.end(), [](const Tag &t) { return t.first == startName; });
+    if (found == tagList.end()) {
+        board.resetToInitial();
+        side = ZarvikBoard::red;
+        return true;
+    }
+    const QString &text = found->second;
+    const QVector<QStringRef> fields = text.splitRef(QLatin1Char(' '));
+    const int squares = board.columns * board.rows;
+    if (fields.size() != squares + 1)
+        return false;
+    std::vector<std::vector<int>> cells = board.cells;
+    QString canonical;
+    for (int i = 0; i < squares; ++i) {
+        bool ok = false;
+        const int code = fields[i].toInt(&ok);
+        if (!ok)
+            return false;
+        cells[i % board.columns][i / board.columns] = code;
+        canonical += QString::number(code) + QLatin1Char(' ');
+    }
+    side = fields.back() == QLatin1String("b") ? ZarvikBoard::black : ZarvikBoard::red;
+    if (canonical + sideLetter(side) != text)
+        return false;
+    board.cells = std::move(cells);
+    return true;
+}
+
+void GameRecord::setStart(const Board &board, int side)
+{
+    setTag(startName, board.toText() + sideLetter(side));
+}
+
+bool GameRecord::replay(Board &board, int *illegal) const
+{
+    int side = ZarvikBoard::red;
+    int number = 0;
+    bool legal = start(board, side);
+    for (auto it = moves.begin(); legal && it != moves.end(); ++it, side = 1 - side) {
+        ++number;
+        legal = legalAt(board, *it, side);
+        Move move = *it;
+        if (legal && move != pass)
+            board.applyMove(move);
+    }
+    if (!legal && illegal)
+        *illegal = number;
+    return legal;
+}
+
+QString GameRecord::toText() const
+{
+    QString text;
+    for (const Tag &t : tagList)
+        text += QLatin1Char('[') + t.first + QLatin1String(" \"") + escaped(t.second) + QLatin1String("\"]\n");
+    text += QLatin1Char('\n');
+    // Lines break between moves only, never inside one.
+    QString line;
+    const auto add = [&](const QString &unit) {
+        if (!line.isEmpty() && line.size() + 1 + unit.size() > lineWidth) {
+            text += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + unit;
+    };
+    for (size_t i = 0; i < moves.size(); ++i)
+        add(QString::number(i + 1) + QLatin1String(". ") + moveText(moves[i]));
+    add(result());
+    return text + line + QLatin1String("\n\n");
+}
+
+bool GameRecord::operator==(const GameRecord &other) const
+{
+    return tagList == other.tagList && moves == other.moves;
+}

@@ -1,0 +1,186 @@
+#include "GameRecordReader.h"
+
+#include "ZarvikBoard.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+
+namespace {
+
+const QString resultName = QStringLiteral("Result");
+const QString startName = QStringLiteral("Start");
+const QString passText = QStringLiteral("--");
+// Tokens of a move text: "B2", "-", "B3".
+constexpr int moveTokens = 3;
+// Quoted input is shortened so that a hostile line cannot make a huge message.
+constexpr int quotedLength = 40;
+
+QString quoted(const QString &text)
+{
+    return QStringLiteral("« ") + text.left(quotedLength) + QStringLiteral(" »");
+}
+
+bool isResult(const QString &text)
+{
+    return text == GameRecord::redWins || text == GameRecord::blackWins || text == GameRecord::draw
+           || text == GameRecord::unfinished;
+}
+
+bool isTagName(const QString &name)
+{
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) {
+        return c.unicode() < 0x80 && (c.isLetterOrNumber() || c == QLatin1Char('_'));
+    });
+}
+
+bool hasTag(const GameRecord &record, const QString &name)
+{
+    const auto &tags = record.tags();
+    return std::any_of(tags.begin(), tags.end(), [&](const GameRecord::Tag &t) { return t.first == name; });
+}
+
+} // namespace
+
+GameRecordReader::GameRecordReader(QIODevice &device)
+    : device(device)
+{
+}
+
+bool GameRecordReader::readAll(QIODevice &device, std::vector<GameRecord> &records, QString *error)
+{
+    GameRecordReader reader(device);
+    GameRecord record;
+    while (reader.next(record))
+        records.push_back(std::move(record));
+    if (error)
+        *error = reader.error();
+    return reader.error().isEmpty();
+}
+
+bool GameRecordReader::next(GameRecord &record)
+{
+    record = GameRecord();
+    QString line;
+    do {
+        if (!problem.isEmpty() || !readLine(line))
+            return false;
+    } while (line.isEmpty());
+    while (line.startsWith(QLatin1Char('['))) {
+        if (!readTag(line, record))
+            return false;
+        if (!readLine(line))
+            return problem.isEmpty() && fail(QStringLiteral("résultat manquant à la fin du texte"));
+    }
+    return readMoves(line, record);
+}
+
+bool GameRecordReader::readLine(QString &line)
+{
+    const QByteArray bytes = device.atEnd() ? QByteArray() : device.readLine(maxLineLength + 1);
+    if (bytes.isEmpty())
+        return false;
+    ++lineNumber;
+    if (bytes.size() == maxLineLength && !bytes.endsWith('\n') && !device.atEnd())
+        return fail(QStringLiteral("ligne trop longue"));
+    line = QString::fromUtf8(bytes);
+    const auto trailing = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    };
+    int end = line.size();
+    while (end > 0 && trailing(line[end - 1]))
+        --end;
+    line.truncate(end);
+    return true;
+}
+
+bool GameRecordReader::fail(const QString &message)
+{
+    problem = QStringLiteral("ligne ") + QString::number(lineNumber) + QStringLiteral(" : ") + message;
+    return false;
+}
+
+// [Name "value"], with \" and \\ the only escapes in the value.
+bool GameRecordReader::readTag(const QString &line, GameRecord &record)
+{
+    const int quote = line.indexOf(QLatin1String(" \""));
+    const QString name = line.mid(1, quote - 1);
+    const int valueEnd = line.size() - 2;
+    if (quote < 2 || quote + 4 > line.size() || !line.endsWith(QLatin1String("\"]")) || !isTagName(name))
+        return fail(QStringLiteral("étiquette ") + quoted(line) + QStringLiteral(" illisible"));
+    QString value;
+    for (int i = quote + 2; i < valueEnd; ++i) {
+        const bool escape = line[i] == QLatin1Char('\\') && i + 1 < valueEnd
+                            && (line[i + 1] == QLatin1Char('\\') || line[i + 1] == QLatin1Char('"'));
+        if (escape)
+            ++i;
+        else if (line[i] == QLatin1Char('\\') || line[i] == QLatin1Char('"'))
+            return fail(QStringLiteral("étiquette ") + quoted(line) + QStringLiteral(" illisible"));
+        value += line[i];
+    }
+    if (hasTag(record, name))
+        return fail(QStringLiteral("étiquette ") + quoted(name) + QStringLiteral(" en double"));
+    if (int(record.tags().size()) >= maxTags)
+        return fail(QStringLiteral("plus de ") + QString::number(maxTags) + QStringLiteral(" étiquettes"));
+    record.setTag(name, value);
+    if (name == resultName && !isResult(value))
+        return fail(QStringLiteral("résultat ") + quoted(value) + QStringLiteral(" inconnu"));
+    ZarvikBoard board;
+    int side = ZarvikBoard::red;
+    return name != startName || record.start(board, side) || fail(QStringLiteral("position de départ illisible"));
+}
+
+// Lines of numbered entries ("12. B2 - B3", "13. --"), each whole on one line,
+// up to the result, which ends its line.
+bool GameRecordReader::readMoves(QString line, GameRecord &record)
+{
+    for (;;) {
+        const QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        bool done = false;
+        int at = 0;
+        while (at < tokens.size() && !done)
+            if (!readEntry(tokens, at, record, done))
+                return false;
+        if (done)
+            return at == tokens.size() || fail(QStringLiteral("texte après le résultat"));
+        if (!readLine(line))
+            return problem.isEmpty() && fail(QStringLiteral("résultat manquant à la fin du texte"));
+    }
+}
+
+bool GameRecordReader::readEntry(const QStringList &tokens, int &at, GameRecord &record, bool &done)
+{
+    const QString first = tokens[at++];
+    if (isResult(first)) {
+        done = true;
+        return checkResult(first, record);
+    }
+    const QString number = QString::number(record.moves.size() + 1) + QLatin1Char('.');
+    if (first != number)
+        return fail(QStringLiteral("numéro ") + quoted(number) + QStringLiteral(" attendu au lieu de ") + quoted(first));
+    if (int(record.moves.size()) >= maxMoves)
+        return fail(QStringLiteral("plus de ") + QString::number(maxMoves) + QStringLiteral(" coups"));
+    if (at < tokens.size() && tokens[at] == passText) {
+        ++at;
+        record.moves.push_back(GameRecord::pass);
+        return true;
+    }
+    const QString text = tokens.mid(at, moveTokens).join(QLatin1Char(' '));
+    at = std::min(at + moveTokens, int(tokens.size()));
+    Move move;
+    if (!move.parse(text.toLatin1().constData(), ZarvikBoard::size, ZarvikBoard::size)
+        || move.toText(ZarvikBoard::size, ZarvikBoard::size) != text)
+        return fail(QStringLiteral("coup ") + quoted(text) + QStringLiteral(" illisible"));
+    record.moves.push_back(move);
+    return true;
+}
+
+bool GameRecordReader::checkResult(const QString &token, const GameRecord &record)
+{
+    if (!hasTag(record, resultName))
+        return fail(QStringLiteral("étiquette Result absente"));
+    if (token != record.result())
+        return fail(QStringLiteral("le résultat ") + quoted(token) + QStringLiteral(" diffère de l'étiquette Result ")
+                    + quoted(record.result()));
+    return true;
+}

@@ -61,37 +61,6 @@ private slots:
         paints.count = 0;
     }
 
-    // The squares show their code's picture on their marble, A8 light (codes without
-    // a picture leave theirs unpainted); row numbers at the left, half-way down each
-    // row, and letters 15 px below the board, from the middle of each column.
-    void drawing()
-    {
-        const int codes[] = {1, 1, 3, 3, 5, -1, 0, 2};
-        for (int x = 0; x < 8; ++x)
-            board.cells[x][2] = codes[x];
-        view.setStyleSheet("font-size: 13px"); // in pixels, so that the screen and the picture agree on it
-        const char *const stones[] = {"smallBlackStone", "blackStone", "smallRedStone", "redStone"}; // codes 1 to 4
-        QImage expected(view.size(), QImage::Format_RGB32);
-        expected.fill(qRgb(255, 0, 255)); // what the view leaves undrawn
-        QPainter painter(&expected);
-        for (int i = 0; i < 64; ++i) {
-            const int x = i % 8, y = i / 8, code = board.cells[x][y], dark = (x + y) % 2;
-            if (code < 0 || code > 4)
-                continue;
-            const QString name = code ? QString("%1On%2.bmp").arg(stones[code - 1], dark ? "Dark" : "White")
-                                      : dark ? "DARKMARB.BMP" : "LITEMARB.BMP";
-            painter.drawImage(square(x, y).topLeft(), QImage(":/images/Images/" + name));
-        }
-        painter.setPen(view.palette().color(view.foregroundRole()));
-        painter.setFont(view.font());
-        for (int i = 0; i < 8; ++i) {
-            painter.drawText(QPointF(0, margin + i * cell + cell / 2), QString::number(8 - i));
-            painter.drawText(QPointF(margin + i * cell + cell / 2, end + 15), QString(QChar('A' + i)));
-        }
-        painter.end();
-        QCOMPARE(paints.render(), expected);
-    }
-
     // Only a person's own stone is selected, framed in blue, its destinations in green
     // (an empty square or an enemy stone still repaints). Another own stone or a
     // square out of reach keeps the selection; the stone again drops it. The edge

@@ -96,9 +96,7 @@ void GameController::loadStartingBoard(bool useCustomBoard)
     } else if (!board->loadFromFile(customBoardFile, &error)) {
         board->resetToInitial();
         dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"),
-                            QStringLiteral("Impossible de lire le plateau %1 : %2\n"
-                                           "La partie commence sur le plateau initial.")
-                                .arg(customBoardFile, error));
+                            error + QStringLiteral("\nLa partie commence sur le plateau initial."));
     }
 }
 

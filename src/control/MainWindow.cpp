@@ -113,7 +113,7 @@ void MainWindow::on_BrowseButton_clicked()
     QString error;
     if (!board->loadFromFile(path, &error)) {
         controller->dialogs()->warning(this, QStringLiteral("Chargement d'un plateau"),
-                                       QStringLiteral("Impossible de lire le plateau %1 : %2").arg(path, error));
+                                       error);
         return;
     }
     ui->boardLineEdit->setText(path);
@@ -148,7 +148,7 @@ void MainWindow::on_saveButton_clicked()
     QString error;
     if (!path.isNull() && !board->saveToFile(path, &error))
         dialogs->warning(this, QStringLiteral("Sauvegarde du plateau"),
-                         QStringLiteral("Impossible d'enregistrer le plateau %1 : %2").arg(path, error));
+                         error);
 }
 
 void MainWindow::on_quitButton_clicked()

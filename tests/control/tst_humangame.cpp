@@ -91,7 +91,7 @@ private slots:
     {
         WindowDriver driver;
         // Red has no stone left; black's only stone is one step from its goal.
-        driver.startCustom("\n\n\n\n\n\n0 2 0 0 0 0 0 0\n");
+        driver.startCustom(QByteArray("0 0 0 0 0 0 0 0\n").repeated(6) + "0 2 0 0 0 0 0 0\n");
         QCOMPARE(driver.status(), QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour."));
         QCOMPARE(driver.controller()->turn, 1);
         driver.play("B2", "B1");

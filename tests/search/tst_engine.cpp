@@ -75,6 +75,15 @@ private slots:
             const Run run = engine(wrong);
             QVERIFY2(run.exitCode == 1 && run.out.isEmpty() && !run.err.isEmpty(), wrong);
         }
+        // A file that is not a board is refused with the window's French reason.
+        for (const char *text : {"analyse DATA/analyse-golden.txt --side red --level 2 --depth 3",
+                                 "perft 2 --board DATA/analyse-golden.txt"}) {
+            const Run run = engine(text);
+            QVERIFY2(run.exitCode == 1 && run.out.isEmpty()
+                         && run.err == "Le fichier « " SEARCH_TEST_DATA "/analyse-golden.txt » n'est pas un plateau : "
+                                       "ligne 1 : code « depth » inconnu (0 à 4).\n",
+                     qPrintable(run.err));
+        }
     }
 };
 

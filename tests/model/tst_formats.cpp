@@ -53,8 +53,8 @@ private slots:
         const QByteArray bare = ZarvikBoard().fileText().toLatin1().replace(" \n", "\n");
         addRow("no trailing space", bare, initialCodes);
         addRow("spaces and tabs", QByteArray(bare).replace(' ', " \t  ").replace("\n", "\t \n"), initialCodes);
-        addRow("CR LF, blank lines at the end", QByteArray(bare).replace("\n", "\r\n") + "\r\n \n\t", initialCodes);
-        addRow("no final line end", bare.chopped(1), initialCodes);
+        addRow("CR LF, no final line end", QByteArray(bare).replace("\n", "\r\n").chopped(2), initialCodes);
+        addRow("blank lines at the end", bare + "\r\n \n\t", initialCodes);
         addRow("digits without spaces, small stones", "01234321\n 1 1 1 1 3 3 3 3 \n" + QByteArray("00000000\n").repeated(6),
                "0 1 2 3 4 3 2 1 1 1 1 1 3 3 3 3 " + QString("0 ").repeated(48));
     }

@@ -7,6 +7,7 @@
 namespace {
 constexpr char firstCode = '0', lastCode = '4';
 constexpr int shownLength = 12; // of a wrong code quoted in a message
+constexpr unsigned char firstPrintable = 0x20, deleteByte = 0x7f;
 const QString extension = QStringLiteral("brd");
 
 bool refuse(QString *error, const QString &reason)
@@ -30,7 +31,7 @@ QString tooLarge(qint64 size)
 bool isControl(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
-    return (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7f;
+    return (byte < firstPrintable && c != '\t' && c != '\n' && c != '\r') || byte == deleteByte;
 }
 
 bool isSpace(char c)
@@ -64,6 +65,47 @@ QString rowFault(const QByteArray &row, int y, BoardFile::Grid &grid)
     return QString();
 }
 
+// What makes the bytes no text file of a readable size, or nothing.
+QString textFault(const QByteArray &bytes)
+{
+    if (bytes.size() > BoardFile::maxBytes)
+        return tooLarge(bytes.size());
+    for (int i = 0; i < bytes.size(); ++i)
+        if (isControl(bytes[i]))
+            return atLine(bytes.left(i).count('\n') + 1,
+                          QStringLiteral("le fichier n'est pas du texte (octet %1)").arg(int(uchar(bytes[i]))));
+    return QString();
+}
+
+// The first line of the text that is not the next row, or nothing when the eight
+// rows are in grid.
+QString rowsFault(const QByteArray &text, BoardFile::Grid &grid)
+{
+    int end = text.size();
+    while (end > 0 && isSpace(text[end - 1]))
+        --end;
+    if (end == 0)
+        return QStringLiteral("le fichier est vide");
+    // Blank lines at the end are gone: every line left is a row.
+    const QList<QByteArray> lines = text.left(end).split('\n');
+    for (int y = 0; y < lines.size(); ++y) {
+        const QByteArray row = lines[y].trimmed();
+        QString fault;
+        if (y == BoardFile::size)
+            fault = QStringLiteral("ligne de trop, le plateau a %1 rangées").arg(BoardFile::size);
+        else if (row.isEmpty())
+            fault = QStringLiteral("ligne vide au lieu d'une rangée");
+        else
+            fault = rowFault(row, y, grid);
+        if (!fault.isEmpty())
+            return atLine(y + 1, fault);
+    }
+    if (lines.size() < BoardFile::size)
+        return atLine(lines.size() + 1, QStringLiteral("le fichier s'arrête après %1 rangées sur %2")
+                                            .arg(lines.size()).arg(BoardFile::size));
+    return QString();
+}
+
 // Why a save could not even start, in the words of the user's folders.
 QString openFault(const QString &path, const QString &detail)
 {
@@ -78,35 +120,12 @@ QString openFault(const QString &path, const QString &detail)
 
 bool BoardFile::parse(const QByteArray &bytes, Grid &out, QString *error)
 {
-    if (bytes.size() > maxBytes)
-        return refuse(error, tooLarge(bytes.size()));
-    for (int i = 0; i < bytes.size(); ++i)
-        if (isControl(bytes[i]))
-            return refuse(error, atLine(bytes.left(i).count('\n') + 1,
-                                        QStringLiteral("le fichier n'est pas du texte (octet %1)").arg(int(uchar(bytes[i])))));
-    int end = bytes.size();
-    while (end > 0 && isSpace(bytes[end - 1]))
-        --end;
-    if (end == 0)
-        return refuse(error, QStringLiteral("le fichier est vide"));
-    // Blank lines at the end are gone: every line left is a row.
-    const QList<QByteArray> lines = bytes.left(end).split('\n');
     Grid grid(size, std::vector<int>(size, 0));
-    for (int y = 0; y < lines.size(); ++y) {
-        const QByteArray row = lines[y].trimmed();
-        QString fault;
-        if (y == size)
-            fault = QStringLiteral("ligne de trop, le plateau a %1 rangées").arg(size);
-        else if (row.isEmpty())
-            fault = QStringLiteral("ligne vide au lieu d'une rangée");
-        else
-            fault = rowFault(row, y, grid);
-        if (!fault.isEmpty())
-            return refuse(error, atLine(y + 1, fault));
-    }
-    if (lines.size() < size)
-        return refuse(error, atLine(lines.size() + 1, QStringLiteral("le fichier s'arrête après %1 rangées sur %2")
-                                                          .arg(lines.size()).arg(size)));
+    QString fault = textFault(bytes);
+    if (fault.isEmpty())
+        fault = rowsFault(bytes, grid);
+    if (!fault.isEmpty())
+        return refuse(error, fault);
     out = grid;
     return true;
 }
@@ -141,8 +160,9 @@ bool BoardFile::write(const QString &path, const QByteArray &bytes, QString *err
         if (file.write(bytes) != bytes.size() || !file.flush()) {
             fault = QStringLiteral("l'écriture s'est arrêtée avant la fin, le disque est peut-être plein (%1)")
                         .arg(file.errorString());
-            // Cancelled, commit() drops the temporary file; written in place, the file
-            // is kept (an uncommitted QSaveFile would remove it).
+            // Cancelled, commit() drops the temporary file, or only closes a board
+            // being written in place: the destructor of an open QSaveFile removes
+            // the file it writes.
             file.cancelWriting();
         }
         if (!file.commit() && fault.isEmpty())

@@ -158,8 +158,8 @@ private slots:
         if (child == 0) {
             if (root && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
                 _exit(cannotTell);
-            if (QFile(folder + "/probe").open(QFile::WriteOnly))
-                _exit(cannotTell); // permissions do not bite here
+            if (access(qPrintable(path), W_OK) != 0 || access(qPrintable(folder), W_OK) == 0)
+                _exit(cannotTell); // permissions do not bite here, or the folder cannot be reached
             QString newError, keptError;
             const bool ok = ZarvikBoard().saveToFile(path) && !ZarvikBoard().saveToFile(folder + "/new.brd", &newError)
                             && !ZarvikBoard().saveToFile(kept, &keptError)

@@ -139,10 +139,9 @@ bool GameController::loadStartingBoard()
     if (gameBoard->loadFromFile(chosen.boardFile, &error))
         return true;
     endDecided = true;
-    const QString text = QStringLiteral("Impossible de lire le plateau %1 : %2").arg(chosen.boardFile, error);
-    emit statusChanged(text);
+    emit statusChanged(error);
     if (dialogSeam)
-        dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"), text);
+        dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"), error);
     return false;
 }
 

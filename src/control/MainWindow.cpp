@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "BoardFile.h"
 #include "BoardWidget.h"
 #include "CPUPlayer.h"
 #include "GameController.h"
@@ -138,7 +139,7 @@ void MainWindow::on_BrowseButton_clicked()
         return;
     QString error;
     if (!board->loadFromFile(path, &error)) {
-        dialogs->warning(this, title, QStringLiteral("Impossible de lire le plateau %1 : %2").arg(path, error));
+        dialogs->warning(this, title, error);
         return;
     }
     ui->boardLineEdit->setText(path);
@@ -192,10 +193,11 @@ bool MainWindow::readSide(int side, GameOptions::Side &chosen)
 void MainWindow::on_saveButton_clicked()
 {
     const QString title = QStringLiteral("Sauvegarde du plateau");
-    const QString path = dialogs->saveFileName(this, title, QStringLiteral("./"), boardFilter);
+    const QString chosen = dialogs->saveFileName(this, title, QStringLiteral("./"), boardFilter);
+    const QString path = chosen.isNull() ? chosen : BoardFile::withExtension(chosen);
     QString error;
     if (!path.isNull() && !board->saveToFile(path, &error))
-        dialogs->warning(this, title, QStringLiteral("Impossible d'enregistrer le plateau %1 : %2").arg(path, error));
+        dialogs->warning(this, title, error);
 }
 
 void MainWindow::on_quitButton_clicked()

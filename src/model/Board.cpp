@@ -1,11 +1,6 @@
 #include "Board.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-namespace {
-constexpr int fileSize = 8; // a board file always has 8 lines of 8 codes
-}
+#include "BoardFile.h"
 
 Board::Board(int columns, int rows)
     : columns(columns), rows(rows), cells(columns, std::vector<int>(rows, 0))
@@ -35,38 +30,14 @@ bool Board::isDraw(int /*player*/) const
 
 bool Board::loadFromFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    loadFrom(file);
-    return true;
-}
-
-void Board::loadFrom(QIODevice &device)
-{
-    for (int x = 0; x < fileSize; ++x)
-        for (int y = 0; y < fileSize; ++y)
-            cells[x][y] = 0;
-    for (int y = 0; y < fileSize && !device.atEnd(); ++y)
-        fillRow(y, QString::fromLatin1(device.readLine()));
-}
-
-// Pieces are separated by spaces only; "2a" or "x" read as 0, extra pieces are ignored.
-void Board::fillRow(int y, const QString &line)
-{
-    const QStringList pieces = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (int x = 0; x < fileSize && x < pieces.size(); ++x)
-        cells[x][y] = pieces[x].toInt();
+    return BoardFile::read(path, cells, error);
 }
 
 QString Board::fileText() const
 {
     QString text;
-    for (int y = 0; y < fileSize; ++y) {
-        for (int x = 0; x < fileSize; ++x)
+    for (int y = 0; y < BoardFile::size; ++y) {
+        for (int x = 0; x < BoardFile::size; ++x)
             text += QString::number(cells[x][y]) + QLatin1Char(' ');
         text += QLatin1Char('\n');
     }
@@ -75,15 +46,7 @@ QString Board::fileText() const
 
 bool Board::saveToFile(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    const QByteArray bytes = fileText().toLatin1();
-    // commit() ignores a failing flush of the write buffer and would install a
-    // truncated file (disk full, size limit), so flush and check first.
-    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Text)
-                       && file.write(bytes) == bytes.size() && file.flush() && file.commit();
-    if (!saved && error)
-        *error = file.errorString();
-    return saved;
+    return BoardFile::write(path, fileText().toLatin1(), error);
 }
 
 QString Board::toText() const

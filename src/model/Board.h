@@ -5,15 +5,14 @@
 
 #include <QString>
 
-class QIODevice;
 #include <vector>
 
 // The position of a game: a grid of piece codes addressed cells[x][y], the last move
 // applied, and the rule operations that a concrete game supplies.
 //
 // Player numbers: 0 red, 1 black, 2 nobody. Piece codes: 0 empty, 1 small black
-// stone, 2 black stone, 3 small red stone, 4 red stone; a board file may bring any
-// other integer, which is stored unchanged.
+// stone, 2 black stone, 3 small red stone, 4 red stone. Board files hold only these;
+// other integers, which a remote program may send, are stored unchanged.
 class Board
 {
 public:
@@ -36,14 +35,12 @@ public:
     virtual int evaluate(int player, int depth, int level) const = 0;
     virtual bool isLegal(const Move &move, int player) const = 0;
 
-    // Reads a board file: eight lines of eight codes. A file that opens but is
-    // malformed still loads (missing cells are empty); a file that cannot be opened
-    // leaves the board untouched and returns false with the reason in *error.
+    // Reads a board file (see BoardFile). A file that cannot be read or is not a
+    // board leaves the board untouched and returns false; *error is then a French
+    // sentence that names the file, to be shown as it is.
     bool loadFromFile(const QString &path, QString *error = nullptr);
-    // Reads board file text from an open device, with the same tolerance.
-    void loadFrom(QIODevice &device);
-    // Writes the board file atomically: an existing file is replaced only by a
-    // complete new one. Returns false with the reason in *error.
+    // Writes the board file, replacing an existing one only by a complete new one
+    // where the folder allows it. Returns false with a French sentence in *error.
     bool saveToFile(const QString &path, QString *error = nullptr) const;
     // All codes row by row, each followed by a space, without line breaks.
     QString toText() const;
@@ -54,7 +51,4 @@ public:
     const int rows;
     std::vector<std::vector<int>> cells;
     Move lastMove;
-
-private:
-    void fillRow(int y, const QString &line);
 };

@@ -149,9 +149,9 @@ private slots:
         WindowDriver driver;
         QTemporaryDir dir;
         driver.play("B2", "B3");
-        driver.dialogs.nextPath = dir.filePath(QStringLiteral("saved.brd"));
+        driver.dialogs.nextPath = dir.filePath(QStringLiteral("saved")); // the extension is added
         driver.click("saveButton");
-        QFile file(driver.dialogs.nextPath);
+        QFile file(driver.dialogs.nextPath + ".brd");
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines.value(5), QByteArray("0 4 0 0 0 0 0 0 "));

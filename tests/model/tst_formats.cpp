@@ -1,7 +1,14 @@
+#include "BoardFile.h"
 #include "TestBoards.h"
 
+#include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 const QString initialCodes = QString("2 ").repeated(16) + QString("0 ").repeated(32) + QString("4 ").repeated(16);
 
@@ -16,6 +23,11 @@ class TestFormats : public QObject
 {
     Q_OBJECT
 
+    static void addRow(const char *name, const QByteArray &bytes, const QString &expected)
+    {
+        QTest::newRow(name) << bytes << expected;
+    }
+
 private slots:
     // The bytes of the initial position, read back; a file that cannot be read leaves
     // the board as it was.
@@ -26,31 +38,86 @@ private slots:
         QVERIFY(board.saveToFile(dir.filePath("initial.brd")));
         QCOMPARE(readAll(dir.filePath("initial.brd")), QByteArray("2 2 2 2 2 2 2 2 \n").repeated(2)
                      + QByteArray("0 0 0 0 0 0 0 0 \n").repeated(4) + QByteArray("4 4 4 4 4 4 4 4 \n").repeated(2));
-        position(board, "A1:-7 H8:2147483647");
+        position(board, "A1:3 H8:1");
         QVERIFY(board.loadFromFile(dir.filePath("initial.brd")) && board.toText() == initialCodes);
-        QVERIFY(!board.loadFromFile(dir.filePath("missing.brd")));
+        QString error;
+        QVERIFY(!board.loadFromFile(dir.filePath("missing.brd"), &error));
+        QVERIFY2(error.startsWith("Impossible d'ouvrir le plateau « " + dir.filePath("missing.brd") + " »"), qPrintable(error));
         QCOMPARE(board.toText(), initialCodes);
     }
 
-    // Missing cells are empty; pieces are split at spaces only, and read as numbers.
-    void loaderTolerance()
+    void tolerated_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("codes");
         const QByteArray bare = ZarvikBoard().fileText().toLatin1().replace(" \n", "\n");
-        const std::pair<QByteArray, QString> cases[] = {{bare, initialCodes}, // no trailing space
-            {QByteArray(bare).replace(' ', "   ").replace("\n", "  \n"), initialCodes},
-            {QByteArray(bare).replace("\n", "\r\n"), initialCodes}, {bare + "9 9 9 9 9 9 9 9\n9 9\n", initialCodes},
-            {bare.left(3 * 16), QString("2 ").repeated(16)}, {"1 2 3\n4\n", "1 2 3 0 0 0 0 0 4 "},
-            {"2\t2 3 3 3 3 3 3 3\n7\t7 1\t 5\n", "0 3 3 3 3 3 3 3 0 1 5 "},
-            {"\n \n1 1\n", QString("0 ").repeated(16) + "1 1 "},
-            {"1 2 3 4 5 6 7 8 9 10\n", "1 2 3 4 5 6 7 8 "}, {"x 2a -1 9 +3 007 2 2\n", "0 0 -1 9 3 7 2 2 "},
-            {"2147483647 -2147483648 2147483648 1\n", "2147483647 -2147483648 0 1 "}, {"", ""}};
+        addRow("no trailing space", bare, initialCodes);
+        addRow("spaces and tabs", QByteArray(bare).replace(' ', " \t  ").replace("\n", "\t \n"), initialCodes);
+        addRow("CR LF, no final line end", QByteArray(bare).replace("\n", "\r\n").chopped(2), initialCodes);
+        addRow("blank lines at the end", bare + "\r\n \n\t", initialCodes);
+        addRow("digits without spaces, small stones", "01234321\n 1 1 1 1 3 3 3 3 \n" + QByteArray("00000000\n").repeated(6),
+               "0 1 2 3 4 3 2 1 1 1 1 1 3 3 3 3 " + QString("0 ").repeated(48));
+    }
+
+    void tolerated()
+    {
+        QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         ZarvikBoard board;
-        for (const auto &c : cases) {
-            position(board, "A8:7 D4:7 H1:7");
-            QVERIFY(writeAll(dir.filePath("odd.brd"), c.first) && board.loadFromFile(dir.filePath("odd.brd")));
-            QCOMPARE(board.toText(), c.second + QString("0 ").repeated(64 - c.second.count(' ')));
-        }
+        QString error;
+        QVERIFY(writeAll(dir.filePath("hand.brd"), bytes));
+        QVERIFY2(board.loadFromFile(dir.filePath("hand.brd"), &error), qPrintable(error));
+        QTEST(board.toText(), "codes");
+    }
+
+    // What is not a board is refused with the file and the first fault named, and the
+    // board keeps its position.
+    void refused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fault");
+        const QByteArray board = ZarvikBoard().fileText().toLatin1();
+        const auto withLine = [&](int line, const QByteArray &text) {
+            QList<QByteArray> lines = board.split('\n');
+            lines[line - 1] = text;
+            return lines.join('\n');
+        };
+        QByteArray noise(3000, 0);
+        QRandomGenerator random(17);
+        std::generate(noise.begin(), noise.end(), [&] { return char(random.bounded(256)); });
+        addRow("random bytes", noise, "n'est pas du texte");
+        addRow("NUL byte", withLine(3, QByteArray("0 0 0\0 0 0 0 0", 15)), "ligne 3 : le fichier n'est pas du texte (octet 0)");
+        addRow("empty", "", "le fichier est vide");
+        addRow("blank lines only", "\n \r\n\t\n", "le fichier est vide");
+        addRow("prose", "Il était une fois un plateau.\n", "ligne 1 : code « Il » inconnu (0 à 4)");
+        addRow("code 5", withLine(5, "0 0 0 5 0 0 0 0"), "ligne 5 : code « 5 » inconnu (0 à 4)");
+        addRow("code -1", withLine(2, "2 2 -1 2 2 2 2 2"), "ligne 2 : code « -1 » inconnu");
+        addRow("code 99", withLine(8, "4 4 4 4 4 4 4 99"), "ligne 8 : code « 99 » inconnu");
+        addRow("codes as numbers", withLine(1, "+2 02 2 2 2 2 2 2"), "ligne 1 : code « +2 » inconnu");
+        addRow("long word", withLine(4, QByteArray(40, 'x')), "ligne 4 : code « xxxxxxxxxxxx… » inconnu");
+        addRow("nine digits", withLine(6, "444444444"), "ligne 6 : code « 444444444 » inconnu");
+        addRow("9 codes", withLine(3, "0 0 0 0 0 0 0 0 0"), "ligne 3 : 9 codes au lieu de 8");
+        addRow("7 codes", withLine(7, "4 4 4 4 4 4 4"), "ligne 7 : 7 codes au lieu de 8");
+        addRow("7 rows", board.left(7 * 17), "ligne 8 : le fichier s'arrête après 7 rangées sur 8");
+        addRow("9 rows", board + "0 0 0 0 0 0 0 0\n", "ligne 9 : ligne de trop, le plateau a 8 rangées");
+        addRow("blank row", "\n" + board.left(7 * 17), "ligne 1 : ligne vide au lieu d'une rangée");
+        addRow("5 MB", QByteArray(5 << 20, '2'), "le fichier est trop grand (5242880 octets, au plus 4096)");
+    }
+
+    void refused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.brd");
+        ZarvikBoard board;
+        position(board, "A8:1 D4:3 H1:4");
+        const QString before = board.toText();
+        QString error;
+        QVERIFY(writeAll(path, bytes) && !board.loadFromFile(path, &error));
+        QVERIFY2(error.startsWith("Le fichier « " + path + " » n'est pas un plateau : ") && error.contains(fault),
+                 qPrintable(error));
+        QCOMPARE(board.toText(), before);
     }
 
     // A save that fails half-way (here on the file size limit) leaves the old file
@@ -64,10 +131,61 @@ private slots:
         const rlimit small{20, normal.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN); // so that exceeding the limit is an error, not the end
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const bool saved = ZarvikBoard().saveToFile(path);
+        QString error;
+        const bool saved = ZarvikBoard().saveToFile(path, &error);
         setrlimit(RLIMIT_FSIZE, &normal);
         QVERIFY(!saved && readAll(path) == "old content\n");
+        QVERIFY2(error.startsWith("Impossible d'enregistrer le plateau « " + path + " » : l'écriture s'est arrêtée"),
+                 qPrintable(error));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("old.brd"));
+    }
+
+    // In a folder the user may not write to, a writable board is rewritten in place
+    // and cut to its new length; a new board, or a protected one, is refused with a
+    // reason. Run by an ordinary user, since root writes anywhere.
+    void saveInReadOnlyFolder()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("locked"), path = folder + "/board.brd", kept = folder + "/kept.brd";
+        const passwd *nobody = getpwnam("nobody");
+        const bool root = geteuid() == 0;
+        QVERIFY(QDir().mkdir(folder) && writeAll(path, QByteArray(500, '0')) && writeAll(kept, "kept\n"));
+        QVERIFY(!root || (nobody && chown(qPrintable(path), nobody->pw_uid, nobody->pw_gid) == 0));
+        QVERIFY(chmod(qPrintable(dir.path()), 0755) == 0 && chmod(qPrintable(kept), 0444) == 0
+                && chmod(qPrintable(folder), 0555) == 0);
+        constexpr int cannotTell = 77;
+        const pid_t child = fork();
+        if (child == 0) {
+            if (root && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
+                _exit(cannotTell);
+            if (access(qPrintable(path), W_OK) != 0 || access(qPrintable(folder), W_OK) == 0)
+                _exit(cannotTell); // permissions do not bite here, or the folder cannot be reached
+            QString newError, keptError;
+            const bool ok = ZarvikBoard().saveToFile(path) && !ZarvikBoard().saveToFile(folder + "/new.brd", &newError)
+                            && !ZarvikBoard().saveToFile(kept, &keptError)
+                            && newError.endsWith(" : le dossier « " + folder + " » n'accepte pas l'écriture.")
+                            && keptError.endsWith(" : le fichier est protégé en écriture.");
+            if (!ok)
+                std::fprintf(stderr, "%s\n%s\n", qPrintable(newError), qPrintable(keptError));
+            _exit(ok ? 0 : 1);
+        }
+        int status = -1;
+        QVERIFY(child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status));
+        chmod(qPrintable(folder), 0755);
+        if (WEXITSTATUS(status) == cannotTell)
+            QSKIP("no user here is refused writing into a read-only folder");
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(readAll(path), ZarvikBoard().fileText().toLatin1());
+        QCOMPARE(readAll(kept), QByteArray("kept\n"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"board.brd", "kept.brd"}));
+    }
+
+    void withExtension()
+    {
+        const std::pair<const char *, const char *> cases[] = {{"plateau", "plateau.brd"}, {"/a.b/c", "/a.b/c.brd"},
+            {"c.", "c.brd"}, {".c", ".c.brd"}, {"c.brd", "c.brd"}, {"/a/c.txt", "/a/c.txt"}, {"/a/", "/a/"}};
+        for (const auto &c : cases)
+            QCOMPARE(BoardFile::withExtension(c.first), QString(c.second));
     }
 
     void parse()

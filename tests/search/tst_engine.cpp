@@ -71,10 +71,15 @@ private slots:
                  QString("depth 1 leaves 22\ndepth 2 leaves 484\ndepth 3 leaves 11132\n"));
         for (const char *wrong : {"", "play", "perft x", "perft 2 --side blue",
                                   "analyse DATA/racing.brd --side red --depth 3", // no level
-                                  "analyse DATA/none.brd --side red --level 2 --depth 3"}) {
+                                  "analyse DATA/none.brd --side red --level 2 --depth 3",
+                                  "perft 2 --board DATA/analyse-golden.txt"}) {
             const Run run = engine(wrong);
             QVERIFY2(run.exitCode == 1 && run.out.isEmpty() && !run.err.isEmpty(), wrong);
         }
+        // A file that is not a board: the window's French reason.
+        QCOMPARE(engine("analyse DATA/analyse-golden.txt --side red --level 2 --depth 3").err,
+                 QString("Le fichier « " SEARCH_TEST_DATA "/analyse-golden.txt » n'est pas un plateau : ligne 1 : "
+                         "code « depth » inconnu (0 à 4).\n"));
     }
 };
 

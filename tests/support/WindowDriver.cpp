@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "BoardWidget.h"
+#include "ZarvikBoard.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -54,10 +55,13 @@ void WindowDriver::play(const char *from, const char *to)
     press(to);
 }
 
-QString WindowDriver::browseBoard(const QByteArray &fileText)
+QString WindowDriver::browseBoard(const QByteArray &topRows)
 {
     static int count = 0;
     const QString path = scratch().filePath(QStringLiteral("board%1.brd").arg(++count));
+    QByteArray fileText = topRows;
+    while (fileText.count('\n') < ZarvikBoard::size)
+        fileText += "0 0 0 0 0 0 0 0\n";
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(fileText) != fileText.size())
         qFatal("cannot write %s", qPrintable(path));
@@ -67,9 +71,9 @@ QString WindowDriver::browseBoard(const QByteArray &fileText)
     return path;
 }
 
-void WindowDriver::startCustom(const QByteArray &fileText)
+void WindowDriver::startCustom(const QByteArray &topRows)
 {
-    browseBoard(fileText);
+    browseBoard(topRows);
     click("customBoardRB");
     click("startGameButton");
 }

@@ -26,9 +26,10 @@ public:
     void play(const char *from, const char *to);
     // One press on the centre of a cell named like "B2".
     void press(const char *cell);
-    // Writes a board file into a temporary path and loads it with the browse button.
-    QString browseBoard(const QByteArray &fileText);
-    void startCustom(const QByteArray &fileText);
+    // Writes a board file of the rows given, from the top, the rows below them empty,
+    // into a temporary path and loads it with the browse button.
+    QString browseBoard(const QByteArray &topRows);
+    void startCustom(const QByteArray &topRows);
 
     QString status() const;
     QStringList moveLines() const;

@@ -27,7 +27,7 @@ bool EngineCommand::loadBoard(const QString &path, ZarvikBoard &board, QTextStre
     QString error;
     if (board.loadFromFile(path, &error))
         return true;
-    err << "cannot read " << path << ": " << error << '\n';
+    err << error << '\n'; // French, naming the file
     return false;
 }
 

@@ -108,9 +108,9 @@ int ZarvikBoard::evaluate(int player, int depth, int level) const
 {
     const int opp = otherSide(player);
     if (hasWon(player))
-        return 10000 - depth;
+        return winScore - depth;
     if (hasWon(opp))
-        return depth - 10000;
+        return depth - winScore;
     int score = 0;
     for (int x = 0; x < size; ++x) {
         for (int y = 0; y < size; ++y) {

@@ -13,8 +13,14 @@ public:
     static constexpr int red = 0;
     static constexpr int black = 1;
     static constexpr int nobody = 2;
-    static constexpr int redStone = 4;
+    static constexpr int empty = 0;
+    static constexpr int smallBlackStone = 1;
     static constexpr int blackStone = 2;
+    static constexpr int smallRedStone = 3;
+    static constexpr int redStone = 4;
+    // The score of a won position before the plies it took are taken off, so that
+    // the quickest win scores best.
+    static constexpr int winScore = 10000;
 
     ZarvikBoard();
 

@@ -42,9 +42,9 @@ int BitPosition::generateMoves(int side, Move *out) const
 int BitPosition::evaluate(int player, int depth, int level) const
 {
     if (hasWon(player))
-        return 10000 - depth;
+        return ZarvikBoard::winScore - depth;
     if (hasWon(1 - player))
-        return depth - 10000;
+        return depth - ZarvikBoard::winScore;
     const int score = level >= 3 ? redScore<true>() : redScore<false>();
     return player == red ? score : -score;
 }

@@ -1,6 +1,7 @@
 #include "FastSearch.h"
 
 #include "IterativeDeepening.h"
+#include "ZarvikBoard.h"
 #include "RandomDraws.h"
 
 #include <algorithm>
@@ -131,7 +132,7 @@ int FastSearch::materialFrontier(const BitPosition &position, int alpha, int bet
     const Steps wins = position.winning<mover>(moves);
     const int quiet = leafScore<Color, false>(position, ply + 1);
     const int taking = maximising ? quiet + 5 : quiet - 5;
-    const int winning = maximising ? 10000 - (ply + 1) : ply + 1 - 10000;
+    const int winning = maximising ? ZarvikBoard::winScore - (ply + 1) : ply + 1 - ZarvikBoard::winScore;
     const auto cuts = [&](int score) { return maximising ? score >= beta : score <= alpha; };
     const Steps cutting = cuts(quiet) ? moves : cuts(taking) ? captures | wins : cuts(winning) ? wins : Steps();
     if (cutting.empty()) {
@@ -150,9 +151,9 @@ template <int Color, bool withAdvance>
 ZARVIK_ALWAYS_INLINE inline int FastSearch::leafScore(const BitPosition &position, int ply)
 {
     if (position.hasWon(Color))
-        return 10000 - ply;
+        return ZarvikBoard::winScore - ply;
     if (position.hasWon(1 - Color))
-        return ply - 10000;
+        return ply - ZarvikBoard::winScore;
     const int score = position.redScore<withAdvance>();
     return Color == BitPosition::red ? score : -score;
 }

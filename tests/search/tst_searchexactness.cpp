@@ -34,8 +34,8 @@ class TestSearchExactness : public QObject
     int searchesCompared = 0;
     Move chosen; // by the last searches compared
 
-    // Both searches must agree depth by depth and on the result; the reference search
-    // leaves the board as it found it.
+    // Both searches, the fast one on one and on two threads, must agree depth by depth
+    // and on the result; the reference search leaves the board as it found it.
     void compare(Board &board, const SearchSettings &settings)
     {
         if (QTest::currentTestFailed())
@@ -43,18 +43,23 @@ class TestSearchExactness : public QObject
         const QString where = QString("%1side %2 level %3 depth %4 seed %5:\n").arg(board.toText()).arg(settings.color)
                                   .arg(settings.level).arg(settings.maxDepth).arg(settings.seed);
         const auto cells = board.cells;
-        DepthLog want, got;
+        DepthLog want;
         const SearchResult wanted = ReferenceSearch(board).run(settings, want.abort, &want);
-        FastSearch fast;
-        fast.setPosition(board);
-        const SearchResult result = fast.run(settings, got.abort, &got);
         QVERIFY2(board.cells == cells, qPrintable(where));
-        for (int i = 0; i < std::max(want.depths.size(), got.depths.size()); ++i)
-            QVERIFY2(want.depths.value(i) == got.depths.value(i),
-                     qPrintable(where + want.depths.value(i) + "\nfast:\n" + got.depths.value(i)));
-        QVERIFY2(result.best == wanted.best && result.depthReached == wanted.depthReached
-                     && result.lastCompleted == wanted.lastCompleted && !result.stopped, qPrintable(where));
-        chosen = result.best;
+        for (int threads : {1, 2}) {
+            DepthLog got;
+            FastSearch fast;
+            fast.setPosition(board);
+            SearchSettings split = settings;
+            split.threads = threads;
+            const SearchResult result = fast.run(split, got.abort, &got);
+            for (int i = 0; i < std::max(want.depths.size(), got.depths.size()); ++i)
+                QVERIFY2(want.depths.value(i) == got.depths.value(i),
+                         qPrintable(where + want.depths.value(i) + "\nfast:\n" + got.depths.value(i)));
+            QVERIFY2(result.best == wanted.best && result.depthReached == wanted.depthReached
+                         && result.lastCompleted == wanted.lastCompleted && !result.stopped, qPrintable(where));
+            chosen = result.best;
+        }
         ++searchesCompared;
     }
 

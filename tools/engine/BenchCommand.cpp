@@ -58,10 +58,14 @@ void setBoardText(ZarvikBoard &board, const char *text)
         board.cells[i % ZarvikBoard::size][i / ZarvikBoard::size] = codes[i].toInt();
 }
 
-SearchSettings benchSettings(int side, int level)
+SearchSettings benchSettings(int side, int level, int threads = 1)
 {
-    return SearchSettings{side, level, benchDepth(level), -1, 1};
+    SearchSettings settings{side, level, benchDepth(level), -1, 1};
+    settings.threads = threads;
+    return settings;
 }
+
+constexpr int splitThreads = 2; // the speed-up printed is that of this many threads
 
 constexpr double minimumFastSeconds = 2.0;
 
@@ -80,8 +84,9 @@ QString BenchCommand::synopsis() const
 QString BenchCommand::summary() const
 {
     return QStringLiteral("Searches a fixed set of positions without time limit at level 1 and level 3, with the "
-                          "computer's search and with the plain reference search over the board, and prints the "
-                          "nodes, seconds and nodes per second of each, their ratio, and the signature: the total "
+                          "computer's search on one thread and on two, and with the plain reference search over the "
+                          "board, and prints the nodes, seconds and nodes per second of each, the speed-up of two "
+                          "threads, the ratio to the reference search, and the signature: the total "
                           "node count, which changes only when the search's behaviour does. --signature prints "
                           "only the signature, without timing anything.");
 }
@@ -100,12 +105,17 @@ int BenchCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextS
     for (int level : {1, 3}) {
         out << "level " << level << ", depth " << benchDepth(level) << ", " << int(std::size(positions))
             << " positions" << Qt::endl;
-        const Timing fast = timeFast(level);
-        printTiming(out, "fast", fast);
+        const Timing fast = timeFast(level, 1);
+        printTiming(out, QStringLiteral("fast"), fast);
+        const Timing split = timeFast(level, splitThreads);
+        printTiming(out, QStringLiteral("%1 threads").arg(splitThreads), split);
+        out << "  speed-up   " << QString::number(split.rate() / fast.rate(), 'f', 2) << Qt::endl;
         const Timing reference = timeReference(level);
-        printTiming(out, "reference", reference);
-        if (reference.nodes != fastPass(level)) {
-            err << "the searches disagree: the reference search visited " << reference.nodes << " nodes\n";
+        printTiming(out, QStringLiteral("reference"), reference);
+        if (reference.nodes != fastPass(level, 1) || fastPass(level, splitThreads) != fastPass(level, 1)) {
+            err << "the searches disagree: the reference search visited " << reference.nodes << " nodes, the fast "
+                << fastPass(level, 1) << " on one thread and " << fastPass(level, splitThreads) << " on "
+                << splitThreads << "\n";
             return 1;
         }
         out << "  ratio      " << QString::number(fast.rate() / reference.rate(), 'f', 1) << Qt::endl;
@@ -116,10 +126,10 @@ int BenchCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextS
 
 std::int64_t BenchCommand::signature()
 {
-    return fastPass(1) + fastPass(3);
+    return fastPass(1, 1) + fastPass(3, 1);
 }
 
-std::int64_t BenchCommand::fastPass(int level)
+std::int64_t BenchCommand::fastPass(int level, int threads)
 {
     std::int64_t nodes = 0;
     ZarvikBoard board;
@@ -127,20 +137,20 @@ std::int64_t BenchCommand::fastPass(int level)
     for (const BenchPosition &position : positions) {
         setBoardText(board, position.board);
         search.setPosition(board);
-        search.run(benchSettings(position.side, level), std::atomic<bool>(false));
+        search.run(benchSettings(position.side, level, threads), std::atomic<bool>(false));
         nodes += search.nodeCount();
     }
     return nodes;
 }
 
 // Repeats whole passes until the time is long enough to measure.
-BenchCommand::Timing BenchCommand::timeFast(int level)
+BenchCommand::Timing BenchCommand::timeFast(int level, int threads)
 {
     Timing timing;
     QElapsedTimer clock;
     clock.start();
     do
-        timing.nodes += fastPass(level);
+        timing.nodes += fastPass(level, threads);
     while (clock.nsecsElapsed() < minimumFastSeconds * 1e9);
     timing.seconds = clock.nsecsElapsed() / 1e9;
     return timing;
@@ -162,10 +172,10 @@ BenchCommand::Timing BenchCommand::timeReference(int level)
     return timing;
 }
 
-void BenchCommand::printTiming(QTextStream &out, const char *label, const Timing &timing)
+void BenchCommand::printTiming(QTextStream &out, const QString &label, const Timing &timing)
 {
     out << QStringLiteral("  %1 %2 nodes in %3 s: %4 nodes/s")
-               .arg(QLatin1String(label), -10)
+               .arg(label, -10)
                .arg(timing.nodes, 11)
                .arg(timing.seconds, 7, 'f', 3)
                .arg(qint64(timing.rate()), 11)

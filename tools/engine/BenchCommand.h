@@ -27,8 +27,8 @@ private:
         double rate() const { return seconds > 0 ? nodes / seconds : 0; }
     };
 
-    static std::int64_t fastPass(int level);
-    static Timing timeFast(int level);
+    static std::int64_t fastPass(int level, int threads);
+    static Timing timeFast(int level, int threads);
     static Timing timeReference(int level);
-    static void printTiming(QTextStream &out, const char *label, const Timing &timing);
+    static void printTiming(QTextStream &out, const QString &label, const Timing &timing);
 };

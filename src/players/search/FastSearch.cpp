@@ -1,14 +1,16 @@
 #include "FastSearch.h"
 
 #include "IterativeDeepening.h"
-#include "ZarvikBoard.h"
 #include "RandomDraws.h"
 
 #include <algorithm>
+#include <numeric>
+#include <thread>
 
 namespace {
-constexpr int worstScore = 1000000; // start of every node's best score
-constexpr int window = 100000;      // the root's alpha-beta window
+constexpr int worstScore = 1000000; // below every score
+// Shallower depths take less time than starting a thread.
+constexpr int minimumSplitDepth = 4;
 } // namespace
 
 void FastSearch::setPosition(const Board &board)
@@ -19,141 +21,80 @@ void FastSearch::setPosition(const Board &board)
 SearchResult FastSearch::run(const SearchSettings &settings, const std::atomic<bool> &abort,
                              DepthListener *listener)
 {
-    budget.start(settings.timeLimit, &abort);
+    workers.resize(std::size_t(std::max(1, settings.threads)));
+    for (SubtreeSearch &worker : workers)
+        worker.start(root, settings.timeLimit, &abort);
     RandomDraws::seed(settings.seed);
     report.moveCount = root.generateMoves(settings.color, report.moves);
-    const RootScorer scorer = rootScorer(settings.color, settings.level);
+    std::iota(order, order + report.moveCount, 0);
+    std::fill(moveNodes, moveNodes + report.moveCount, 0);
+    const RootScorer scorer = SubtreeSearch::rootScorer(settings.color, settings.level);
     const Move firstMove = report.moveCount > 0 ? report.moves[0] : Move();
     return IterativeDeepening::run(settings.maxDepth, firstMove, report, listener,
                                    [&](int depth) { return searchDepth(depth, scorer); });
 }
 
-FastSearch::RootScorer FastSearch::rootScorer(int color, int level)
+std::int64_t FastSearch::nodeCount() const
 {
-    if (color == BitPosition::red)
-        return level >= 3 ? &FastSearch::scoreRootMove<BitPosition::red, true>
-                          : &FastSearch::scoreRootMove<BitPosition::red, false>;
-    return level >= 3 ? &FastSearch::scoreRootMove<BitPosition::black, true>
-                      : &FastSearch::scoreRootMove<BitPosition::black, false>;
+    std::int64_t nodes = 0;
+    for (const SubtreeSearch &worker : workers)
+        nodes += worker.nodeCount();
+    return nodes;
 }
 
-// Scores every root move with the full window; a later move with an equal score
-// replaces the best one when its random draw modulo 1000 is below 50. False when
-// the search was stopped before the depth was complete.
-bool FastSearch::searchDepth(int depth, RootScorer scoreRootMove)
+// Scores every root move with the full window; then, in the rules' order, a later
+// move with an equal score replaces the best one when its random draw modulo 1000 is
+// below 50. False when the search was stopped before the depth was complete.
+bool FastSearch::searchDepth(int depth, RootScorer scorer)
 {
-    evaluationPly = depth;
     report.depth = depth;
+    for (SubtreeSearch &worker : workers)
+        worker.setDepth(depth);
+    if (!scoreRootMoves(scorer, depth >= minimumSplitDepth ? int(workers.size()) : 1))
+        return false;
     report.best = Move();
     report.bestScore = -worstScore;
     for (int i = 0; i < report.moveCount; ++i) {
-        const int score = (this->*scoreRootMove)(report.moves[i]);
-        if (budget.stopped())
-            return false;
         const int draw = RandomDraws::next();
-        report.scores[i] = score;
+        const int score = report.scores[i];
         if (score > report.bestScore || (score == report.bestScore && draw % 1000 < 50)) {
             report.bestScore = score;
             report.best = report.moves[i];
         }
     }
-    report.nodeCount = budget.nodeCount();
+    report.nodeCount = nodeCount();
     return true;
 }
 
-template <int Color, bool withAdvance>
-int FastSearch::scoreRootMove(const Move &move)
+// The calling thread takes a share itself; false when any thread was stopped.
+bool FastSearch::scoreRootMoves(RootScorer scorer, int threads)
 {
-    const BitPosition child = root.played<Color>(BitPosition::square(move.fromX, move.fromY),
-                                                 BitPosition::square(move.toX, move.toY));
-    return node<Color, withAdvance, false>(child, -window, window, 1);
+    if (threads > 1)
+        std::stable_sort(order, order + report.moveCount, [this](int a, int b) { return moveNodes[a] > moveNodes[b]; });
+    std::atomic<int> next{0};
+    std::atomic<bool> halted{false};
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back([&, t] { scoreShare(workers[std::size_t(t)], scorer, next, halted); });
+    scoreShare(workers[0], scorer, next, halted);
+    for (std::thread &helper : helpers)
+        helper.join();
+    return !halted;
 }
 
-template <int Color, bool withAdvance, bool maximising>
-int FastSearch::node(const BitPosition &position, int alpha, int beta, int ply)
+// Takes the next root move not yet taken until none is left, or until any thread
+// has been stopped: the depth is lost then anyway.
+void FastSearch::scoreShare(SubtreeSearch &worker, RootScorer scorer, std::atomic<int> &next,
+                            std::atomic<bool> &halted)
 {
-    if (budget.enter())
-        return 0;
-    if (ply == evaluationPly || position.anyWon())
-        return leafScore<Color, withAdvance>(position, ply);
-    if (ply + 1 == evaluationPly) {
-        if constexpr (withAdvance)
-            return frontier<Color, withAdvance, maximising>(position, alpha, beta, ply);
-        else
-            return materialFrontier<Color, maximising>(position, alpha, beta, ply);
+    for (int taken = next++; taken < report.moveCount && !halted; taken = next++) {
+        const int i = order[taken];
+        const std::int64_t before = worker.nodeCount();
+        report.scores[i] = worker.score(scorer, report.moves[i]);
+        if (worker.stopped()) {
+            halted = true;
+            return;
+        }
+        moveNodes[i] = worker.nodeCount() - before;
     }
-    constexpr int mover = maximising ? Color : 1 - Color;
-    int best = maximising ? -worstScore : worstScore;
-    bool moved = false;
-    position.forEachMove<mover>([&](int from, int to) ZARVIK_ALWAYS_INLINE {
-        moved = true;
-        const BitPosition child = position.played<mover>(from, to);
-        const int score = maximising ? node<Color, withAdvance, false>(child, std::max(alpha, best), beta, ply + 1)
-                                     : node<Color, withAdvance, true>(child, alpha, std::min(beta, best), ply + 1);
-        if (budget.stopped())
-            return false;
-        best = maximising ? std::max(best, score) : std::min(best, score);
-        return maximising ? best < beta : best > alpha;
-    });
-    return moved ? best : leafScore<Color, withAdvance>(position, ply);
-}
-
-// A node one ply above the evaluation scores its children in place; each is still
-// counted, and the clock still checked, as if it had been entered.
-template <int Color, bool withAdvance, bool maximising>
-int FastSearch::frontier(const BitPosition &position, int alpha, int beta, int ply)
-{
-    constexpr int mover = maximising ? Color : 1 - Color;
-    int best = maximising ? -worstScore : worstScore;
-    bool moved = false;
-    position.forEachMove<mover>([&](int from, int to) ZARVIK_ALWAYS_INLINE {
-        moved = true;
-        if (budget.enter())
-            return false;
-        const int score = leafScore<Color, withAdvance>(position.played<mover>(from, to), ply + 1);
-        best = maximising ? std::max(best, score) : std::min(best, score);
-        return maximising ? best < beta : best > alpha;
-    });
-    return moved ? best : leafScore<Color, withAdvance>(position, ply);
-}
-
-// Counting material only, a child scores by whether its move wins or takes a stone
-// and nothing else, so the node is settled from its move sets: the children up to
-// the cut-off are counted at once instead of being entered one by one.
-template <int Color, bool maximising>
-int FastSearch::materialFrontier(const BitPosition &position, int alpha, int beta, int ply)
-{
-    using Steps = BitPosition::Steps;
-    constexpr int mover = maximising ? Color : 1 - Color;
-    const Steps moves = position.steps<mover>();
-    if (moves.empty())
-        return leafScore<Color, false>(position, ply);
-    const Steps captures = position.capturing<mover>(moves);
-    const Steps wins = position.winning<mover>(moves);
-    const int quiet = leafScore<Color, false>(position, ply + 1);
-    const int taking = maximising ? quiet + 5 : quiet - 5;
-    const int winning = maximising ? ZarvikBoard::winScore - (ply + 1) : ply + 1 - ZarvikBoard::winScore;
-    const auto cuts = [&](int score) { return maximising ? score >= beta : score <= alpha; };
-    const Steps cutting = cuts(quiet) ? moves : cuts(taking) ? captures | wins : cuts(winning) ? wins : Steps();
-    if (cutting.empty()) {
-        if (budget.enterMany(moves.count()))
-            return 0;
-        return !wins.empty() ? winning : !captures.empty() ? taking : quiet;
-    }
-    int which = 0;
-    int from = 0;
-    if (budget.enterMany(moves.rankOfFirst(cutting, which, from) + 1))
-        return 0;
-    return wins.has(which, from) ? winning : captures.has(which, from) ? taking : quiet;
-}
-
-template <int Color, bool withAdvance>
-ZARVIK_ALWAYS_INLINE inline int FastSearch::leafScore(const BitPosition &position, int ply)
-{
-    if (position.hasWon(Color))
-        return ZarvikBoard::winScore - ply;
-    if (position.hasWon(1 - Color))
-        return ply - ZarvikBoard::winScore;
-    const int score = position.redScore<withAdvance>();
-    return Color == BitPosition::red ? score : -score;
 }

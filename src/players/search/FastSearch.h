@@ -3,27 +3,23 @@
 #include "BitPosition.h"
 #include "DepthListener.h"
 #include "DepthReport.h"
-#include "SearchBudget.h"
 #include "SearchResult.h"
 #include "SearchSettings.h"
+#include "SubtreeSearch.h"
 
 #include <atomic>
-
-// Counting bits is much of the evaluation at level 3: the search is compiled twice,
-// with and without the popcnt instruction, and the loader picks the one that the
-// processor runs. Not under ThreadSanitizer, whose instrumented chooser would run
-// before its runtime is ready.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
-#define ZARVIK_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
-#else
-#define ZARVIK_POPCNT_CLONES
-#endif
+#include <vector>
 
 // The computer's iteratively deepened minimax with alpha-beta cut-offs, on a compact
 // copy of the position. It visits the same nodes in the same order, finds the same
 // score for every root move and, given the same seed, chooses the same move as the
 // plain search over the board's own operations (ReferenceSearch); it is only faster.
-// No allocation while it runs.
+//
+// Every root move is searched with its own full window, so root moves do not depend
+// on each other: they are shared out among settings.threads threads, and the random
+// draws that break ties are made afterwards in the rules' order on the calling
+// thread. Scores, node counts and the move chosen are those of one thread. No
+// allocation in the tree search.
 class FastSearch
 {
 public:
@@ -36,28 +32,21 @@ public:
     SearchResult run(const SearchSettings &settings, const std::atomic<bool> &abort,
                      DepthListener *listener = nullptr);
 
-    // Nodes entered since the last search began.
-    std::int64_t nodeCount() const { return budget.nodeCount(); }
+    // Nodes entered since the last search began, by every thread.
+    std::int64_t nodeCount() const;
 
 private:
-    using RootScorer = int (FastSearch::*)(const Move &move);
+    using RootScorer = SubtreeSearch::RootScorer;
 
-    static RootScorer rootScorer(int color, int level);
-    bool searchDepth(int depth, RootScorer scoreRootMove);
-
-    template <int Color, bool withAdvance>
-    int scoreRootMove(const Move &move);
-    template <int Color, bool withAdvance, bool maximising>
-    ZARVIK_POPCNT_CLONES int node(const BitPosition &position, int alpha, int beta, int ply);
-    template <int Color, bool withAdvance, bool maximising>
-    ZARVIK_POPCNT_CLONES int frontier(const BitPosition &position, int alpha, int beta, int ply);
-    template <int Color, bool maximising>
-    ZARVIK_POPCNT_CLONES int materialFrontier(const BitPosition &position, int alpha, int beta, int ply);
-    template <int Color, bool withAdvance>
-    static int leafScore(const BitPosition &position, int ply);
+    bool searchDepth(int depth, RootScorer scorer);
+    bool scoreRootMoves(RootScorer scorer, int threads);
+    void scoreShare(SubtreeSearch &worker, RootScorer scorer, std::atomic<int> &next, std::atomic<bool> &halted);
 
     BitPosition root;
-    SearchBudget budget;
-    int evaluationPly = 0;
+    std::vector<SubtreeSearch> workers; // one per thread; the first is the calling thread's
     DepthReport report;
+    // Root moves by the nodes they took at the last depth, most first: the longest
+    // are handed out first, so that threads finish a depth at about the same time.
+    int order[DepthReport::capacity] = {};
+    std::int64_t moveNodes[DepthReport::capacity] = {};
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <thread>
+
 // What one search is asked to do.
 struct SearchSettings
 {
@@ -11,4 +13,6 @@ struct SearchSettings
     int maxDepth = 2;  // iterative deepening runs from 2 plies up to this depth
     int timeLimit = -1; // seconds; compared as unsigned, so a negative limit never stops
     unsigned seed = 1; // seeds the random draws that break ties between root moves
+    // Threads that search at once; none of the results depends on it, only the speed.
+    int threads = int(std::thread::hardware_concurrency());
 };

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "BitPosition.h"
+#include "SearchBudget.h"
+
+#include <atomic>
+
+// Counting bits is much of the evaluation at level 3: the search is compiled twice,
+// with and without the popcnt instruction, and the loader picks the one that the
+// processor runs. Not under ThreadSanitizer, whose instrumented chooser would run
+// before its runtime is ready.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
+#define ZARVIK_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define ZARVIK_POPCNT_CLONES
+#endif
+
+// The exact minimax below one root move, with alpha-beta cut-offs inside the root
+// move's own full window: what one thread of FastSearch does. Each thread has its
+// own copy of the root and its own node count and clock, so they share nothing
+// while they search. Aligned to a cache line so that the counters of two threads
+// never share one.
+class alignas(64) SubtreeSearch
+{
+public:
+    using RootScorer = int (SubtreeSearch::*)(const Move &move);
+
+    // The scorer of root moves for the side the search plays for, at that level.
+    static RootScorer rootScorer(int color, int level);
+
+    // A new search from root: the node count starts again from 0 and the clock now.
+    void start(const BitPosition &root, int timeLimit, const std::atomic<bool> *abort);
+    // Root moves are scored from now on to depth plies.
+    void setDepth(int depth) { evaluationPly = depth; }
+    // The score of a root move with the full window; meaningless once stopped().
+    int score(RootScorer scorer, const Move &move) { return (this->*scorer)(move); }
+
+    bool stopped() const { return budget.stopped(); }
+    std::int64_t nodeCount() const { return budget.nodeCount(); }
+
+private:
+    template <int Color, bool withAdvance>
+    int scoreRootMove(const Move &move);
+    template <int Color, bool withAdvance, bool maximising>
+    ZARVIK_POPCNT_CLONES int node(const BitPosition &position, int alpha, int beta, int ply);
+    template <int Color, bool withAdvance, bool maximising>
+    ZARVIK_POPCNT_CLONES int frontier(const BitPosition &position, int alpha, int beta, int ply);
+    template <int Color, bool maximising>
+    ZARVIK_POPCNT_CLONES int materialFrontier(const BitPosition &position, int alpha, int beta, int ply);
+    template <int Color, bool withAdvance>
+    static int leafScore(const BitPosition &position, int ply);
+
+    BitPosition root;
+    SearchBudget budget;
+    int evaluationPly = 0;
+};

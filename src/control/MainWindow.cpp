@@ -26,11 +26,11 @@ int level(const QRadioButton *level2, const QRadioButton *level3)
 }
 } // namespace
 
-MainWindow::MainWindow(GameController *controller, QWidget *parent)
+MainWindow::MainWindow(GameController *host, QWidget *parent)
     : QMainWindow(parent),
       ui(new Ui::MainWindow),
       board(new ZarvikBoard),
-      controller(controller ? controller : GameController::instance())
+      controller(host ? host : GameController::instance())
 {
     useCompactFont();
     ui->setupUi(this);

@@ -26,7 +26,7 @@ class MainWindow : public QMainWindow
 
 public:
     // Runs its games on the given controller (tests, tools), or on instance().
-    explicit MainWindow(GameController *controller = nullptr, QWidget *parent = nullptr);
+    explicit MainWindow(GameController *host = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Replaces the window's and the controller's boxes and file dialogs (tests, tools);

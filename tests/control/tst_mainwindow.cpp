@@ -24,6 +24,8 @@ private slots:
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         QVERIFY(driver.moveLines().isEmpty());
         QCOMPARE(driver.controller()->humanSide(), 0);
+        MainWindow program; // as main() makes it, on the program's own controller
+        QCOMPARE(GameController::instance()->humanSide(), 0);
     }
 
     // The end-of-game box belongs to the window, which centres it, not to the screen.

@@ -37,8 +37,8 @@ PeerGame::Step PeerGame::setBoard(const MessageSplitter::Message &message, int s
     const bool again = sideKnown;
     settings.color = side;
     sideKnown = true;
-    if (again)
-        remark = QStringLiteral("the board again: the opponent passed");
+    remark = again ? QStringLiteral("the board again: the opponent passed")
+                   : QStringLiteral("we play %1").arg(side == ZarvikBoard::red ? "red" : "black");
     return side == ZarvikBoard::red || again ? play() : Step::wait;
 }
 

@@ -36,7 +36,7 @@ public:
     const Move &move() const { return chosen; }
     // After Step::over: whether this player made the winning move.
     bool won() const { return ownWin; }
-    // What the last message meant, when that is not obvious (a pass).
+    // What the last message meant: the side a first board message gives, or a pass.
     QString note() const { return remark; }
     QString error() const { return fault; }
 

@@ -88,8 +88,6 @@ int PeerSession::handle(const MessageSplitter::Message &message)
     const PeerGame::Step step = game.take(message);
     if (!game.note().isEmpty())
         note(game.note());
-    if ((message.code == '1' || message.code == '2') && step != PeerGame::Step::fault)
-        note(QStringLiteral("we play %1").arg(sideName(game.side())));
     switch (step) {
     case PeerGame::Step::wait:
         return keepReading;

@@ -13,8 +13,9 @@ struct Gloss
 
 const Gloss glosses[] = {
     {"<- \"1 ", false,
-     "Message 1: this program plays red and moves first. The 64 codes of the board follow, row"
-     " by row from the top, each with a space. Its clock starts."},
+     "Message 1: this program plays red, and it is its turn. The 64 codes of the board follow,"
+     " row by row from the top, each with a space. Its clock starts. It comes when the game"
+     " begins, and again whenever black has passed."},
     {"<- \"2 ", false,
      "Message 2, sent on connection: this program plays black; the board. No clock yet: red "
      "moves first."},
@@ -27,8 +28,8 @@ const Gloss glosses[] = {
     {"-> ", false,
      "Its move: the move text and a line feed."},
     {"the opponent passed", true,
-     "The opponent had no legal move: message 3 carried this program's own last move, already "
-     "on its board. It is left out, and the program moves again."},
+     "The opponent had no legal move: instead of a move, this program was sent its board "
+     "again, with the position as it stands, and it moves again."},
     {"-- connected", false,
      "The connection is made; the side follows from the order of connections."},
     {"-- we play", false,
@@ -36,6 +37,8 @@ const Gloss glosses[] = {
     {"exit code", false,
      "The program has read message 5 and ended; Zarvik keeps the connection open until the "
      "next game."},
+    {"status bar: \"Plateau charg", false,
+     "The board file is loaded; the game is started on it with \"Personalisé\" checked."},
     {"status bar: \"Attente de connection", false,
      "Zarvik listens on port 8888 and waits for this side's program."},
     {"status bar: \"En attente du coup rouge...", false,
@@ -43,10 +46,12 @@ const Gloss glosses[] = {
     {"status bar: \"En attente du coup", false,
      "The other side's turn: its program is sent message 3."},
     {"il passe son tour", true,
-     "A side without a legal move passes: its program is sent nothing, and the other side is "
-     "asked again."},
+     "A side without a legal move passes: its program is sent nothing, and the other side's "
+     "program is sent its board message again."},
     {"move list", false,
      "Zarvik has accepted the move and played it."},
+    {"status bar: \"Joueur", false,
+     "The status bar tells the end of the game as soon as it is decided."},
     {"box", false,
      "The end of the game: every network side is sent message 5 with the winning move."},
 };

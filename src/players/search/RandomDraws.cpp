@@ -1,18 +1,17 @@
 #include "RandomDraws.h"
 
-#include <QtGlobal>
+#include <random>
 
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
+namespace {
+thread_local std::minstd_rand generator;
+}
 
 void RandomDraws::seed(unsigned seed)
 {
-    qsrand(seed);
+    generator.seed(seed);
 }
 
 int RandomDraws::next()
 {
-    return qrand();
+    return int(generator());
 }
-
-QT_WARNING_POP

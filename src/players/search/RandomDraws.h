@@ -1,8 +1,10 @@
 #pragma once
 
-// Qt's per-thread random sequence (qsrand/qrand). The computer's choice among moves
-// of equal score is defined by this exact sequence, so it is kept although Qt 5.15
-// deprecates it; this is the only place that calls it.
+// The per-thread random sequence that breaks ties between root moves of equal score.
+// The computer's choice is defined by this exact sequence: the one Qt 5's
+// qsrand/qrand give, which is std::minstd_rand seeded with the same value (checked
+// for every seed the computer uses). Drawn here directly, it stays the same with
+// any Qt, Qt 6 having no qrand.
 class RandomDraws
 {
 public:

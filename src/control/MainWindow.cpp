@@ -216,11 +216,11 @@ void MainWindow::openGame()
             error = reader.error().isEmpty() ? tr("aucune partie") : reader.error();
     }
     int illegal = 0;
-    if (error.isEmpty() && !game.replay(*board, &illegal))
+    ZarvikBoard check; // the board shown stays as it is until the game is known good
+    if (error.isEmpty() && !game.replay(check, &illegal))
         error = tr("le coup %1 n'est pas permis").arg(illegal);
     if (!error.isEmpty()) {
         dialogs->warning(this, title, tr("Impossible de lire la partie %1 : %2").arg(path, error));
-        showPosition(controller->turn());
         return;
     }
     controller->stopGame();
@@ -237,6 +237,7 @@ void MainWindow::showReplayed(int turns)
     replayed.start(*board, replayedSide);
     ui->moveListWidget->clear();
     moveCount = 0;
+    boardWidget->clearLastMove();
     for (int turn = 0; turn < turns; ++turn) {
         Move move = replayed.moves[size_t(turn)];
         if (move != GameRecord::pass) {
@@ -246,6 +247,7 @@ void MainWindow::showReplayed(int turns)
         replayedSide = 1 - replayedSide;
     }
     showPosition(replayedSide);
+    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(turns).arg(replayed.moves.size()));
     updateMoveActions();
 }
 
@@ -286,6 +288,10 @@ void MainWindow::takeBackMoves(int moves)
     moveCount = moves;
     ui->moveListWidget->setCurrentRow(moves - 1);
     boardWidget->clearSelection();
+    boardWidget->clearLastMove();
+    for (auto ply = controller->history().rbegin(); ply != controller->history().rend(); ++ply)
+        if (ply->move != GameRecord::pass)
+            return boardWidget->showLastMove(ply->move);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -344,11 +350,13 @@ void MainWindow::addMove(const Move &move, int side)
     ui->moveListWidget->setCurrentRow(moveCount - 1);
     const bool redMoved = side == GameController::red;
     ui->moveListWidget->item(moveCount - 1)->setForeground(QBrush(redMoved ? Qt::red : Qt::black));
+    boardWidget->showLastMove(move);
 }
 
 void MainWindow::clearMoveList()
 {
     boardWidget->clearSelection();
+    boardWidget->clearLastMove();
     boardWidget->repaint();
     turnView->showTurn(GameController::red);
     moveCount = 0;
@@ -386,6 +394,7 @@ void MainWindow::on_BrowseButton_clicked()
     replayedTurns = -1;
     controller->stopGame();
     boardWidget->clearSelection();
+    boardWidget->clearLastMove();
     boardWidget->repaint();
     showStatusMessage(QCoreApplication::translate(
         "MainWindow", "Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie."));

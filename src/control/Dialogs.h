@@ -10,10 +10,15 @@ class QWidget;
 class Dialogs
 {
 public:
+    // The answers to a box that asks whether to keep what would be lost.
+    enum class Answer { Save, Discard, Cancel };
+
     virtual ~Dialogs() = default;
     // An information box with an Ok button; returns when it is closed.
     virtual void information(const QString &title, const QString &text) = 0;
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A question with the buttons Save, Discard and Cancel; closing the box cancels.
+    virtual Answer question(QWidget *parent, const QString &title, const QString &text) = 0;
     // The chosen path, or a null string when the dialog was cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;

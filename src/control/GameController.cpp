@@ -9,6 +9,8 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
+#include <algorithm>
+
 namespace {
 const QString gameOverTitle = QStringLiteral("Partie terminée");
 
@@ -96,6 +98,16 @@ Player *GameController::currentPlayer() const
     return turnSide == red ? player1 : player2;
 }
 
+bool GameController::isPlayedByPerson(int side) const
+{
+    return chosen.side(side).kind == PlayerKind::Human;
+}
+
+bool GameController::hasRemoteSide() const
+{
+    return chosen.red.kind == PlayerKind::Socket || chosen.black.kind == PlayerKind::Socket;
+}
+
 bool GameController::canMove(int side) const
 {
     MoveList list;
@@ -112,15 +124,21 @@ void GameController::startGame(const GameOptions &newOptions)
     endDecided = false;
     plies = 0;
     pliesKnown[red] = pliesKnown[black] = -1;
+    played.clear();
+    undone.clear();
     destroyPlayers();
     chosen = newOptions;
-    const bool loaded = loadStartingBoard();
+    int firstSide = red;
+    const bool loaded = loadStartingBoard(firstSide);
     emit gameCleared();
-    turnSide = red;
+    turnSide = firstSide;
+    if (turnSide != red)
+        emit positionChanged(turnSide);
     updateHumanSide();
+    emit historyChanged();
     if (!loaded || endsAtStart())
         return;
-    if (chosen.red.kind == PlayerKind::Socket || chosen.black.kind == PlayerKind::Socket) {
+    if (hasRemoteSide()) {
         if (!openServer())
             return;
     }
@@ -129,15 +147,22 @@ void GameController::startGame(const GameOptions &newOptions)
 
 // A custom board file is read again at every start; one that can no longer be read
 // is reported and no game starts on it.
-bool GameController::loadStartingBoard()
+bool GameController::loadStartingBoard(int &firstSide)
 {
+    startRecord = GameRecord::fromInitialPosition();
     QString error;
-    if (!chosen.customBoard || chosen.boardFile.isEmpty()) {
+    if (!chosen.position.isEmpty()) {
+        startRecord.setTag(QStringLiteral("Start"), chosen.position);
+        if (startRecord.start(*gameBoard, firstSide))
+            return true;
+        error = QStringLiteral("position illisible");
+    } else if (!chosen.customBoard || chosen.boardFile.isEmpty()) {
         gameBoard->resetToInitial();
         return true;
-    }
-    if (gameBoard->loadFromFile(chosen.boardFile, &error))
+    } else if (gameBoard->loadFromFile(chosen.boardFile, &error)) {
+        startRecord.setStart(*gameBoard, red);
         return true;
+    }
     endDecided = true;
     emit statusChanged(error);
     if (dialogSeam)
@@ -154,7 +179,11 @@ bool GameController::endsAtStart()
     if (!redWon && !blackWon)
         return false;
     emit positionChanged(redWon && !blackWon ? red : black);
-    finishGame(redWon && blackWon ? drawText : winText(redWon ? red : black));
+    if (redWon && blackWon)
+        finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
+    else
+        finishGame(winText(redWon ? red : black), redWon ? GameRecord::redWins : GameRecord::blackWins,
+                   GameRecord::byGoalRow);
     return true;
 }
 
@@ -230,17 +259,18 @@ Player *GameController::createSocketPlayer(int side, QTcpSocket *socket)
     return player;
 }
 
-// Both players exist: red is told that the game begins, unless it cannot move.
+// Both players exist: the first side is told that the game begins, unless it cannot move.
 void GameController::beginGame()
 {
-    if (!canMove(red)) {
+    if (!canMove(turnSide)) {
         askNextPlayer();
         return;
     }
-    pliesKnown[red] = plies;
-    player1->StartGame();
+    pliesKnown[turnSide] = plies;
+    currentPlayer()->StartGame();
     updateHumanSide();
-    emit statusChanged(QStringLiteral("En attente du coup rouge..."));
+    emit statusChanged(turnSide == red ? QStringLiteral("En attente du coup rouge...")
+                                       : QStringLiteral("En attente du coup noir..."));
 }
 
 void GameController::ConnectedSocket()
@@ -276,17 +306,34 @@ void GameController::playMove(const Move &proposed)
                  qPrintable(proposed.toText(gameBoard->columns, gameBoard->rows)));
         return;
     }
-    Move move = proposed;
+    // Playing the move that redo() would replay keeps the rest of the undone line.
+    if (!undone.empty() && undone.back().move == proposed)
+        undone.pop_back();
+    else
+        undone.clear();
+    recordMove(proposed, side);
+    concludeMove(side);
+    emit historyChanged();
+}
+
+void GameController::recordMove(Move move, int side)
+{
     gameBoard->applyMove(move);
     pliesKnown[side] = ++plies;
+    played.push_back({move, side});
     emit movePlayed(move, side);
+}
+
+// After a move of side: the game ends, or the turn passes and the next side is asked.
+void GameController::concludeMove(int side)
+{
     if (gameBoard->hasWon(side)) {
         emit positionChanged(side);
-        sendFinalMove(move);
-        finishGame(winText(side));
+        sendFinalMove(played.back().move);
+        finishGame(winText(side), side == red ? GameRecord::redWins : GameRecord::blackWins, GameRecord::byGoalRow);
     } else if (gameBoard->isDraw(side)) {
         emit positionChanged(side);
-        finishGame(drawText);
+        finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
     } else {
         turnSide = otherSide(side);
         emit positionChanged(turnSide);
@@ -304,13 +351,13 @@ void GameController::sendFinalMove(const Move &move)
 // A side without a legal move passes; when neither side can move the game is drawn.
 void GameController::askNextPlayer()
 {
-    QString status = turnSide == red ? QStringLiteral("En attente du coup rouge")
-                                     : QStringLiteral("En attente du coup noir");
+    QString status = waitingText();
     if (!canMove(turnSide)) {
         if (!canMove(otherSide(turnSide))) {
-            finishGame(drawText);
+            finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
             return;
         }
+        played.push_back({GameRecord::pass, turnSide});
         status = turnSide == red ? QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour.")
                                  : QStringLiteral("Le joueur noir ne peut pas jouer, il passe son tour.");
         turnSide = otherSide(turnSide);
@@ -318,12 +365,88 @@ void GameController::askNextPlayer()
     }
     const bool sawOneReply = plies == pliesKnown[turnSide] + 1;
     pliesKnown[turnSide] = plies;
+    if (redoing && !isPlayedByPerson(turnSide) && !undone.empty()) {
+        updateHumanSide();
+        return;
+    }
     if (sawOneReply)
         currentPlayer()->RequestMove();
     else
         currentPlayer()->RequestMoveAfterPass();
     updateHumanSide();
     emit statusChanged(status);
+}
+
+QString GameController::waitingText() const
+{
+    return turnSide == red ? QStringLiteral("En attente du coup rouge") : QStringLiteral("En attente du coup noir");
+}
+
+// Nothing to take back while the computer searches (its move would land on another
+// position) nor against a remote program, which cannot be told.
+bool GameController::canUndo() const
+{
+    if (!player1 || !player2 || hasRemoteSide())
+        return false;
+    if (inProgress() && !isPlayedByPerson(turnSide))
+        return false;
+    return std::any_of(played.begin(), played.end(), [this](const Ply &ply) {
+        return isPlayedByPerson(ply.side) && ply.move != GameRecord::pass;
+    });
+}
+
+bool GameController::canRedo() const
+{
+    return !undone.empty() && inProgress() && player1 && player2 && isPlayedByPerson(turnSide);
+}
+
+// Takes back turns up to the last move of a person, who is then to move; a game that
+// had ended goes on.
+void GameController::undo()
+{
+    if (!canUndo())
+        return;
+    Ply last;
+    do {
+        last = played.back();
+        played.pop_back();
+        if (last.move != GameRecord::pass) {
+            gameBoard->undoMove(last.move);
+            --plies;
+            undone.push_back(last);
+        }
+    } while (!isPlayedByPerson(last.side) || last.move == GameRecord::pass);
+    turnSide = last.side;
+    endDecided = false;
+    startRecord.setResult(GameRecord::unfinished);
+    startRecord.setTag(QStringLiteral("Termination"), GameRecord::byNothingYet);
+    pliesKnown[red] = pliesKnown[black] = plies;
+    emit movesTakenBack(plies);
+    emit positionChanged(turnSide);
+    updateHumanSide();
+    emit statusChanged(waitingText());
+    emit historyChanged();
+}
+
+// Plays again the person's move taken back last, and the computer's replies that
+// followed it; the computer searches only once the undone line is used up.
+void GameController::redo()
+{
+    if (!canRedo())
+        return;
+    redoing = true;
+    do
+        playMove(undone.back().move);
+    while (inProgress() && !undone.empty() && !isPlayedByPerson(turnSide));
+    redoing = false;
+}
+
+GameRecord GameController::record() const
+{
+    GameRecord game = startRecord;
+    for (const Ply &ply : played)
+        game.moves.push_back(ply.move);
+    return game;
 }
 
 void GameController::DisconnectedSocket()
@@ -338,14 +461,17 @@ void GameController::TimeElapsed()
         return;
     finishGame(turnSide == red
                    ? QStringLiteral("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
-                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."));
+                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
+               turnSide == red ? GameRecord::blackWins : GameRecord::redWins, GameRecord::byTimeOut);
 }
 
 // The end is decided, and the status says so, before the box opens; nothing that
 // arrives while it is open can start a second end.
-void GameController::finishGame(const QString &text)
+void GameController::finishGame(const QString &text, const QString &result, const QString &termination)
 {
     endDecided = true;
+    startRecord.setResult(result);
+    startRecord.setTag(QStringLiteral("Termination"), termination);
     stopSearchesAndClocks();
     server.close();
     updateHumanSide();
@@ -361,6 +487,9 @@ void GameController::finishGame(const QString &text)
 void GameController::stopGame()
 {
     turnSide = noGame;
+    played.clear();
+    undone.clear();
+    emit historyChanged();
     server.close();
     stopSearchesAndClocks();
     updateHumanSide();

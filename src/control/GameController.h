@@ -1,11 +1,14 @@
 #pragma once
 
 #include "GameOptions.h"
+#include "GameRecord.h"
 #include "Move.h"
 
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
+
+#include <vector>
 
 class Board;
 class Dialogs;
@@ -27,6 +30,13 @@ public:
     static constexpr int red = 0;
     static constexpr int black = 1;
     static constexpr int noGame = 2;
+
+    // One turn of the game: a move, or GameRecord::pass when the side could not move.
+    struct Ply
+    {
+        Move move;
+        int side = red;
+    };
 
     struct Settings
     {
@@ -54,6 +64,19 @@ public:
     // side, or that comes while no game can take it, is refused.
     void playMove(const Move &move);
 
+    // Takes back the last move of a person, with the computer's replies after it, so
+    // that the person moves again; the moves taken back can be played again by redo(),
+    // until another move is played. Neither runs while the computer searches nor in
+    // a game with a remote program (see canUndo() and canRedo()).
+    bool canUndo() const;
+    bool canRedo() const;
+    void undo();
+    void redo();
+    // The turns played since the start of the game, passes included.
+    const std::vector<Ply> &history() const { return played; }
+    // The game so far: its start position and side, turns and result.
+    GameRecord record() const;
+
     // 0 red to move, 1 black to move, 2 no game in progress (also once its end is
     // decided).
     int turn() const;
@@ -75,6 +98,10 @@ signals:
     void humanSideChanged(int side);
     // The game has ended (won, drawn, lost on time or cancelled), with the text shown.
     void gameEnded(const QString &text);
+    // Moves were taken back: the game now has this many moves, passes not counted.
+    void movesTakenBack(int moves);
+    // What undo() and redo() can do may have changed.
+    void historyChanged();
 
 private slots:
     void MoveReady();
@@ -86,7 +113,7 @@ private:
     bool inProgress() const;
     Player *currentPlayer() const;
     bool canMove(int side) const;
-    bool loadStartingBoard();
+    bool loadStartingBoard(int &firstSide);
     void destroyPlayers();
     void deletePlayersNow();
     bool openServer();
@@ -98,9 +125,15 @@ private:
     void beginGame();
     bool endsAtStart();
     void askNextPlayer();
+    void recordMove(Move move, int side);
+    void concludeMove(int side);
+    bool isPlayedByPerson(int side) const;
+    bool hasRemoteSide() const;
+    QString waitingText() const;
     void sendFinalMove(const Move &move);
     void stopSearchesAndClocks();
-    void finishGame(const QString &text);
+    void finishGame(const QString &text, const QString &result = GameRecord::unfinished,
+                    const QString &termination = GameRecord::byNothingYet);
     void updateHumanSide();
 
     const Settings settings;
@@ -117,6 +150,10 @@ private:
     // that missed more than the opponent's one reply is sent the board again.
     int plies = 0;
     int pliesKnown[2] = {-1, -1};
+    std::vector<Ply> played;
+    std::vector<Ply> undone; // moves taken back, the next one to redo last; no passes
+    bool redoing = false;    // the computer is not asked for a move that redo() will replay
+    GameRecord startRecord;  // the start position and side; tags, result and termination
     // Set as soon as the end of the game is decided, before its message box opens:
     // signals delivered while the box is open must not announce a second end.
     bool endDecided = false;

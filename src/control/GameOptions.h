@@ -29,6 +29,9 @@ struct GameOptions
     // without a file the initial position is used.
     bool customBoard = false;
     QString boardFile;
+    // When not empty, the game starts here: a records file's Start value (the board's
+    // codes and the side to move); it takes precedence over the board choice.
+    QString position;
 
     const Side &side(int color) const { return color == 0 ? red : black; }
 };

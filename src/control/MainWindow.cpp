@@ -4,16 +4,24 @@
 #include "BoardWidget.h"
 #include "CPUPlayer.h"
 #include "GameController.h"
+#include "GameRecordReader.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QIntValidator>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSaveFile>
 
 namespace {
 constexpr unsigned cellSize = 64;
 const QString boardFilter = QStringLiteral("board file (*.brd)");
+const QString gameFilter = QStringLiteral("parties (*.zgn)");
+constexpr int replayEnd = 1 << 20; // a step past either end of any game
 
 PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
 {
@@ -36,11 +44,12 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Zarvik"));
     boardWidget = new BoardWidget(this, board, cellSize);
-    setGeometry(10, 10, int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225);
     turnView = new TurnViewWidget(ui->playerTurnGB);
     turnView->setGeometry(0, 19, ui->playerTurnGB->width(), ui->playerTurnGB->height());
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
+    createMenus();
+    keepClientArea();
     controller->setBoard(board);
     controller->setDialogs(dialogs);
     connectController();
@@ -62,6 +71,236 @@ void MainWindow::setDialogs(Dialogs *replacement)
 {
     dialogs = replacement ? replacement : &widgetDialogs;
     controller->setDialogs(dialogs);
+}
+
+void MainWindow::createMenus()
+{
+    createGameMenu();
+    createMovesMenu();
+    connect(ui->moveListWidget, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { showReplayedRow(ui->moveListWidget->row(item)); });
+    updateMoveActions();
+}
+
+QAction *MainWindow::addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip)
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcut(keys);
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+    return action;
+}
+
+// The form's actions and buttons serve the menu; the buttons stay where they are.
+void MainWindow::createGameMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Partie"));
+    ui->actionNouvelle_partie->setShortcut(QKeySequence::New);
+    ui->actionNouvelle_partie->setStatusTip(ui->startGameButton->toolTip());
+    ui->actionNouvelle_partie->setIcon(ui->startGameButton->icon());
+    connect(ui->actionNouvelle_partie, &QAction::triggered, this, &MainWindow::on_startGameButton_clicked);
+    menu->addAction(ui->actionNouvelle_partie);
+    connect(addAction(menu, tr("Ouvrir une partie…"), QKeySequence::Open, tr("Lire une partie enregistrée pour la rejouer")),
+            &QAction::triggered, this, &MainWindow::openGame);
+    saveGameAction = addAction(menu, tr("Enregistrer la partie…"), QKeySequence::Save,
+                               tr("Écrire la partie jouée dans un fichier"));
+    connect(saveGameAction, &QAction::triggered, this, &MainWindow::saveGame);
+    menu->addSeparator();
+    for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
+        menu->addAction(action);
+    ui->actionCharger_un_plateau->setStatusTip(ui->BrowseButton->toolTip());
+    ui->actionSauvegarder_plateau->setStatusTip(ui->saveButton->toolTip());
+    connect(ui->actionCharger_un_plateau, &QAction::triggered, this, &MainWindow::on_BrowseButton_clicked);
+    connect(ui->actionSauvegarder_plateau, &QAction::triggered, this, &MainWindow::on_saveButton_clicked);
+    menu->addSeparator();
+    connect(addAction(menu, tr("&Quitter"), QKeySequence::Quit, ui->quitButton->toolTip()), &QAction::triggered,
+            this, &MainWindow::on_quitButton_clicked);
+}
+
+void MainWindow::createMovesMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Coups"));
+    undoAction = addAction(menu, tr("Annuler le coup"), QKeySequence::Undo,
+                           tr("Reprendre le dernier coup (et la réponse de l'ordinateur)"));
+    redoAction = addAction(menu, tr("Refaire"), QKeySequence::Redo, tr("Rejouer le coup repris"));
+    connect(undoAction, &QAction::triggered, controller, &GameController::undo);
+    connect(redoAction, &QAction::triggered, controller, &GameController::redo);
+    menu->addSeparator();
+    const struct
+    {
+        const char *text;
+        Qt::Key key;
+        int step;
+    } steps[] = {{"Début de la partie", Qt::Key_Home, -replayEnd},
+                 {"Coup précédent", Qt::Key_Left, -1},
+                 {"Coup suivant", Qt::Key_Right, 1},
+                 {"Fin de la partie", Qt::Key_End, replayEnd}};
+    for (int i = 0; i < 4; ++i) {
+        replayActions[i] = addAction(menu, tr(steps[i].text), QKeySequence(Qt::CTRL | steps[i].key),
+                                     tr("Rejouer la partie ouverte"));
+        connect(replayActions[i], &QAction::triggered, this, [this, i, steps] { stepReplay(steps[i].step); });
+    }
+    continueAction = addAction(menu, tr("Continuer d'ici"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                               tr("Commencer une partie depuis la position affichée, avec les options choisies"));
+    connect(continueAction, &QAction::triggered, this, &MainWindow::continueFromHere);
+}
+
+// The form was drawn for a window without menus: the window grows by the menu bar,
+// and the board view, a child of the window, moves down with the central widget.
+void MainWindow::keepClientArea()
+{
+    const int menuHeight = menuBar()->sizeHint().height();
+    setGeometry(10, 10, int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225 + menuHeight);
+    boardWidget->move(boardWidget->x(), boardWidget->y() + menuHeight);
+}
+
+void MainWindow::updateMoveActions()
+{
+    const bool remote = controller->options().red.kind == PlayerKind::Socket
+                        || controller->options().black.kind == PlayerKind::Socket;
+    undoAction->setEnabled(controller->canUndo());
+    undoAction->setToolTip(remote ? tr("Impossible contre un programme réseau : il ne reprend pas ses coups.")
+                                  : undoAction->statusTip());
+    redoAction->setEnabled(controller->canRedo());
+    for (QAction *action : replayActions)
+        action->setEnabled(replayedTurns >= 0);
+    continueAction->setEnabled(replayedTurns >= 0);
+}
+
+bool MainWindow::mayDiscardGame()
+{
+    if (controller->turn() == GameController::noGame || controller->history().empty())
+        return true;
+    switch (dialogs->question(this, tr("Partie en cours"),
+                              tr("La partie en cours sera perdue. Voulez-vous l'enregistrer ?"))) {
+    case Dialogs::Answer::Save:
+        return saveGame();
+    case Dialogs::Answer::Discard:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+// The game opened for replay, or the one played.
+bool MainWindow::saveGame()
+{
+    const QString title = tr("Enregistrer la partie");
+    const QString path = dialogs->saveFileName(this, title, QStringLiteral("./"), gameFilter);
+    if (path.isNull())
+        return false;
+    const GameRecord game = replayedTurns >= 0 ? replayed : controller->record();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(game.toText().toUtf8()) >= 0 && file.commit())
+        return true;
+    dialogs->warning(this, title, tr("Impossible d'enregistrer la partie %1 : %2").arg(path, file.errorString()));
+    return false;
+}
+
+// The first game of the file, checked move by move, is shown at its end; the game in
+// progress stops.
+void MainWindow::openGame()
+{
+    const QString title = tr("Ouvrir une partie");
+    if (!mayDiscardGame())
+        return;
+    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), gameFilter);
+    if (path.isNull())
+        return;
+    QFile file(path);
+    GameRecord game;
+    QString error = file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+    if (error.isEmpty()) {
+        GameRecordReader reader(file);
+        if (!reader.next(game))
+            error = reader.error().isEmpty() ? tr("aucune partie") : reader.error();
+    }
+    int illegal = 0;
+    ZarvikBoard check; // the board shown stays as it is until the game is known good
+    if (error.isEmpty() && !game.replay(check, &illegal))
+        error = tr("le coup %1 n'est pas permis").arg(illegal);
+    if (!error.isEmpty()) {
+        dialogs->warning(this, title, tr("Impossible de lire la partie %1 : %2").arg(path, error));
+        return;
+    }
+    controller->stopGame();
+    replayed = game;
+    clearMoveList();
+    showReplayed(int(game.moves.size()));
+}
+
+// The position after the first turns of the game replayed, and its moves listed up
+// to there.
+void MainWindow::showReplayed(int turns)
+{
+    replayedTurns = turns;
+    replayed.start(*board, replayedSide);
+    ui->moveListWidget->clear();
+    moveCount = 0;
+    boardWidget->clearLastMove();
+    for (int turn = 0; turn < turns; ++turn) {
+        Move move = replayed.moves[size_t(turn)];
+        if (move != GameRecord::pass) {
+            board->applyMove(move);
+            addMove(move, replayedSide);
+        }
+        replayedSide = 1 - replayedSide;
+    }
+    showPosition(replayedSide);
+    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(turns).arg(replayed.moves.size()));
+    updateMoveActions();
+}
+
+void MainWindow::showReplayedRow(int row)
+{
+    if (replayedTurns < 0)
+        return;
+    int moves = 0;
+    for (int turn = 0; turn < int(replayed.moves.size()); ++turn)
+        if (replayed.moves[size_t(turn)] != GameRecord::pass && moves++ == row)
+            return showReplayed(turn + 1);
+}
+
+void MainWindow::stepReplay(int delta)
+{
+    if (replayedTurns >= 0)
+        showReplayed(qBound(0, replayedTurns + delta, int(replayed.moves.size())));
+}
+
+// A new game from the position shown, with the side to move there and the options
+// of the panel.
+void MainWindow::continueFromHere()
+{
+    GameOptions options;
+    if (replayedTurns < 0 || !readOptions(options))
+        return;
+    GameRecord position;
+    position.setStart(*board, replayedSide);
+    options.position = position.tag(QStringLiteral("Start"));
+    replayedTurns = -1;
+    controller->startGame(options);
+}
+
+void MainWindow::takeBackMoves(int moves)
+{
+    while (ui->moveListWidget->count() > moves)
+        delete ui->moveListWidget->takeItem(ui->moveListWidget->count() - 1);
+    moveCount = moves;
+    ui->moveListWidget->setCurrentRow(moves - 1);
+    boardWidget->clearSelection();
+    boardWidget->clearLastMove();
+    for (auto ply = controller->history().rbegin(); ply != controller->history().rend(); ++ply)
+        if (ply->move != GameRecord::pass)
+            return boardWidget->showLastMove(ply->move);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (mayDiscardGame())
+        event->accept();
+    else
+        event->ignore();
 }
 
 // The options panel has fixed pixel geometries drawn for a small interface font;
@@ -90,6 +329,11 @@ void MainWindow::connectController()
     connect(controller, &GameController::positionChanged, this, &MainWindow::showPosition);
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
+    connect(controller, &GameController::movesTakenBack, this, &MainWindow::takeBackMoves);
+    for (auto changed : {&GameController::historyChanged, &GameController::gameCleared})
+        connect(controller, changed, this, &MainWindow::updateMoveActions);
+    connect(controller, &GameController::humanSideChanged, this, &MainWindow::updateMoveActions);
+    connect(controller, &GameController::gameEnded, this, &MainWindow::updateMoveActions);
     connect(boardWidget, &BoardWidget::moveEntered, controller, &GameController::playMove);
 }
 
@@ -107,11 +351,13 @@ void MainWindow::addMove(const Move &move, int side)
     ui->moveListWidget->setCurrentRow(moveCount - 1);
     const bool redMoved = side == GameController::red;
     ui->moveListWidget->item(moveCount - 1)->setForeground(QBrush(redMoved ? Qt::red : Qt::black));
+    boardWidget->showLastMove(move);
 }
 
 void MainWindow::clearMoveList()
 {
     boardWidget->clearSelection();
+    boardWidget->clearLastMove();
     boardWidget->repaint();
     turnView->showTurn(GameController::red);
     moveCount = 0;
@@ -138,23 +384,30 @@ void MainWindow::on_BrowseButton_clicked()
     if (path.isNull())
         return;
     QString error;
+    if (!mayDiscardGame())
+        return;
     if (!board->loadFromFile(path, &error)) {
         dialogs->warning(this, title, error);
         return;
     }
     ui->boardLineEdit->setText(path);
     boardFile = path;
+    replayedTurns = -1;
     controller->stopGame();
     boardWidget->clearSelection();
+    boardWidget->clearLastMove();
     boardWidget->repaint();
     showStatusMessage(QCoreApplication::translate(
         "MainWindow", "Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie."));
 }
 
+// While a game is replayed, the game goes on from the position shown.
 void MainWindow::on_startGameButton_clicked()
 {
+    if (replayedTurns >= 0)
+        return continueFromHere();
     GameOptions options;
-    if (readOptions(options))
+    if (mayDiscardGame() && readOptions(options))
         controller->startGame(options);
 }
 
@@ -202,7 +455,8 @@ void MainWindow::on_saveButton_clicked()
 
 void MainWindow::on_quitButton_clicked()
 {
-    QCoreApplication::exit(0);
+    if (mayDiscardGame())
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::on_timerPlayer1CB_clicked(bool checked)

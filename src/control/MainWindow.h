@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameOptions.h"
+#include "GameRecord.h"
 #include "WidgetDialogs.h"
 
 #include <QMainWindow>
@@ -8,7 +9,10 @@
 class Board;
 class BoardWidget;
 class GameController;
+class QAction;
 class QCheckBox;
+class QKeySequence;
+class QMenu;
 class QLineEdit;
 class TurnViewWidget;
 struct Move;
@@ -17,8 +21,8 @@ namespace Ui {
 class MainWindow;
 }
 
-// The program's one window: the board view, the move list, the turn indicator,
-// the options panel and the status bar. It creates the board, wires the views to
+// The program's one window: the menus, the board view, the move list, the turn
+// indicator, the options panel and the status bar. It creates the board, wires the views to
 // the controller and starts a first game between two people.
 class MainWindow : public QMainWindow
 {
@@ -33,6 +37,9 @@ public:
     // not owned. Null brings back the real ones.
     void setDialogs(Dialogs *dialogs);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
     void on_BrowseButton_clicked();
     void on_startGameButton_clicked();
@@ -42,6 +49,21 @@ private slots:
     void on_timerPlayer2CB_clicked(bool checked);
 
 private:
+    void createMenus();
+    void createGameMenu();
+    void createMovesMenu();
+    QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
+    void keepClientArea();
+    void updateMoveActions();
+    // Asks before a game in progress with moves played is lost; false: keep it.
+    bool mayDiscardGame();
+    bool saveGame();
+    void openGame();
+    void showReplayed(int turns);
+    void showReplayedRow(int row);
+    void stepReplay(int delta);
+    void continueFromHere();
+    void takeBackMoves(int moves);
     void useCompactFont();
     void setUpTimeField(QLineEdit *field);
     void connectController();
@@ -61,4 +83,14 @@ private:
     Dialogs *dialogs = &widgetDialogs;
     QString boardFile; // the board file last chosen with the browse button
     int moveCount = 0;
+    QAction *saveGameAction = nullptr;
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
+    QAction *replayActions[4] = {}; // first, previous, next, last
+    QAction *continueAction = nullptr;
+    // The game opened from a records file and the number of its turns on the board;
+    // turns < 0 while no game is being replayed.
+    GameRecord replayed;
+    int replayedTurns = -1;
+    int replayedSide = 0; // to move after those turns
 };

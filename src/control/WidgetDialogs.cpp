@@ -18,6 +18,16 @@ void WidgetDialogs::warning(QWidget *parent, const QString &title, const QString
     QMessageBox::warning(parent ? parent : owner, title, text);
 }
 
+Dialogs::Answer WidgetDialogs::question(QWidget *parent, const QString &title, const QString &text)
+{
+    const auto button = QMessageBox::question(parent ? parent : owner, title, text,
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    return button == QMessageBox::Save      ? Answer::Save
+           : button == QMessageBox::Discard ? Answer::Discard
+                                            : Answer::Cancel;
+}
+
 QString WidgetDialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter)
 {

@@ -18,6 +18,7 @@ const char *const picturePaths[][2] = {
 
 const QColor destinationColour(0, 255, 0, 255);
 const QColor selectionColour(0, 0, 255, 255);
+const QColor lastMoveColour(255, 160, 0, 255);
 } // namespace
 
 BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
@@ -51,6 +52,19 @@ void BoardWidget::clearSelection()
 void BoardWidget::setInputSide(int side)
 {
     inputSide = side;
+}
+
+void BoardWidget::showLastMove(const Move &move)
+{
+    lastMove = move;
+    lastMoveShown = true;
+    update();
+}
+
+void BoardWidget::clearLastMove()
+{
+    lastMoveShown = false;
+    update();
 }
 
 const QImage *BoardWidget::pictureFor(int x, int y) const
@@ -109,6 +123,11 @@ void BoardWidget::paintEvent(QPaintEvent *)
     for (int y = 0; y < board->rows; ++y)
         for (int x = 0; x < board->columns; ++x)
             paintSquare(painter, x, y);
+    if (lastMoveShown) {
+        painter.setPen(QPen(lastMoveColour, 2));
+        frameSquare(painter, lastMove.fromX, lastMove.fromY);
+        frameSquare(painter, lastMove.toX, lastMove.toY);
+    }
     if (pieceSelected)
         paintSelection(painter);
 }

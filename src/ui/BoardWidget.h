@@ -29,6 +29,9 @@ public:
     void clearSelection();
     // The side (0 red, 1 black) whose person may enter a move now, or noInput.
     void setInputSide(int side);
+    // Frames both squares of the move last played; clearLastMove() removes the frames.
+    void showLastMove(const Move &move);
+    void clearLastMove();
 
 signals:
     // A legal move of the input side, entered with two presses.
@@ -59,4 +62,6 @@ private:
     int selectedX = 0;
     int selectedY = 0;
     bool pieceSelected = false;
+    Move lastMove;
+    bool lastMoveShown = false;
 };

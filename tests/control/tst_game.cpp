@@ -3,6 +3,7 @@
 #include "WindowDriver.h"
 #include "ZarvikBoard.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -10,6 +11,13 @@
 
 namespace {
 constexpr int noGame = GameController::noGame;
+const QString undoText = QStringLiteral("Annuler le coup");
+
+QString initialPositionText()
+{
+    ZarvikBoard initial;
+    return initial.toText();
+}
 const QByteArray initialBoardText = QByteArray("2 ").repeated(16) + QByteArray("0 ").repeated(32)
                                     + QByteArray("4 ").repeated(16);
 // Red's stone on B7 is one step from the top row; black has one stone on A5.
@@ -181,11 +189,52 @@ private slots:
         QSignalSpy moves(driver.controller(), &GameController::movePlayed);
         driver.play("B2", "B3");
         QCOMPARE(driver.controller()->humanSide(), noGame);
+        QVERIFY(!driver.trigger(undoText)); // not while the computer searches
         driver.press("C2"); // not the person's turn: ignored
         QVERIFY(moves.size() == 2 || moves.wait(60000));
         QCOMPARE(driver.controller()->turn(), 0);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
         QCOMPARE(driver.moveColor(1), QColor(Qt::black));
+    }
+
+    // Undo takes back one move between people, and the computer's reply with the
+    // person's move against it; redo plays the same moves again without a search.
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<bool>("computerBlack");
+        QTest::newRow("people") << false;
+        QTest::newRow("computer") << true;
+    }
+
+    void undoAndRedo()
+    {
+        QFETCH(bool, computerBlack);
+        WindowDriver driver;
+        if (computerBlack)
+            driver.click("player2CpuRB");
+        driver.click("startGameButton");
+        QVERIFY(!driver.trigger(undoText));
+        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
+        driver.play("B2", "B3");
+        if (!computerBlack)
+            driver.play("C7", "C6");
+        QVERIFY(moves.size() == 2 || moves.wait(60000));
+        const QStringList played = driver.moveLines();
+        const QString position = driver.board().toText();
+        QVERIFY(driver.trigger(undoText));
+        QCOMPARE(driver.moveLines(), QStringList(played.mid(0, computerBlack ? 0 : 1)));
+        QCOMPARE(driver.controller()->humanSide(), computerBlack ? 0 : 1);
+        QVERIFY(driver.trigger(QStringLiteral("Refaire")));
+        QCOMPARE(driver.moveLines(), played);
+        QCOMPARE(driver.board().toText(), position);
+        QCOMPARE(driver.controller()->humanSide(), 0);
+        QVERIFY(!driver.trigger(QStringLiteral("Refaire")));
+        while (driver.trigger(undoText))
+            ;
+        QCOMPARE(driver.board().toText(), initialPositionText());
+        QVERIFY(driver.moveLines().isEmpty());
+        driver.play("A2", "A3"); // another move: the undone line is gone
+        QVERIFY(!driver.trigger(QStringLiteral("Refaire")));
     }
 
     // Loading a board or starting again stops a search without timer; its move never comes.
@@ -221,6 +270,8 @@ private slots:
         black.send("A7 - A6\n");
         QTRY_COMPARE(driver.moveLines(), QStringList({"1. B2 - B3", "2. A7 - A6"}));
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
+        QVERIFY(!driver.action(undoText)->isEnabled()); // a remote program cannot take a move back
+        QVERIFY(driver.action(undoText)->toolTip().contains(QStringLiteral("réseau")));
     }
 
     void theWinningMoveReachesTheRemoteProgram()

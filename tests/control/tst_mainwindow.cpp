@@ -1,14 +1,18 @@
+#include "BoardWidget.h"
 #include "GameController.h"
 #include "WindowDriver.h"
 #include "ZarvikBoard.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(Dialogs::Answer)
 
 // The window as it opens, its options, and loading and saving board files.
 class TestMainWindow : public QObject
@@ -20,7 +24,11 @@ private slots:
     {
         WindowDriver driver;
         QCOMPARE(driver.window->windowTitle(), QStringLiteral("Zarvik"));
-        QCOMPARE(driver.window->geometry().size(), QSize(737, 737));
+        // The form's client area below the menu bar, the board view below the menus.
+        const int menuHeight = driver.window->menuBar()->height();
+        QVERIFY(menuHeight > 0);
+        QCOMPARE(driver.window->geometry().size(), QSize(737, 737 + menuHeight));
+        QCOMPARE(driver.boardView()->pos(), QPoint(10, 15 + menuHeight));
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         QVERIFY(driver.moveLines().isEmpty());
         QCOMPARE(driver.controller()->humanSide(), 0);
@@ -144,6 +152,71 @@ private slots:
         QCOMPARE(driver.controller()->turn(), 1);
         QCOMPARE(driver.board().cells[1][5], ZarvikBoard::redStone);
         QVERIFY(driver.child<QLineEdit>("boardLineEdit")->text().isEmpty());
+    }
+
+    // A game with moves played is only given up after asking: saved first, given up,
+    // or kept; a game without moves goes without a question.
+    void aGameInProgressIsOnlyLostAfterAsking_data()
+    {
+        QTest::addColumn<Dialogs::Answer>("answer");
+        QTest::addColumn<int>("movesLeft");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("save") << Dialogs::Answer::Save << 0 << true;
+        QTest::newRow("discard") << Dialogs::Answer::Discard << 0 << false;
+        QTest::newRow("cancel") << Dialogs::Answer::Cancel << 1 << false;
+    }
+
+    void aGameInProgressIsOnlyLostAfterAsking()
+    {
+        QFETCH(Dialogs::Answer, answer);
+        WindowDriver driver;
+        QTemporaryDir dir;
+        QVERIFY(driver.trigger(QStringLiteral("Nouvelle partie ...")));
+        QVERIFY(driver.dialogs.questions.isEmpty());
+        driver.play("B2", "B3");
+        driver.dialogs.nextAnswer = answer;
+        driver.dialogs.nextPath = dir.filePath(QStringLiteral("game.zgn"));
+        QVERIFY(driver.trigger(QStringLiteral("Nouvelle partie ...")));
+        QCOMPARE(driver.dialogs.questions.size(), 1);
+        QTEST(int(driver.moveLines().size()), "movesLeft");
+        QTEST(QFile::exists(driver.dialogs.nextPath), "saved");
+    }
+
+    // A saved game opens at its end; the moves are stepped through or clicked, and
+    // the game goes on from the position shown with the side to move there.
+    void replaysASavedGameAndContinuesIt()
+    {
+        WindowDriver driver;
+        QTemporaryDir dir;
+        driver.play("B2", "B3");
+        driver.play("C7", "C6");
+        driver.play("B3", "B4");
+        const QStringList played = driver.moveLines();
+        driver.dialogs.nextPath = dir.filePath(QStringLiteral("game.zgn"));
+        QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
+        QVERIFY(!driver.trigger(QStringLiteral("Coup précédent"))); // nothing opened yet
+        QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
+        QVERIFY(driver.dialogs.warnings.isEmpty());
+        QCOMPARE(driver.controller()->turn(), GameController::noGame);
+        QCOMPARE(driver.moveLines(), played);
+        QCOMPARE(driver.board().cells[1][4], int(ZarvikBoard::redStone));
+        QVERIFY(driver.trigger(QStringLiteral("Début de la partie")));
+        QVERIFY(driver.moveLines().isEmpty());
+        QCOMPARE(driver.board().cells[1][6], int(ZarvikBoard::redStone));
+        QVERIFY(driver.trigger(QStringLiteral("Coup suivant")));
+        QCOMPARE(driver.moveLines(), played.mid(0, 1));
+        auto *list = driver.child<QListWidget>("moveListWidget");
+        QVERIFY(driver.trigger(QStringLiteral("Fin de la partie")));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(driver.moveLines(), played.mid(0, 2));
+        QCOMPARE(driver.board().cells[1][5], int(ZarvikBoard::redStone));
+        driver.click("startGameButton"); // goes on from here, red to move
+        QCOMPARE(driver.controller()->humanSide(), 0);
+        QVERIFY(driver.moveLines().isEmpty());
+        driver.play("B3", "B4");
+        QCOMPARE(driver.board().cells[2][2], int(ZarvikBoard::blackStone));
+        QCOMPARE(driver.controller()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
     }
 
     void savesTheCurrentPosition()

@@ -12,6 +12,12 @@ void ScriptedDialogs::warning(QWidget *, const QString &title, const QString &te
     warnings << title + QLatin1Char('|') + text;
 }
 
+Dialogs::Answer ScriptedDialogs::question(QWidget *, const QString &title, const QString &text)
+{
+    questions << title + QLatin1Char('|') + text;
+    return nextAnswer;
+}
+
 QString ScriptedDialogs::openFileName(QWidget *, const QString &caption, const QString &dir,
                                   const QString &filter)
 {

@@ -12,6 +12,7 @@ class ScriptedDialogs : public Dialogs
 public:
     void information(const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
+    Answer question(QWidget *parent, const QString &title, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -19,6 +20,8 @@ public:
 
     QStringList informations; // "title|text" of each information box, in order
     QStringList warnings;     // "title|text" of each warning box
+    QStringList questions;    // "title|text" of each question
+    Answer nextAnswer = Answer::Discard; // answer to every question
     QStringList captions;     // caption|dir|filter of each file dialog
     QString nextPath;         // answer of the next file dialog; null means cancelled
     // Runs inside information(), as the events delivered while a real box is open.

@@ -4,6 +4,7 @@
 #include "ZarvikBoard.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QListWidget>
 #include <QStatusBar>
@@ -40,6 +41,23 @@ void WindowDriver::click(const char *buttonName)
     auto *button = child<QAbstractButton>(buttonName);
     Q_ASSERT(button);
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QAction *WindowDriver::action(const QString &text) const
+{
+    for (QAction *action : window->findChildren<QAction *>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+bool WindowDriver::trigger(const QString &text)
+{
+    QAction *found = action(text);
+    if (!found || !found->isEnabled())
+        return false;
+    found->trigger();
+    return true;
 }
 
 void WindowDriver::press(const char *cell)

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class BoardWidget;
+class QAction;
 
 // Drives the real main window the way a person does: options, buttons and presses
 // on the board, with the dialogs answered by a ScriptedDialogs. Its controller
@@ -22,6 +23,9 @@ public:
     T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
 
     void click(const char *buttonName);
+    // Triggers the menu action with this text; fails the test when it is missing or greyed.
+    bool trigger(const QString &text);
+    QAction *action(const QString &text) const;
     // Two presses: the stone on cell "B2", then its destination "B3".
     void play(const char *from, const char *to);
     // One press on the centre of a cell named like "B2".

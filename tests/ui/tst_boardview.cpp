@@ -9,25 +9,31 @@
 
 namespace {
 constexpr int cell = 64, margin = 15, end = margin + 8 * cell;
-const QRgb frameColours[] = {qRgb(0, 0, 255), qRgb(0, 255, 0)}; // the selected stone, its destinations
+const QRgb selectedColour = qRgb(0, 0, 255), destinationColour = qRgb(0, 255, 0), lastMoveColour = qRgb(255, 160, 0);
 
 QRect square(int x, int y) { return QRect(margin + x * cell, margin + y * cell, cell, cell); }
 
-// The squares framed in blue (the selected stone), then in green: "B2|A3 B3 C3". A
-// frame is the square's two outermost pixel rings and nothing else of the square.
-QString frames(const QImage &image)
+// The squares framed in the colour: "A3 B3 C3". A frame is the square's two
+// outermost pixel rings and nothing else of the square.
+QString framed(const QImage &image, QRgb colour)
 {
-    QStringList found[2];
-    for (int i = 0; i < 2 * 64; ++i) {
-        const QRect outer = square(i % 8, i / 8 % 8), inner = outer.adjusted(2, 2, -2, -2);
+    QStringList found;
+    for (int i = 0; i < 64; ++i) {
+        const QRect outer = square(i % 8, i / 8), inner = outer.adjusted(2, 2, -2, -2);
         bool framed = true;
         for (int y = outer.top(); y <= outer.bottom(); ++y)
             for (int x = outer.left(); x <= outer.right(); ++x)
-                framed = framed && (image.pixel(x, y) == frameColours[i / 64]) != inner.contains(x, y);
+                framed = framed && (image.pixel(x, y) == colour) != inner.contains(x, y);
         if (framed)
-            found[i / 64] << QChar('A' + i % 8) + QString::number(8 - i / 8 % 8);
+            found << QChar('A' + i % 8) + QString::number(8 - i / 8);
     }
-    return found[0].join(' ') + '|' + found[1].join(' ');
+    return found.join(' ');
+}
+
+// The selected stone, then its destinations: "B2|A3 B3 C3".
+QString frames(const QImage &image)
+{
+    return framed(image, selectedColour) + '|' + framed(image, destinationColour);
 }
 } // namespace
 
@@ -76,6 +82,18 @@ private slots:
         QCOMPARE(press("D2 D4"), QString("B2|A3 B3 C3"));
         press(margin + 2 * cell - 1, margin + 7 * cell - 1); // B2, bottom right pixel
         QCOMPARE(paints.render(), before);
+    }
+
+    // The last move's two squares are framed in their own colour, under a selection.
+    void lastMove()
+    {
+        view.showLastMove(Move(1, 6, 1, 5));
+        QCOMPARE(framed(paints.render(), lastMoveColour), QString("B3 B2"));
+        QCOMPARE(press("C2"), QString("C2|B3 C3 D3"));
+        QCOMPARE(framed(paints.render(), lastMoveColour), QString("B2"));
+        view.clearLastMove();
+        QCOMPARE(framed(paints.render(), lastMoveColour), QString());
+        view.clearSelection();
     }
 
     // Red then black enter a move by two presses each: the view emits it, changes

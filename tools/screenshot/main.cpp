@@ -1,18 +1,44 @@
-// zarvik-screenshot OUT.png: the main window after a few opening moves, rendered
-// off screen, for the README.
+// zarvik-screenshot [--replay] OUT.png: the main window after a few opening moves,
+// rendered off screen, for the README; with --replay, the same moves saved, opened
+// again and stepped back by one, the last move shown marked.
 #include "GameController.h"
 #include "MainWindow.h"
+#include "ScriptedDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTextStream>
+
+namespace {
+void trigger(const MainWindow &window, const QString &text)
+{
+    for (QAction *action : window.findChildren<QAction *>())
+        if (action->text() == text)
+            action->trigger();
+}
+
+// Saves the game, opens it and steps back one move, with the file dialogs answered here.
+void replay(MainWindow &window)
+{
+    static ScriptedDialogs dialogs;
+    static QTemporaryDir dir;
+    dialogs.nextPath = dir.filePath(QStringLiteral("game.zgn"));
+    window.setDialogs(&dialogs);
+    trigger(window, QStringLiteral("Enregistrer la partie…"));
+    trigger(window, QStringLiteral("Ouvrir une partie…"));
+    trigger(window, QStringLiteral("Coup précédent"));
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: zarvik-screenshot OUT.png\n";
+    const bool replayed = argc == 3 && QByteArray(argv[1]) == "--replay";
+    if (argc != 2 && !replayed) {
+        QTextStream(stderr) << "usage: zarvik-screenshot [--replay] OUT.png\n";
         return 2;
     }
     MainWindow window;
@@ -23,9 +49,12 @@ int main(int argc, char *argv[])
         Move move(m[0], m[1], m[2], m[3]);
         controller->playMove(move);
     }
+    if (replayed)
+        replay(window);
     QApplication::processEvents(); // lets the status bar lay out its message
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        QTextStream(stderr) << "cannot write " << argv[1] << "\n";
+    const char *out = argv[argc - 1];
+    if (!window.grab().save(QString::fromLocal8Bit(out))) {
+        QTextStream(stderr) << "cannot write " << out << "\n";
         return 1;
     }
     return 0;

@@ -5,6 +5,7 @@
 #include "GameDisplay.h"
 #include "HumanPlayer.h"
 #include "SocketPlayer.h"
+#include "Translations.h"
 #include "WidgetDialogs.h"
 
 #include <QHostAddress>
@@ -98,7 +99,7 @@ void GameController::loadStartingBoard(bool useCustomBoard)
         dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"),
                             QStringLiteral("Impossible de lire le plateau %1 : %2\n"
                                            "La partie commence sur le plateau initial.")
-                                .arg(customBoardFile, error));
+                                .arg(customBoardFile, Translations::fileErrorReason(error)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "BoardWidget.h"
 #include "Dialogs.h"
 #include "GameController.h"
+#include "Translations.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -113,7 +114,8 @@ void MainWindow::on_BrowseButton_clicked()
     QString error;
     if (!board->loadFromFile(path, &error)) {
         controller->dialogs()->warning(this, QStringLiteral("Chargement d'un plateau"),
-                                       QStringLiteral("Impossible de lire le plateau %1 : %2").arg(path, error));
+                                       QStringLiteral("Impossible de lire le plateau %1 : %2")
+                                           .arg(path, Translations::fileErrorReason(error)));
         return;
     }
     ui->boardLineEdit->setText(path);
@@ -148,7 +150,8 @@ void MainWindow::on_saveButton_clicked()
     QString error;
     if (!path.isNull() && !board->saveToFile(path, &error))
         dialogs->warning(this, QStringLiteral("Sauvegarde du plateau"),
-                         QStringLiteral("Impossible d'enregistrer le plateau %1 : %2").arg(path, error));
+                         QStringLiteral("Impossible d'enregistrer le plateau %1 : %2")
+                             .arg(path, Translations::fileErrorReason(error)));
 }
 
 void MainWindow::on_quitButton_clicked()

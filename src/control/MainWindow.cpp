@@ -3,6 +3,7 @@
 #include "BoardFile.h"
 #include "BoardWidget.h"
 #include "CPUPlayer.h"
+#include "FileErrors.h"
 #include "GameController.h"
 #include "GameRecordReader.h"
 #include "TurnViewWidget.h"
@@ -194,7 +195,7 @@ bool MainWindow::saveGame()
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(game.toText().toUtf8()) >= 0 && file.commit())
         return true;
-    dialogs->warning(this, title, tr("Impossible d'enregistrer la partie %1 : %2").arg(path, file.errorString()));
+    dialogs->warning(this, title, tr("Impossible d'enregistrer la partie %1 : %2").arg(path, FileErrors::reason(file)));
     return false;
 }
 
@@ -210,7 +211,7 @@ void MainWindow::openGame()
         return;
     QFile file(path);
     GameRecord game;
-    QString error = file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+    QString error = file.open(QIODevice::ReadOnly) ? QString() : FileErrors::reason(file);
     if (error.isEmpty()) {
         GameRecordReader reader(file);
         if (!reader.next(game))

@@ -1,5 +1,7 @@
 #include "BoardFile.h"
 
+#include "FileErrors.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -134,7 +136,7 @@ bool BoardFile::read(const QString &path, Grid &out, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(error, QStringLiteral("Impossible d'ouvrir le plateau « %1 » : %2.").arg(path, file.errorString()));
+        return refuse(error, QStringLiteral("Impossible d'ouvrir le plateau « %1 » : %2.").arg(path, FileErrors::reason(file)));
     // One byte past the limit tells a file too large without reading it whole.
     const QByteArray bytes = file.read(maxBytes + 1);
     QString fault;
@@ -153,20 +155,20 @@ bool BoardFile::write(const QString &path, const QByteArray &bytes, QString *err
     file.setDirectWriteFallback(true);
     QString fault;
     if (!file.open(QIODevice::WriteOnly)) {
-        fault = openFault(path, file.errorString());
+        fault = openFault(path, FileErrors::reason(file));
     } else {
         // commit() ignores a failing flush of the write buffer and would install a
         // truncated file (disk full, size limit), so flush and check first.
         if (file.write(bytes) != bytes.size() || !file.flush()) {
             fault = QStringLiteral("l'écriture s'est arrêtée avant la fin, le disque est peut-être plein (%1)")
-                        .arg(file.errorString());
+                        .arg(FileErrors::reason(file));
             // Cancelled, commit() drops the temporary file, or only closes a board
             // being written in place: the destructor of an open QSaveFile removes
             // the file it writes.
             file.cancelWriting();
         }
         if (!file.commit() && fault.isEmpty())
-            fault = file.errorString();
+            fault = FileErrors::reason(file);
     }
     return fault.isEmpty()
            || refuse(error, QStringLiteral("Impossible d'enregistrer le plateau « %1 » : %2.").arg(path, fault));

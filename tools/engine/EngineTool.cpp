@@ -40,6 +40,7 @@ int EngineTool::run(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(overview());
     parser.addHelpOption();
+    parser.addVersionOption();
     QStringList names;
     for (const auto &command : commands)
         names << command->name();
@@ -50,6 +51,8 @@ int EngineTool::run(const QStringList &arguments)
     if (!command) {
         if (parser.isSet(QStringLiteral("help")))
             parser.showHelp(0);
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
         err << (positional.isEmpty() ? QStringLiteral("no command given")
                                      : QStringLiteral("unknown command ") + positional.first())
             << "\n\n" << overview() << '\n';

@@ -6,5 +6,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zarvik-engine"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZARVIK_VERSION));
     return EngineTool().run(QCoreApplication::arguments());
 }

@@ -26,6 +26,11 @@ QImage stoneOn(const QImage &square, const StonePainter &stone, double radius)
     return image;
 }
 
+// The application icon is drawn for 256 pixels; desktops (the hicolor theme) also
+// look for these smaller sizes.
+constexpr int appIconReference = 256;
+constexpr int appIconSmallSizes[] = {16, 32, 48, 64, 128};
+
 // Two marble squares of each colour in a checker, cut to a rounded square.
 QImage appIconBackground(int size)
 {
@@ -38,7 +43,8 @@ QImage appIconBackground(int size)
     QPainter painter(&board);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath rounded;
-    rounded.addRoundedRect(QRectF(4, 4, size - 8, size - 8), size * 0.12, size * 0.12);
+    const double margin = size / 64.0;
+    rounded.addRoundedRect(QRectF(margin, margin, size - 2 * margin, size - 2 * margin), size * 0.12, size * 0.12);
     painter.setClipPath(rounded);
     painter.drawImage(0, 0, light);
     painter.drawImage(half, 0, dark);
@@ -88,13 +94,24 @@ bool PictureSet::writeSquares() const
         && write(stoneOn(light, redStone, smallStoneRadius), dir + "smallRedStoneOnWhite.bmp", "BMP");
 }
 
+// A black and a red stone on the board, drawn at each size rather than scaled
+// down, so that the small icons stay sharp.
+QImage PictureSet::appIcon(int size)
+{
+    const double scale = double(size) / appIconReference;
+    QImage icon = appIconBackground(size);
+    blackStone.paint(icon, QPointF(98, 98) * scale, 66 * scale);
+    redStone.paint(icon, QPointF(160, 160) * scale, 66 * scale);
+    return icon;
+}
+
+// The largest icon is also the window's, in the resource file.
 bool PictureSet::writeAppIcon() const
 {
-    constexpr int size = 256;
-    QImage icon = appIconBackground(size);
-    blackStone.paint(icon, QPointF(98, 98), 66);
-    redStone.paint(icon, QPointF(160, 160), 66);
-    return write(icon, "icons/zarvik.png", "PNG");
+    for (int size : appIconSmallSizes)
+        if (!write(appIcon(size), QStringLiteral("icons/hicolor/%1x%1/zarvik.png").arg(size), "PNG"))
+            return false;
+    return write(appIcon(appIconReference), "icons/zarvik.png", "PNG");
 }
 
 bool PictureSet::writeAll() const

@@ -5,7 +5,8 @@
 #include <QString>
 
 // Every picture of the program, written under one folder with the paths that the
-// resource file lists: icons/... and images/Images/...
+// resource file lists: icons/... and images/Images/..., and the application
+// icon at the desktop's sizes under icons/hicolor/.
 class PictureSet
 {
 public:
@@ -19,6 +20,7 @@ private:
     bool writeIcons() const;
     bool writeSquares() const;
     bool writeAppIcon() const;
+    static QImage appIcon(int size);
     bool write(const QImage &image, const QString &path, const char *format) const;
 
     QDir root;

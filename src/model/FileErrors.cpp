@@ -1,0 +1,9 @@
+#include "FileErrors.h"
+
+#include <QCoreApplication>
+#include <QFileDevice>
+
+QString FileErrors::reason(const QFileDevice &file)
+{
+    return QCoreApplication::translate("QIODevice", file.errorString().toUtf8().constData());
+}

@@ -9,7 +9,8 @@ CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level)
       maxDepth(SearchSettings::maxDepthFor(level)),
       timeLimit(timeLimit),
       level(level),
-      opponent(color == 0 ? 1 : 0)
+      opponent(color == 0 ? 1 : 0),
+      search(SearchEngine::forLevel(level))
 {
     connect(this, SIGNAL(finished()), this, SLOT(onThreadFinished()));
 }
@@ -41,7 +42,7 @@ void CPUPlayer::startSearch()
     Q_ASSERT(!isRunning());
     {
         std::lock_guard<std::mutex> lock(handoff);
-        search.setPosition(*board);
+        search->setPosition(*board);
     }
     abortRequested = false;
     start();
@@ -79,7 +80,7 @@ void CPUPlayer::run()
     settings.timeLimit = timeLimit;
     settings.seed = unsigned(QTime::currentTime().msec());
     std::lock_guard<std::mutex> lock(handoff);
-    const SearchResult outcome = search.run(settings, abortRequested);
+    const SearchResult outcome = search->run(settings, abortRequested);
     if (abortRequested)
         return;
     // Out of time before depth 2 was complete, this is the first legal move rather

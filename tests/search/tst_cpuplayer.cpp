@@ -1,4 +1,5 @@
 #include "CPUPlayer.h"
+#include "FastSearch.h"
 #include "ZarvikBoard.h"
 
 #include <QtTest>
@@ -122,6 +123,20 @@ private slots:
             QVERIFY2(depth >= 2 && depth < 20, qPrintable(lines.join('\n')));
             QVERIFY(board.isLegal(player.move, red) && hasBestScore(board, player.move, red, level, depth));
         }
+    }
+
+    // Level 4 is the expert search: with no time at all it completes its first depth,
+    // one ply, which the exact search never reports, and moves.
+    void levelFourPlaysTheExpertSearch()
+    {
+        ZarvikBoard board;
+        setMiddleGame(board);
+        CPUPlayer player(&board, black, 0, SearchSettings::expertLevel);
+        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
+        player.RequestMove();
+        QVERIFY(ready.wait(patience));
+        QCOMPARE(takeMessages(), QStringList(depthLine.arg("noir").arg(1)));
+        QVERIFY(board.isLegal(player.move, black));
     }
 
     // The search works on a copy: the GUI may load another position meanwhile.

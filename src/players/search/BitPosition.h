@@ -102,6 +102,25 @@ public:
     template <int Side>
     BitPosition played(int from, int to) const;
 
+    // The same for a side known only at run time, for searches that do not compile
+    // one copy per side.
+    Steps stepsOf(int side) const { return side == red ? steps<red>() : steps<black>(); }
+    Steps capturingOf(int side, const Steps &moves) const
+    {
+        return side == red ? capturing<red>(moves) : capturing<black>(moves);
+    }
+    Steps winningOf(int side, const Steps &moves) const
+    {
+        return side == red ? winning<red>(moves) : winning<black>(moves);
+    }
+    BitPosition playedBy(int side, int from, int to) const
+    {
+        return side == red ? played<red>(from, to) : played<black>(from, to);
+    }
+    // Every stone of a side, and the stones of a side that win on its goal row.
+    Bits stones(int side) const { return side == red ? redStones : blackStones; }
+    Bits runners(int side) const { return side == red ? redStones : blackRunners; }
+
     // The evaluation of a position in which nobody has won, from red's side: material
     // only, or with withAdvance the advance of the stones that are not under attack.
     template <bool withAdvance>

@@ -5,8 +5,12 @@
 // What one search is asked to do.
 struct SearchSettings
 {
-    // The computer looks two plies deep at level 1 and up to twenty otherwise.
-    static int maxDepthFor(int level) { return level == 1 ? 2 : 20; }
+    // Levels 1 to 3 are the exact search; level 4 the strongest one, which only time stops.
+    static constexpr int expertLevel = 4;
+    static constexpr int maxLevel = expertLevel;
+
+    // The computer looks two plies deep at level 1, up to twenty at levels 2 and 3.
+    static int maxDepthFor(int level) { return level == 1 ? 2 : level >= expertLevel ? 64 : 20; }
 
     int color = 0;     // the side the search plays for: 0 red, 1 black
     int level = 1;     // passed unchanged to the evaluation; 3 or more adds the advance
@@ -15,4 +19,5 @@ struct SearchSettings
     unsigned seed = 1; // seeds the random draws that break ties between root moves
     // Threads that search at once; none of the results depends on it, only the speed.
     int threads = int(std::thread::hardware_concurrency());
+    int tableMegabytes = 64; // level 4's table of positions already searched
 };

@@ -6,11 +6,21 @@
 #include <cstdint>
 
 // The search's helpers below must be inlined into it, also into the copy of the
-// search that is compiled for the popcnt instruction (see FastSearch.h).
+// search that is compiled for the popcnt instruction (ZARVIK_POPCNT_CLONES).
 #if defined(__GNUC__)
 #define ZARVIK_ALWAYS_INLINE __attribute__((always_inline))
 #else
 #define ZARVIK_ALWAYS_INLINE
+#endif
+
+// Counting bits is much of the evaluations: the searches are compiled twice, with
+// and without the popcnt instruction, and the loader picks the one that the
+// processor runs. Not under ThreadSanitizer, whose instrumented chooser would run
+// before its runtime is ready.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
+#define ZARVIK_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define ZARVIK_POPCNT_CLONES
 #endif
 
 // A compact copy of an 8 x 8 position for the search. Square index x * 8 + y, so

@@ -33,7 +33,7 @@ constexpr std::array<std::array<Bits, squares>, 2> makeInterceptors()
 constexpr auto interceptorTable = makeInterceptors();
 
 // The squares that the stones of side could take on next move.
-Bits attackedBy(const BitPosition &position, int side)
+ZARVIK_ALWAYS_INLINE inline Bits attackedBy(const BitPosition &position, int side)
 {
     const Bits stones = position.stones(side);
     if (side == BitPosition::red)
@@ -41,7 +41,7 @@ Bits attackedBy(const BitPosition &position, int side)
     return ((stones << 9) | (stones >> 7)) & ~BitPosition::topRow;
 }
 
-int count(Bits bits)
+ZARVIK_ALWAYS_INLINE inline int count(Bits bits)
 {
     return __builtin_popcountll(bits);
 }
@@ -52,14 +52,7 @@ BitPosition::Bits ExpertEvaluation::interceptors(int side, int square)
     return interceptorTable[std::size_t(side)][std::size_t(square)];
 }
 
-int ExpertEvaluation::evaluate(const BitPosition &position, int sideToMove)
-{
-    const SideTerms mover = sideTerms(position, sideToMove);
-    const SideTerms other = sideTerms(position, 1 - sideToMove);
-    return mover.score - other.score + raceScore(mover, other) + Weights::tempo;
-}
-
-ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &position, int side)
+inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &position, int side)
 {
     SideTerms terms;
     const Bits own = position.stones(side);
@@ -86,11 +79,23 @@ ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &posit
 
 // The side to move arrives first on a tie; the other side wins only by arriving
 // before the mover's nearest stone, free or not.
-int ExpertEvaluation::raceScore(const SideTerms &mover, const SideTerms &other)
+inline int ExpertEvaluation::raceScore(const SideTerms &mover, const SideTerms &other)
 {
     if (mover.fastestFree < 8 && mover.fastestFree <= other.fastest)
         return Weights::raceWon - Weights::raceStep * mover.fastestFree;
     if (other.fastestFree < 8 && other.fastestFree < mover.fastest)
         return Weights::raceStep * other.fastestFree - Weights::raceWon;
     return 0;
+}
+
+int ExpertEvaluation::evaluate(const BitPosition &position, int sideToMove)
+{
+    return evaluated(position, sideToMove);
+}
+
+int ExpertEvaluation::evaluated(const BitPosition &position, int sideToMove)
+{
+    const SideTerms mover = sideTerms(position, sideToMove);
+    const SideTerms other = sideTerms(position, 1 - sideToMove);
+    return mover.score - other.score + raceScore(mover, other) + Weights::tempo;
 }

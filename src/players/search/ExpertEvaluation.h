@@ -46,6 +46,7 @@ private:
         int fastest = 8;     // distance of its nearest stone that wins on arrival
         int fastestFree = 8; // the same among its free stones
     };
-    static SideTerms sideTerms(const BitPosition &position, int side);
-    static int raceScore(const SideTerms &mover, const SideTerms &other);
+    ZARVIK_ALWAYS_INLINE static SideTerms sideTerms(const BitPosition &position, int side);
+    ZARVIK_ALWAYS_INLINE static int raceScore(const SideTerms &mover, const SideTerms &other);
+    ZARVIK_POPCNT_CLONES static int evaluated(const BitPosition &position, int sideToMove);
 };

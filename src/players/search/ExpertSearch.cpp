@@ -6,7 +6,8 @@
 
 namespace {
 constexpr double usedShare = 0.9;     // of the time limit
-constexpr double safetySeconds = 0.05; // kept back also from small limits
+// Kept back also from small limits, for what the caller does before and after.
+constexpr double safetySeconds = 0.15;
 constexpr double newIterationShare = 0.5; // of the allowed time, past which no iteration starts
 
 Move toMove(int move)
@@ -42,10 +43,10 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
     side = settings.color;
     if (root.anyWon() || root.stepsOf(side).empty())
         return result;
+    stop.start(&abort, allowedSeconds(settings.timeLimit)); // allocating the table is part of the time
     table.resize(settings.tableMegabytes);
     table.nextSearch();
     prepareWorkers(std::max(1, settings.threads));
-    stop.start(&abort, allowedSeconds(settings.timeLimit));
     std::vector<std::thread> helpers;
     for (std::size_t i = 1; i < workers.size(); ++i)
         helpers.emplace_back([this, i, &settings] {

@@ -32,7 +32,7 @@ public:
     // any move gets a default-initialised record (A8 - A8), which is never legal, so
     // the controller refuses it.
     Move move;
-    const int maxDepth;  // plies: 2 at level 1, otherwise 20
+    const int maxDepth;  // plies: 2 at level 1, 20 at levels 2 and 3, 64 at level 4
     const int timeLimit; // seconds per search; compared as unsigned, so negative never stops
     const int level;     // 1 to 3, passed to the evaluation; 4 the expert search
     const int opponent;  // the other side's colour

@@ -9,7 +9,8 @@ CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int paus
       maxDepth(SearchSettings::maxDepthFor(level)),
       timeLimit(searchSeconds(timeLimit)),
       level(level),
-      pauseMs(pauseMs)
+      pauseMs(pauseMs),
+      search(SearchEngine::forLevel(level))
 {
     connect(this, &QThread::finished, this, &CPUPlayer::onThreadFinished);
 }
@@ -48,7 +49,7 @@ void CPUPlayer::startSearch()
     Q_ASSERT(!isRunning());
     {
         std::lock_guard<std::mutex> lock(handoff);
-        search.setPosition(*board);
+        search->setPosition(*board);
     }
     abortRequested = false;
     start();
@@ -87,7 +88,7 @@ void CPUPlayer::run()
     settings.timeLimit = timeLimit;
     settings.seed = unsigned(QTime::currentTime().msec());
     std::lock_guard<std::mutex> lock(handoff);
-    const SearchResult outcome = search.run(settings, abortRequested);
+    const SearchResult outcome = search->run(settings, abortRequested);
     if (abortRequested)
         return;
     // Out of time before depth 2 was complete, this is the first legal move rather

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "FastSearch.h"
 #include "Player.h"
+#include "SearchEngine.h"
 
 #include <QObject>
 #include <atomic>
+#include <memory>
 #include <mutex>
 
 // The computer: searches a private copy of the position on its own thread and
@@ -54,12 +55,14 @@ private:
     // any move gets a default-initialised record (A8 - A8), which is never legal, so
     // the controller refuses it.
     Move move;
-    const int maxDepth;  // plies: 2 at level 1, otherwise 20
+    const int maxDepth;  // plies: 2 at level 1, 20 at levels 2 and 3, 64 at level 4
     const int timeLimit; // seconds per search, after searchSeconds
-    const int level;     // 1 to 3, passed to the evaluation
+    const int level;     // 1 to 3, passed to the evaluation; 4 the expert search
     const int pauseMs;
 
-    FastSearch search; // the copy of the position; the search thread's alone while it runs
+    // The search of the level, with its copy of the position; the search thread's
+    // alone while it runs.
+    const std::unique_ptr<SearchEngine> search;
     std::atomic<bool> abortRequested{false};
     // Hands the search's result to the GUI thread: the search thread writes it under
     // the lock just before it ends, the GUI thread reads it under the lock after.

@@ -1,4 +1,5 @@
 #include "CPUPlayer.h"
+#include "FastSearch.h"
 #include "ZarvikBoard.h"
 
 #include <QtTest>
@@ -98,6 +99,21 @@ private slots:
             QVERIFY(board.isLegal(move, red) && hasBestScore(board, move, red, level, depth));
         }
     }
+
+    // Level 4 is the expert search: with no time at all it completes its first depth,
+    // one ply, which the exact search never reports, and moves.
+    void levelFourPlaysTheExpertSearch()
+    {
+        ZarvikBoard board;
+        setMiddleGame(board);
+        CPUPlayer player(&board, black, 0, SearchSettings::expertLevel, 0);
+        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
+        player.RequestMove();
+        QVERIFY(ready.wait(patience));
+        QCOMPARE(takeMessages(), QStringList(depthLine.arg("noir").arg(1)));
+        QVERIFY(board.isLegal(*player.TakeMove(), black));
+    }
+
 
     // A negative limit is no time at all and no timer is a ceiling: the computer
     // always moves, where its search would otherwise deepen for hours.

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIntValidator>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -77,6 +78,10 @@ void MainWindow::createMenus()
 {
     createGameMenu();
     createMovesMenu();
+    thinkingLabel = new QLabel(ui->statusBar);
+    thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
+    ui->statusBar->addPermanentWidget(thinkingLabel);
+    showThinking(false);
     connect(ui->moveListWidget, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { showReplayedRow(ui->moveListWidget->row(item)); });
     updateMoveActions();
@@ -125,6 +130,9 @@ void MainWindow::createMovesMenu()
     redoAction = addAction(menu, tr("Refaire"), QKeySequence::Redo, tr("Rejouer le coup repris"));
     connect(undoAction, &QAction::triggered, controller, &GameController::undo);
     connect(redoAction, &QAction::triggered, controller, &GameController::redo);
+    playNowAction = addAction(menu, tr("Jouer maintenant"), QKeySequence(Qt::Key_M),
+                              tr("L'ordinateur joue tout de suite le meilleur coup trouvé jusqu'ici"));
+    connect(playNowAction, &QAction::triggered, controller, &GameController::playNow);
     menu->addSeparator();
     const struct
     {
@@ -152,6 +160,12 @@ void MainWindow::keepClientArea()
     const int menuHeight = menuBar()->sizeHint().height();
     setGeometry(10, 10, int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225 + menuHeight);
     boardWidget->move(boardWidget->x(), boardWidget->y() + menuHeight);
+}
+
+void MainWindow::showThinking(bool thinking)
+{
+    thinkingLabel->setText(thinking ? tr("L'ordinateur réfléchit…") : QString());
+    playNowAction->setEnabled(thinking);
 }
 
 void MainWindow::updateMoveActions()
@@ -329,6 +343,7 @@ void MainWindow::connectController()
     connect(controller, &GameController::positionChanged, this, &MainWindow::showPosition);
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
+    connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
     connect(controller, &GameController::movesTakenBack, this, &MainWindow::takeBackMoves);
     for (auto changed : {&GameController::historyChanged, &GameController::gameCleared})
         connect(controller, changed, this, &MainWindow::updateMoveActions);

@@ -12,6 +12,7 @@ class GameController;
 class QAction;
 class QCheckBox;
 class QKeySequence;
+class QLabel;
 class QMenu;
 class QLineEdit;
 class TurnViewWidget;
@@ -55,6 +56,7 @@ private:
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
     void keepClientArea();
     void updateMoveActions();
+    void showThinking(bool thinking);
     // Asks before a game in progress with moves played is lost; false: keep it.
     bool mayDiscardGame();
     bool saveGame();
@@ -88,6 +90,8 @@ private:
     QAction *redoAction = nullptr;
     QAction *replayActions[4] = {}; // first, previous, next, last
     QAction *continueAction = nullptr;
+    QAction *playNowAction = nullptr;
+    QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone
     // The game opened from a records file and the number of its turns on the board;
     // turns < 0 while no game is being replayed.
     GameRecord replayed;

@@ -45,6 +45,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Zarvik"));
     boardWidget = new BoardWidget(this, board, cellSize);
+    boardWidget->setFocus(); // moves from the keyboard at once
     turnView = new TurnViewWidget(ui->playerTurnGB);
     turnView->setGeometry(0, 19, ui->playerTurnGB->width(), ui->playerTurnGB->height());
     setUpTimeField(ui->maxTimePlayer1Edit);

@@ -19,6 +19,8 @@ const char *const picturePaths[][2] = {
 const QColor destinationColour(0, 255, 0, 255);
 const QColor selectionColour(0, 0, 255, 255);
 const QColor lastMoveColour(255, 160, 0, 255);
+const QColor cursorColour(255, 255, 0, 255);
+constexpr int cursorInset = 5; // inside the frames drawn on the square's edge
 } // namespace
 
 BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
@@ -30,7 +32,9 @@ BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
     setGeometry(10, 15, board->columns * side + margin, board->rows * side + 35);
     loadPictures();
     setUpdatesEnabled(true);
+    setFocusPolicy(Qt::StrongFocus);
     pieceSelected = false;
+    cursorY = board->rows - 1;
 }
 
 void BoardWidget::loadPictures()
@@ -130,6 +134,17 @@ void BoardWidget::paintEvent(QPaintEvent *)
     }
     if (pieceSelected)
         paintSelection(painter);
+    if (hasFocus())
+        paintCursor(painter);
+}
+
+void BoardWidget::paintCursor(QPainter &painter) const
+{
+    const int s = int(cellSize);
+    painter.setPen(QPen(cursorColour, 2, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(margin + cursorX * s, margin + cursorY * s, s, s)
+                         .adjusted(cursorInset, cursorInset, -cursorInset, -cursorInset));
 }
 
 void BoardWidget::selectFirst(int x, int y)
@@ -168,8 +183,11 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
     const int py = event->y() - margin;
     if (px < 0 || py < 0 || px >= board->columns * side || py >= board->rows * side)
         return;
-    const int x = px / side;
-    const int y = py / side;
+    pressSquare(px / side, py / side);
+}
+
+void BoardWidget::pressSquare(int x, int y)
+{
     if (!pieceSelected)
         selectFirst(x, y);
     else if (x == selectedX && y == selectedY)
@@ -177,4 +195,45 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
     else
         moveSelectedTo(x, y);
     repaint();
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveCursor(-1, 0);
+    case Qt::Key_Right:
+        return moveCursor(1, 0);
+    case Qt::Key_Up:
+        return moveCursor(0, -1);
+    case Qt::Key_Down:
+        return moveCursor(0, 1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (inputSide != noInput)
+            pressSquare(cursorX, cursorY);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void BoardWidget::moveCursor(int dx, int dy)
+{
+    cursorX = qBound(0, cursorX + dx, board->columns - 1);
+    cursorY = qBound(0, cursorY + dy, board->rows - 1);
+    update();
+}
+
+void BoardWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

@@ -10,7 +10,9 @@ class QPainter;
 
 // The board view: draws the squares, stones, row numbers and column letters, and
 // lets the person whose turn it is enter a move with two presses: the stone, then
-// one of its destinations (framed in green; the selected stone in blue). It only
+// one of its destinations (framed in green; the selected stone in blue), or from the
+// keyboard: the arrows move a cursor (a dashed frame while the view has the focus),
+// Enter or Space stand for a press on the square under it. It only
 // emits the move entered; whoever runs the game says which side may enter one.
 class BoardWidget : public QWidget
 {
@@ -40,6 +42,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // Piece codes 0 (empty) to 4 (red stone) that have a picture.
@@ -50,6 +55,10 @@ private:
     void paintSquare(QPainter &painter, int x, int y) const;
     void paintSelection(QPainter &painter) const;
     void frameSquare(QPainter &painter, int x, int y) const;
+    void paintCursor(QPainter &painter) const;
+    // A press on the square (x, y): picks a stone, drops it, or moves it there.
+    void pressSquare(int x, int y);
+    void moveCursor(int dx, int dy);
     void selectFirst(int x, int y);
     // Emits the move from the selected stone to (x, y), if the stone has one.
     void moveSelectedTo(int x, int y);
@@ -62,6 +71,9 @@ private:
     int selectedX = 0;
     int selectedY = 0;
     bool pieceSelected = false;
+    // The keyboard cursor, in squares from the top left of the view.
+    int cursorX = 0;
+    int cursorY = 0;
     Move lastMove;
     bool lastMoveShown = false;
 };

@@ -23,6 +23,9 @@ constexpr unsigned cellSize = 64;
 const QString boardFilter = QStringLiteral("board file (*.brd)");
 const QString gameFilter = QStringLiteral("parties (*.zgn)");
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
+// The hint is the best move the computer finds at its strongest in a second.
+constexpr int hintLevel = 3;
+constexpr int hintSeconds = 1;
 
 PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
 {
@@ -62,6 +65,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    hinter.reset();
     controller->disconnect(this);
     controller->setBoard(nullptr);
     controller->setDialogs(nullptr);
@@ -134,6 +138,9 @@ void MainWindow::createMovesMenu()
     playNowAction = addAction(menu, tr("Jouer maintenant"), QKeySequence(Qt::Key_M),
                               tr("L'ordinateur joue tout de suite le meilleur coup trouvé jusqu'ici"));
     connect(playNowAction, &QAction::triggered, controller, &GameController::playNow);
+    hintAction = addAction(menu, tr("Indice"), QKeySequence(Qt::Key_H),
+                           tr("Marquer sur le plateau le coup que l'ordinateur jouerait (en une seconde)"));
+    connect(hintAction, &QAction::triggered, this, &MainWindow::askHint);
     menu->addSeparator();
     const struct
     {
@@ -169,6 +176,30 @@ void MainWindow::showThinking(bool thinking)
     playNowAction->setEnabled(thinking);
 }
 
+void MainWindow::askHint()
+{
+    const int side = controller->humanSide();
+    dropHint();
+    if (side == GameController::noGame)
+        return;
+    hinter = std::make_unique<CPUPlayer>(board, side, hintSeconds, hintLevel, 0);
+    connect(hinter.get(), &CPUPlayer::MoveReady, this, &MainWindow::showHint);
+    hinter->RequestMove();
+}
+
+void MainWindow::showHint()
+{
+    const Move hint = *hinter->TakeMove();
+    if (board->isLegal(hint, hinter->side()))
+        boardWidget->showHint(hint);
+}
+
+void MainWindow::dropHint()
+{
+    hinter.reset();
+    boardWidget->clearHint();
+}
+
 void MainWindow::updateMoveActions()
 {
     const bool remote = controller->options().red.kind == PlayerKind::Socket
@@ -180,6 +211,7 @@ void MainWindow::updateMoveActions()
     for (QAction *action : replayActions)
         action->setEnabled(replayedTurns >= 0);
     continueAction->setEnabled(replayedTurns >= 0);
+    hintAction->setEnabled(controller->humanSide() != GameController::noGame);
 }
 
 bool MainWindow::mayDiscardGame()
@@ -345,6 +377,9 @@ void MainWindow::connectController()
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
     connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
+    for (auto changed : {&GameController::positionChanged, &GameController::humanSideChanged})
+        connect(controller, changed, this, &MainWindow::dropHint);
+    connect(controller, &GameController::gameCleared, this, &MainWindow::dropHint);
     connect(controller, &GameController::movesTakenBack, this, &MainWindow::takeBackMoves);
     for (auto changed : {&GameController::historyChanged, &GameController::gameCleared})
         connect(controller, changed, this, &MainWindow::updateMoveActions);

@@ -6,8 +6,11 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class Board;
 class BoardWidget;
+class CPUPlayer;
 class GameController;
 class QAction;
 class QCheckBox;
@@ -57,6 +60,10 @@ private:
     void keepClientArea();
     void updateMoveActions();
     void showThinking(bool thinking);
+    void askHint();
+    void showHint();
+    // Stops a hint search and takes the hint off the board: the position changed.
+    void dropHint();
     // Asks before a game in progress with moves played is lost; false: keep it.
     bool mayDiscardGame();
     bool saveGame();
@@ -91,6 +98,9 @@ private:
     QAction *replayActions[4] = {}; // first, previous, next, last
     QAction *continueAction = nullptr;
     QAction *playNowAction = nullptr;
+    QAction *hintAction = nullptr;
+    // The computer's search for a hint to the person to move, on a copy of the board.
+    std::unique_ptr<CPUPlayer> hinter;
     QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone
     // The game opened from a records file and the number of its turns on the board;
     // turns < 0 while no game is being replayed.

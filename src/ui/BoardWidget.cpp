@@ -19,6 +19,7 @@ const char *const picturePaths[][2] = {
 const QColor destinationColour(0, 255, 0, 255);
 const QColor selectionColour(0, 0, 255, 255);
 const QColor lastMoveColour(255, 160, 0, 255);
+const QColor hintColour(0, 200, 255, 255);
 const QColor cursorColour(255, 255, 0, 255);
 constexpr int cursorInset = 5; // inside the frames drawn on the square's edge
 } // namespace
@@ -71,6 +72,19 @@ void BoardWidget::clearLastMove()
     update();
 }
 
+void BoardWidget::showHint(const Move &move)
+{
+    hint = move;
+    hintShown = true;
+    update();
+}
+
+void BoardWidget::clearHint()
+{
+    hintShown = false;
+    update();
+}
+
 const QImage *BoardWidget::pictureFor(int x, int y) const
 {
     const int code = board->cells[x][y];
@@ -108,6 +122,13 @@ void BoardWidget::frameSquare(QPainter &painter, int x, int y) const
         painter.drawLines(&line, 1);
 }
 
+void BoardWidget::frameMove(QPainter &painter, const Move &move, const QColor &colour) const
+{
+    painter.setPen(QPen(colour, 2));
+    frameSquare(painter, move.fromX, move.fromY);
+    frameSquare(painter, move.toX, move.toY);
+}
+
 void BoardWidget::paintSelection(QPainter &painter) const
 {
     QPen pen(destinationColour, 2);
@@ -127,11 +148,10 @@ void BoardWidget::paintEvent(QPaintEvent *)
     for (int y = 0; y < board->rows; ++y)
         for (int x = 0; x < board->columns; ++x)
             paintSquare(painter, x, y);
-    if (lastMoveShown) {
-        painter.setPen(QPen(lastMoveColour, 2));
-        frameSquare(painter, lastMove.fromX, lastMove.fromY);
-        frameSquare(painter, lastMove.toX, lastMove.toY);
-    }
+    if (lastMoveShown)
+        frameMove(painter, lastMove, lastMoveColour);
+    if (hintShown)
+        frameMove(painter, hint, hintColour);
     if (pieceSelected)
         paintSelection(painter);
     if (hasFocus())

@@ -34,6 +34,11 @@ public:
     // Frames both squares of the move last played; clearLastMove() removes the frames.
     void showLastMove(const Move &move);
     void clearLastMove();
+    // Frames both squares of a suggested move in their own colour until clearHint().
+    void showHint(const Move &move);
+    void clearHint();
+    // The move suggested, or null.
+    const Move *shownHint() const { return hintShown ? &hint : nullptr; }
 
 signals:
     // A legal move of the input side, entered with two presses.
@@ -55,6 +60,7 @@ private:
     void paintSquare(QPainter &painter, int x, int y) const;
     void paintSelection(QPainter &painter) const;
     void frameSquare(QPainter &painter, int x, int y) const;
+    void frameMove(QPainter &painter, const Move &move, const QColor &colour) const;
     void paintCursor(QPainter &painter) const;
     // A press on the square (x, y): picks a stone, drops it, or moves it there.
     void pressSquare(int x, int y);
@@ -76,4 +82,6 @@ private:
     int cursorY = 0;
     Move lastMove;
     bool lastMoveShown = false;
+    Move hint;
+    bool hintShown = false;
 };

@@ -212,6 +212,7 @@ private slots:
         auto *thinking = driver.child<QLabel>("thinkingLabel");
         QCOMPARE(thinking->text(), QStringLiteral("L'ordinateur réfléchit…"));
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
+        QVERIFY(!driver.trigger(QStringLiteral("Indice"))); // nobody to give it to
         QVERIFY(driver.trigger(QStringLiteral("Jouer maintenant")));
         QVERIFY(moves.wait(10000)); // the search alone would take 30 s
         QCOMPARE(driver.moveLines().size(), 1);

@@ -219,6 +219,25 @@ private slots:
         QCOMPARE(driver.controller()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
     }
 
+    // A hint is a legal move of the person to move, marked and never played; it goes
+    // with the next move.
+    void hintShowsAMoveWithoutPlayingIt()
+    {
+        WindowDriver driver;
+        driver.play("B2", "B3");
+        const QString position = driver.board().toText();
+        QVERIFY(driver.trigger(QStringLiteral("Indice")));
+        QTRY_VERIFY_WITH_TIMEOUT(driver.boardView()->shownHint(), 10000);
+        const Move hint = *driver.boardView()->shownHint();
+        QVERIFY(driver.board().isLegal(hint, GameController::black));
+        QCOMPARE(driver.board().toText(), position);
+        QCOMPARE(driver.moveLines().size(), 1);
+        QCOMPARE(driver.controller()->humanSide(), 1);
+        driver.controller()->playMove(hint);
+        QVERIFY(!driver.boardView()->shownHint());
+        QCOMPARE(driver.moveLines().size(), 2);
+    }
+
     void savesTheCurrentPosition()
     {
         WindowDriver driver;

@@ -10,7 +10,8 @@
 namespace {
 constexpr int cell = 64, margin = 15, end = margin + 8 * cell;
 const QRgb selectedColour = qRgb(0, 0, 255), destinationColour = qRgb(0, 255, 0), lastMoveColour = qRgb(255, 160, 0),
-           cursorColour = qRgb(255, 255, 0);
+           cursorColour = qRgb(255, 255, 0),
+           hintColour = qRgb(0, 200, 255);
 
 QRect square(int x, int y) { return QRect(margin + x * cell, margin + y * cell, cell, cell); }
 
@@ -105,7 +106,8 @@ private slots:
         QCOMPARE(paints.render(), before);
     }
 
-    // The last move's two squares are framed in their own colour, under a selection.
+    // The last move's two squares are framed in their own colour, under a selection;
+    // so are a hint's.
     void lastMove()
     {
         view.showLastMove(Move(1, 6, 1, 5));
@@ -114,6 +116,9 @@ private slots:
         QCOMPARE(framed(paints.render(), lastMoveColour), QString("B2"));
         view.clearLastMove();
         QCOMPARE(framed(paints.render(), lastMoveColour), QString());
+        view.showHint(Move(3, 6, 4, 5)); // a hint has a colour of its own
+        QCOMPARE(framed(paints.render(), hintColour) + framed(paints.render(), lastMoveColour), QString("E3 D2"));
+        view.clearHint();
         view.clearSelection();
     }
 

@@ -83,6 +83,7 @@ void MainWindow::createMenus()
 {
     createGameMenu();
     createMovesMenu();
+    createViewMenu();
     thinkingLabel = new QLabel(ui->statusBar);
     thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
     ui->statusBar->addPermanentWidget(thinkingLabel);
@@ -159,6 +160,15 @@ void MainWindow::createMovesMenu()
     continueAction = addAction(menu, tr("Continuer d'ici"), QKeySequence(Qt::CTRL | Qt::Key_Return),
                                tr("Commencer une partie depuis la position affichée, avec les options choisies"));
     connect(continueAction, &QAction::triggered, this, &MainWindow::continueFromHere);
+}
+
+void MainWindow::createViewMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Affichage"));
+    flipAction = addAction(menu, tr("Retourner le plateau"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                           tr("Montrer le plateau du côté noir"));
+    flipAction->setCheckable(true);
+    connect(flipAction, &QAction::toggled, boardWidget, &BoardWidget::setFlipped);
 }
 
 // The form was drawn for a window without menus: the window grows by the menu bar,

@@ -56,6 +56,7 @@ private:
     void createMenus();
     void createGameMenu();
     void createMovesMenu();
+    void createViewMenu();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
     void keepClientArea();
     void updateMoveActions();
@@ -99,6 +100,7 @@ private:
     QAction *continueAction = nullptr;
     QAction *playNowAction = nullptr;
     QAction *hintAction = nullptr;
+    QAction *flipAction = nullptr;
     // The computer's search for a hint to the person to move, on a copy of the board.
     std::unique_ptr<CPUPlayer> hinter;
     QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone

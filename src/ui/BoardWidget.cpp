@@ -93,25 +93,49 @@ const QImage *BoardWidget::pictureFor(int x, int y) const
     return &pictures[code][(x + y) % 2];
 }
 
-void BoardWidget::paintSquare(QPainter &painter, int x, int y) const
+void BoardWidget::setFlipped(bool flip)
+{
+    flipped = flip;
+    update();
+}
+
+// Maps a board column to a view column and back (the mapping is its own inverse).
+int BoardWidget::shownColumn(int x) const
+{
+    return flipped ? board->columns - 1 - x : x;
+}
+
+int BoardWidget::shownRow(int y) const
+{
+    return flipped ? board->rows - 1 - y : y;
+}
+
+QRect BoardWidget::squareRect(int x, int y) const
 {
     const int side = int(cellSize);
-    const int left = margin + x * side;
-    const int top = margin + y * side;
+    return QRect(margin + shownColumn(x) * side, margin + shownRow(y) * side, side, side);
+}
+
+// The row numbers along the left edge, the column letters under the bottom row.
+void BoardWidget::paintSquare(QPainter &painter, int x, int y) const
+{
+    const QRect square = squareRect(x, y);
+    const int side = int(cellSize);
     if (const QImage *picture = pictureFor(x, y))
-        painter.drawImage(QPointF(left, top), *picture);
-    if (x == 0)
-        painter.drawText(QPointF(0, top + side / 2), QString::number(board->rows - y));
-    if (y == board->rows - 1)
-        painter.drawText(QPointF(left + side / 2, top + side + 15), QString(QChar('A' + x)));
+        painter.drawImage(square.topLeft(), *picture);
+    if (shownColumn(x) == 0)
+        painter.drawText(QPointF(0, square.top() + side / 2), QString::number(board->rows - y));
+    if (shownRow(y) == board->rows - 1)
+        painter.drawText(QPointF(square.left() + side / 2, square.top() + side + 15), QString(QChar('A' + x)));
 }
 
 // Draws four single lines just inside the square's edge.
 void BoardWidget::frameSquare(QPainter &painter, int x, int y) const
 {
+    const QRect square = squareRect(x, y);
+    const int left = square.left();
+    const int top = square.top();
     const int s = int(cellSize);
-    const int left = margin + x * s;
-    const int top = margin + y * s;
     const QLine sides[] = {
         QLine(left + 1, top + 1, left + s - 1, top + 1),
         QLine(left + s - 1, top + 1, left + s - 1, top + s - 1),
@@ -203,7 +227,7 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
     const int py = event->y() - margin;
     if (px < 0 || py < 0 || px >= board->columns * side || py >= board->rows * side)
         return;
-    pressSquare(px / side, py / side);
+    pressSquare(shownColumn(px / side), shownRow(py / side));
 }
 
 void BoardWidget::pressSquare(int x, int y)
@@ -232,7 +256,7 @@ void BoardWidget::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (inputSide != noInput)
-            pressSquare(cursorX, cursorY);
+            pressSquare(shownColumn(cursorX), shownRow(cursorY));
         return;
     default:
         QWidget::keyPressEvent(event);

@@ -37,6 +37,9 @@ public:
     // Frames both squares of a suggested move in their own colour until clearHint().
     void showHint(const Move &move);
     void clearHint();
+    // Black's side at the bottom: painting, labels, presses and the cursor follow.
+    void setFlipped(bool flipped);
+
     // The move suggested, or null.
     const Move *shownHint() const { return hintShown ? &hint : nullptr; }
 
@@ -57,6 +60,10 @@ private:
 
     void loadPictures();
     const QImage *pictureFor(int x, int y) const;
+    int shownColumn(int x) const;
+    int shownRow(int y) const;
+    // Where the square of board column x and row y is drawn.
+    QRect squareRect(int x, int y) const;
     void paintSquare(QPainter &painter, int x, int y) const;
     void paintSelection(QPainter &painter) const;
     void frameSquare(QPainter &painter, int x, int y) const;
@@ -82,6 +89,7 @@ private:
     int cursorY = 0;
     Move lastMove;
     bool lastMoveShown = false;
+    bool flipped = false;
     Move hint;
     bool hintShown = false;
 };

@@ -85,6 +85,7 @@ private slots:
         board.resetToInitial();
         view.clearSelection();
         view.setInputSide(ZarvikBoard::red);
+        view.setFlipped(false);
         entered.clear();
         paints.count = 0;
     }
@@ -149,6 +150,17 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(entered.size(), 1);
         QVERIFY(entered.last().at(0).value<Move>() == Move(1, 6, 1, 5));
+    }
+
+    // Flipped, red's B2 is drawn where G7 is otherwise: presses there and on the
+    // squares in front of it, which are now below it, enter red's move.
+    void flippedBoardTakesPressesWhereItDraws()
+    {
+        view.setFlipped(true);
+        QCOMPARE(press("G7"), QString("G7|F6 G6 H6"));
+        QCOMPARE(press("H6"), QString("|"));
+        QCOMPARE(entered.size(), 1);
+        QVERIFY(entered.last().at(0).value<Move>() == Move(1, 6, 0, 5));
     }
 
     // Presses in the margins or past the squares, or while nobody may enter a move, do

@@ -176,8 +176,35 @@ void MainWindow::createViewMenu()
 void MainWindow::keepClientArea()
 {
     const int menuHeight = menuBar()->sizeHint().height();
-    setGeometry(10, 10, int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225 + menuHeight);
+    defaultSize = QSize(int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225 + menuHeight);
+    setGeometry(QRect(QPoint(10, 10), defaultSize));
+    setMinimumSize(defaultSize);
     boardWidget->move(boardWidget->x(), boardWidget->y() + menuHeight);
+    formMoveList = ui->moveListWidget->geometry();
+    formMoveLabel = ui->label->geometry();
+    formTurnBox = ui->playerTurnGB->geometry();
+    formOptions = ui->groupBox_4->geometry();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitBoard();
+}
+
+void MainWindow::fitBoard()
+{
+    if (defaultSize.isEmpty())
+        return; // still being built
+    const QSize extra = size() - defaultSize;
+    const int cell = int(cellSize) + qMax(0, qMin(extra.width() / board->columns, extra.height() / board->rows));
+    const int wider = (cell - int(cellSize)) * board->columns;
+    const int taller = (cell - int(cellSize)) * board->rows;
+    boardWidget->setCellSize(cell);
+    ui->label->setGeometry(formMoveLabel.translated(wider, 0));
+    ui->moveListWidget->setGeometry(formMoveList.translated(wider, 0).adjusted(0, 0, 0, taller));
+    ui->playerTurnGB->setGeometry(formTurnBox.translated(wider, taller));
+    ui->groupBox_4->setGeometry(formOptions.translated(0, taller));
 }
 
 void MainWindow::showThinking(bool thinking)

@@ -43,6 +43,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void on_BrowseButton_clicked();
@@ -59,6 +60,9 @@ private:
     void createViewMenu();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
     void keepClientArea();
+    // The board takes the room the window has beyond its default size; the move list
+    // and turn indicator keep to its right, the options below it.
+    void fitBoard();
     void updateMoveActions();
     void showThinking(bool thinking);
     void askHint();
@@ -92,6 +96,9 @@ private:
     WidgetDialogs widgetDialogs{this};
     Dialogs *dialogs = &widgetDialogs;
     QString boardFile; // the board file last chosen with the browse button
+    QSize defaultSize;
+    // The form's geometry of the widgets that move aside when the board grows.
+    QRect formMoveList, formMoveLabel, formTurnBox, formOptions;
     int moveCount = 0;
     QAction *saveGameAction = nullptr;
     QAction *undoAction = nullptr;

@@ -21,6 +21,7 @@ const QColor selectionColour(0, 0, 255, 255);
 const QColor lastMoveColour(255, 160, 0, 255);
 const QColor hintColour(0, 200, 255, 255);
 const QColor cursorColour(255, 255, 0, 255);
+constexpr int labelSpace = 35; // the margin above and the column letters below the squares
 constexpr int cursorInset = 5; // inside the frames drawn on the square's edge
 } // namespace
 
@@ -29,9 +30,9 @@ BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
 {
     Q_ASSERT(board);
     Q_ASSERT(cellSize > 0);
-    const int side = int(cellSize);
-    setGeometry(10, 15, board->columns * side + margin, board->rows * side + 35);
+    move(10, 15);
     loadPictures();
+    setCellSize(int(cellSize));
     setUpdatesEnabled(true);
     setFocusPolicy(Qt::StrongFocus);
     pieceSelected = false;
@@ -42,11 +43,27 @@ void BoardWidget::loadPictures()
 {
     static_assert(sizeof picturePaths / sizeof picturePaths[0] == pictureCodes, "one pair of pictures per code");
     AppResources::load();
+    for (int code = 0; code < pictureCodes; ++code)
+        for (int dark = 0; dark < 2; ++dark)
+            originals[code][dark] = QImage(picturePaths[code][dark]);
+}
+
+void BoardWidget::setCellSize(int size)
+{
+    Q_ASSERT(size > 0);
+    cellSize = unsigned(size);
+    resize(board->columns * size + margin, board->rows * size + labelSpace);
+    scalePictures();
+    update();
+}
+
+void BoardWidget::scalePictures()
+{
     const int side = int(cellSize);
     for (int code = 0; code < pictureCodes; ++code)
         for (int dark = 0; dark < 2; ++dark)
-            pictures[code][dark] = QImage(picturePaths[code][dark])
-                                       .scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            pictures[code][dark] = originals[code][dark].scaled(side, side, Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation);
 }
 
 void BoardWidget::clearSelection()

@@ -27,6 +27,10 @@ public:
 
     BoardWidget(QWidget *parent, const Board *board, unsigned cellSize);
 
+    // The side of a square in pixels; the view takes the size the squares need.
+    void setCellSize(int size);
+    int cellSide() const { return int(cellSize); }
+
     // Drops a pending selection (a new game, a board loaded).
     void clearSelection();
     // The side (0 red, 1 black) whose person may enter a move now, or noInput.
@@ -59,6 +63,7 @@ private:
     static constexpr int pictureCodes = 5;
 
     void loadPictures();
+    void scalePictures();
     const QImage *pictureFor(int x, int y) const;
     int shownColumn(int x) const;
     int shownRow(int y) const;
@@ -79,7 +84,9 @@ private:
     const Board *board;
     int inputSide = noInput;
     unsigned cellSize;
-    // Indexed [code][0 light, 1 dark]; code 0 is the bare marble square.
+    // Indexed [code][0 light, 1 dark]; code 0 is the bare marble square. The pictures
+    // drawn are scaled to the squares from the originals, once per size.
+    QImage originals[pictureCodes][2];
     QImage pictures[pictureCodes][2];
     int selectedX = 0;
     int selectedY = 0;

@@ -36,6 +36,20 @@ private slots:
         QCOMPARE(GameController::instance()->humanSide(), 0);
     }
 
+    // A larger window has larger squares, the options below them; presses follow.
+    void theBoardGrowsWithTheWindow()
+    {
+        WindowDriver driver;
+        driver.window->resize(driver.window->size() + QSize(200, 160));
+        QTRY_COMPARE(driver.boardView()->cellSide(), 64 + 20);
+        auto *options = driver.child<QWidget>("groupBox_4");
+        const QRect board(driver.boardView()->mapTo(driver.window, QPoint()), driver.boardView()->size());
+        QVERIFY(options->mapTo(driver.window, QPoint()).y() > board.bottom());
+        QVERIFY(driver.child<QWidget>("moveListWidget")->mapTo(driver.window, QPoint()).x() > board.right());
+        driver.play("H2", "H3");
+        QCOMPARE(driver.moveLines(), QStringList({"1. H2 - H3"}));
+    }
+
     // The end-of-game box belongs to the window, which centres it, not to the screen.
     void boxesAreCentredOnTheWindow()
     {

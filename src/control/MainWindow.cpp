@@ -16,12 +16,16 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 
 namespace {
 constexpr unsigned cellSize = 64;
 const QString boardFilter = QStringLiteral("board file (*.brd)");
 const QString gameFilter = QStringLiteral("parties (*.zgn)");
+// The organisation and the application under which the settings are kept.
+const QString settingsName = QStringLiteral("Zarvik");
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
 // The hint is the best move the computer finds at its strongest in a second.
 constexpr int hintLevel = 3;
@@ -58,13 +62,15 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     controller->setBoard(board);
     controller->setDialogs(dialogs);
     connectController();
-    GameOptions options;
-    readOptions(options); // the options as the form shows them: two people
-    controller->startGame(options);
+    loadSettings();
+    // Two people on the initial board, whatever the panel remembers: the computer
+    // or a server should not start with the program.
+    controller->startGame(GameOptions());
 }
 
 MainWindow::~MainWindow()
 {
+    saveSettings();
     hinter.reset();
     controller->disconnect(this);
     controller->setBoard(nullptr);
@@ -271,9 +277,10 @@ bool MainWindow::mayDiscardGame()
 bool MainWindow::saveGame()
 {
     const QString title = tr("Enregistrer la partie");
-    const QString path = dialogs->saveFileName(this, title, QStringLiteral("./"), gameFilter);
+    const QString path = dialogs->saveFileName(this, title, gameFolder, gameFilter);
     if (path.isNull())
         return false;
+    gameFolder = folderOf(path);
     const GameRecord game = replayedTurns >= 0 ? replayed : controller->record();
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(game.toText().toUtf8()) >= 0 && file.commit())
@@ -289,9 +296,10 @@ void MainWindow::openGame()
     const QString title = tr("Ouvrir une partie");
     if (!mayDiscardGame())
         return;
-    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), gameFilter);
+    const QString path = dialogs->openFileName(this, title, gameFolder, gameFilter);
     if (path.isNull())
         return;
+    gameFolder = folderOf(path);
     QFile file(path);
     GameRecord game;
     QString error = file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
@@ -377,6 +385,78 @@ void MainWindow::takeBackMoves(int moves)
     for (auto ply = controller->history().rbegin(); ply != controller->history().rend(); ++ply)
         if (ply->move != GameRecord::pass)
             return boardWidget->showLastMove(ply->move);
+}
+
+MainWindow::SideWidgets MainWindow::sideWidgets(int side) const
+{
+    if (side == GameController::red)
+        return {{ui->player1HumanRB, ui->player1CpuRB, ui->player1SocketRB},
+                {ui->level1_player1_RB, ui->level2_player1_RB, ui->level3_player1_RB},
+                ui->groupBox_5,
+                ui->timerPlayer1CB,
+                ui->maxTimePlayer1Edit};
+    return {{ui->player2HumanRB, ui->player2CpuRB, ui->player2SocketRB},
+            {ui->level1_player2_RB, ui->level2_player2_RB, ui->level3_player2_RB},
+            ui->groupBox_6,
+            ui->timerPlayer2CB,
+            ui->maxTimePlayer2Edit};
+}
+
+namespace {
+int checkedIndex(QRadioButton *const (&buttons)[3])
+{
+    for (int i = 0; i < 3; ++i)
+        if (buttons[i]->isChecked())
+            return i;
+    return 0;
+}
+} // namespace
+
+void MainWindow::loadSettings()
+{
+    QSettings stored(settingsName, settingsName);
+    for (int side : {GameController::red, GameController::black}) {
+        const SideWidgets widgets = sideWidgets(side);
+        stored.beginGroup(QStringLiteral("side%1").arg(side + 1));
+        widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
+        widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 2)]->setChecked(true);
+        widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
+        widgets.seconds->setEnabled(widgets.timer->isChecked());
+        widgets.seconds->setText(stored.value(QStringLiteral("seconds"), widgets.seconds->text()).toString());
+        stored.endGroup();
+    }
+    (stored.value(QStringLiteral("board/custom")).toBool() ? ui->customBoardRB : ui->initialBoardRB)->setChecked(true);
+    boardFile = stored.value(QStringLiteral("board/file")).toString();
+    ui->boardLineEdit->setText(boardFile);
+    boardFolder = stored.value(QStringLiteral("folders/boards"), boardFolder).toString();
+    gameFolder = stored.value(QStringLiteral("folders/games"), gameFolder).toString();
+    flipAction->setChecked(stored.value(QStringLiteral("view/flipped")).toBool());
+    resize(stored.value(QStringLiteral("window/size"), size()).toSize());
+}
+
+void MainWindow::saveSettings() const
+{
+    QSettings stored(settingsName, settingsName);
+    for (int side : {GameController::red, GameController::black}) {
+        const SideWidgets widgets = sideWidgets(side);
+        stored.beginGroup(QStringLiteral("side%1").arg(side + 1));
+        stored.setValue(QStringLiteral("kind"), checkedIndex(widgets.kinds));
+        stored.setValue(QStringLiteral("level"), checkedIndex(widgets.levels));
+        stored.setValue(QStringLiteral("timer"), widgets.timer->isChecked());
+        stored.setValue(QStringLiteral("seconds"), widgets.seconds->text());
+        stored.endGroup();
+    }
+    stored.setValue(QStringLiteral("board/custom"), ui->customBoardRB->isChecked());
+    stored.setValue(QStringLiteral("board/file"), boardFile);
+    stored.setValue(QStringLiteral("folders/boards"), boardFolder);
+    stored.setValue(QStringLiteral("folders/games"), gameFolder);
+    stored.setValue(QStringLiteral("view/flipped"), flipAction->isChecked());
+    stored.setValue(QStringLiteral("window/size"), size());
+}
+
+QString MainWindow::folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -468,9 +548,10 @@ void MainWindow::showPosition(int side)
 void MainWindow::on_BrowseButton_clicked()
 {
     const QString title = QStringLiteral("Chargement d'un plateau");
-    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), boardFilter);
+    const QString path = dialogs->openFileName(this, title, boardFolder, boardFilter);
     if (path.isNull())
         return;
+    boardFolder = folderOf(path);
     QString error;
     if (!mayDiscardGame())
         return;
@@ -534,7 +615,9 @@ bool MainWindow::readSide(int side, GameOptions::Side &chosen)
 void MainWindow::on_saveButton_clicked()
 {
     const QString title = QStringLiteral("Sauvegarde du plateau");
-    const QString chosen = dialogs->saveFileName(this, title, QStringLiteral("./"), boardFilter);
+    const QString chosen = dialogs->saveFileName(this, title, boardFolder, boardFilter);
+    if (!chosen.isNull())
+        boardFolder = folderOf(chosen);
     const QString path = chosen.isNull() ? chosen : BoardFile::withExtension(chosen);
     QString error;
     if (!path.isNull() && !board->saveToFile(path, &error))

@@ -14,6 +14,8 @@ class CPUPlayer;
 class GameController;
 class QAction;
 class QCheckBox;
+class QGroupBox;
+class QRadioButton;
 class QKeySequence;
 class QLabel;
 class QMenu;
@@ -85,6 +87,20 @@ private:
     void clearMoveList();
     void showPosition(int side);
     void showStatusMessage(const QString &text);
+    // The options panel's widgets of one side.
+    struct SideWidgets
+    {
+        QRadioButton *kinds[3]; // human, computer, remote
+        QRadioButton *levels[3];
+        QGroupBox *levelBox;
+        QCheckBox *timer;
+        QLineEdit *seconds;
+    };
+    SideWidgets sideWidgets(int side) const;
+    // The options panel, window size, flip and folders of the last run, kept on exit.
+    void loadSettings();
+    void saveSettings() const;
+    static QString folderOf(const QString &path);
     bool readOptions(GameOptions &options);
     bool readSide(int side, GameOptions::Side &chosen);
 
@@ -96,6 +112,8 @@ private:
     WidgetDialogs widgetDialogs{this};
     Dialogs *dialogs = &widgetDialogs;
     QString boardFile; // the board file last chosen with the browse button
+    QString boardFolder = QStringLiteral("./"); // where the file dialogs open
+    QString gameFolder = QStringLiteral("./");
     QSize defaultSize;
     // The form's geometry of the widgets that move aside when the board grows.
     QRect formMoveList, formMoveLabel, formTurnBox, formOptions;

@@ -252,6 +252,44 @@ private slots:
         QCOMPARE(driver.moveLines().size(), 2);
     }
 
+    // The options panel, the window's size, the flip and the dialogs' folders come
+    // back in the next window.
+    void settingsAreRemembered()
+    {
+        QTemporaryDir dir;
+        QString boardPath;
+        {
+            WindowDriver driver;
+            driver.click("player1CpuRB");
+            driver.click("level3_player1_RB");
+            driver.click("timerPlayer1CB");
+            driver.click("player2SocketRB");
+            driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("17"));
+            driver.dialogs.nextPath = dir.filePath(QStringLiteral("game.zgn"));
+            QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
+            boardPath = driver.browseBoard("2 2 2 2 2 2 2 2\n");
+            driver.click("customBoardRB");
+            QVERIFY(driver.trigger(QStringLiteral("Retourner le plateau")));
+            driver.window->resize(driver.window->size() + QSize(80, 80));
+        }
+        WindowDriver driver(false);
+        QCOMPARE(driver.controller()->options().red.kind, PlayerKind::Human); // the first game is the people's
+        QVERIFY(driver.child<QRadioButton>("player1CpuRB")->isChecked());
+        QVERIFY(driver.child<QRadioButton>("level3_player1_RB")->isChecked());
+        QVERIFY(!driver.child<QCheckBox>("timerPlayer1CB")->isChecked());
+        QVERIFY(!driver.child<QLineEdit>("maxTimePlayer1Edit")->isEnabled());
+        QVERIFY(driver.child<QRadioButton>("player2SocketRB")->isChecked());
+        QCOMPARE(driver.child<QLineEdit>("maxTimePlayer2Edit")->text(), QStringLiteral("17"));
+        QVERIFY(driver.child<QRadioButton>("customBoardRB")->isChecked());
+        QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), boardPath);
+        QVERIFY(driver.action(QStringLiteral("Retourner le plateau"))->isChecked());
+        QCOMPARE(driver.boardView()->cellSide(), 64 + 10);
+        driver.click("BrowseButton");
+        QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
+        QCOMPARE(driver.dialogs.captions.value(0).section('|', 1, 1), QFileInfo(boardPath).absolutePath());
+        QCOMPARE(driver.dialogs.captions.value(1).section('|', 1, 1), dir.path());
+    }
+
     void savesTheCurrentPosition()
     {
         WindowDriver driver;

@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "BoardWidget.h"
+#include "IsolatedSettings.h"
 #include "ZarvikBoard.h"
 
 #include <QAbstractButton>
@@ -19,8 +20,15 @@ QTemporaryDir &scratch()
 }
 } // namespace
 
-WindowDriver::WindowDriver()
-    : window(new MainWindow(&game))
+MainWindow *WindowDriver::newWindow(bool freshSettings)
+{
+    if (freshSettings)
+        IsolatedSettings::begin();
+    return new MainWindow(&game);
+}
+
+WindowDriver::WindowDriver(bool freshSettings)
+    : window(newWindow(freshSettings))
 {
     window->setDialogs(&dialogs);
     window->show();

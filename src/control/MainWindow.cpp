@@ -58,6 +58,9 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
+    for (int side : {GameController::red, GameController::black})
+        for (QRadioButton *kind : sideWidgets(side).kinds)
+            connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
     keepClientArea();
     controller->setBoard(board);
     controller->setDialogs(dialogs);
@@ -421,9 +424,9 @@ void MainWindow::loadSettings()
         widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
         widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 2)]->setChecked(true);
         widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
-        widgets.seconds->setEnabled(widgets.timer->isChecked());
         widgets.seconds->setText(stored.value(QStringLiteral("seconds"), widgets.seconds->text()).toString());
         stored.endGroup();
+        updateSideOptions(side);
     }
     (stored.value(QStringLiteral("board/custom")).toBool() ? ui->customBoardRB : ui->initialBoardRB)->setChecked(true);
     boardFile = stored.value(QStringLiteral("board/file")).toString();
@@ -630,12 +633,22 @@ void MainWindow::on_quitButton_clicked()
         QCoreApplication::exit(0);
 }
 
-void MainWindow::on_timerPlayer1CB_clicked(bool checked)
+void MainWindow::on_timerPlayer1CB_clicked(bool)
 {
-    ui->maxTimePlayer1Edit->setEnabled(checked);
+    updateSideOptions(GameController::red);
 }
 
-void MainWindow::on_timerPlayer2CB_clicked(bool checked)
+void MainWindow::on_timerPlayer2CB_clicked(bool)
 {
-    ui->maxTimePlayer2Edit->setEnabled(checked);
+    updateSideOptions(GameController::black);
+}
+
+void MainWindow::updateSideOptions(int side)
+{
+    const SideWidgets widgets = sideWidgets(side);
+    const bool computer = widgets.kinds[1]->isChecked();
+    const bool timed = computer || widgets.kinds[2]->isChecked();
+    widgets.levelBox->setEnabled(computer);
+    widgets.timer->setEnabled(timed);
+    widgets.seconds->setEnabled(timed && widgets.timer->isChecked());
 }

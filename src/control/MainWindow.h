@@ -97,6 +97,9 @@ private:
         QLineEdit *seconds;
     };
     SideWidgets sideWidgets(int side) const;
+    // Greys the options that do nothing for the side's kind: level and timer for a
+    // person, the level for a remote program; the seconds without timer.
+    void updateSideOptions(int side);
     // The options panel, window size, flip and folders of the last run, kept on exit.
     void loadSettings();
     void saveSettings() const;

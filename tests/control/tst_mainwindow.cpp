@@ -80,14 +80,36 @@ private slots:
         QVERIFY(driver.child<QRadioButton>("level1_player2_RB")->isChecked());
     }
 
-    void timerBoxGreysItsField()
+    // What does nothing for a side is greyed: level and timer for a person, the level
+    // for a remote program, the seconds without timer; the other side keeps its own.
+    void optionsFollowTheKind_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("timerOff");
+        QTest::addColumn<QString>("enabled"); // level, timer, seconds
+        QTest::newRow("person") << "player1HumanRB" << false << "---";
+        QTest::newRow("computer") << "player1CpuRB" << false << "LTS";
+        QTest::newRow("computer without timer") << "player1CpuRB" << true << "LT-";
+        QTest::newRow("remote") << "player1SocketRB" << false << "-TS";
+        QTest::newRow("remote without timer") << "player1SocketRB" << true << "-T-";
+    }
+
+    void optionsFollowTheKind()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, timerOff);
         WindowDriver driver;
-        driver.click("timerPlayer1CB");
-        QVERIFY(!driver.child<QLineEdit>("maxTimePlayer1Edit")->isEnabled());
-        QVERIFY(driver.child<QLineEdit>("maxTimePlayer2Edit")->isEnabled());
-        driver.click("timerPlayer1CB");
-        QVERIFY(driver.child<QLineEdit>("maxTimePlayer1Edit")->isEnabled());
+        driver.click("player2CpuRB");
+        driver.click(qPrintable(kind));
+        if (timerOff)
+            driver.click("timerPlayer1CB");
+        auto shown = [&](const char *level, const char *timer, const char *seconds) {
+            return QString(driver.child<QWidget>(level)->isEnabled() ? 'L' : '-')
+                   + (driver.child<QWidget>(timer)->isEnabled() ? 'T' : '-')
+                   + (driver.child<QWidget>(seconds)->isEnabled() ? 'S' : '-');
+        };
+        QTEST(shown("groupBox_5", "timerPlayer1CB", "maxTimePlayer1Edit"), "enabled");
+        QCOMPARE(shown("groupBox_6", "timerPlayer2CB", "maxTimePlayer2Edit"), QStringLiteral("LTS"));
     }
 
     void startReadsTheOptions()
@@ -96,6 +118,7 @@ private slots:
         driver.click("player1CpuRB");
         driver.click("level2_player1_RB");
         driver.click("timerPlayer1CB");
+        driver.click("player2CpuRB");
         driver.click("level3_player2_RB");
         driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("17"));
         driver.click("startGameButton");
@@ -103,7 +126,7 @@ private slots:
         QCOMPARE(options.red.kind, PlayerKind::Cpu);
         QCOMPARE(options.red.level, 2);
         QCOMPARE(options.red.timeLimit(), int(Player::untimed));
-        QCOMPARE(options.black.kind, PlayerKind::Human);
+        QCOMPARE(options.black.kind, PlayerKind::Cpu);
         QCOMPARE(options.black.level, 3);
         QCOMPARE(options.black.timeLimit(), 17);
     }

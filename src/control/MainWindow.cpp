@@ -93,6 +93,7 @@ void MainWindow::createMenus()
     createGameMenu();
     createMovesMenu();
     createViewMenu();
+    createHelpMenu();
     thinkingLabel = new QLabel(ui->statusBar);
     thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
     ui->statusBar->addPermanentWidget(thinkingLabel);
@@ -178,6 +179,44 @@ void MainWindow::createViewMenu()
                            tr("Montrer le plateau du côté noir"));
     flipAction->setCheckable(true);
     connect(flipAction, &QAction::toggled, boardWidget, &BoardWidget::setFlipped);
+}
+
+void MainWindow::createHelpMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("A&ide"));
+    connect(addAction(menu, tr("Règles du jeu"), QKeySequence::HelpContents, tr("Comment on joue à Zarvik")),
+            &QAction::triggered, this, &MainWindow::showRules);
+    connect(addAction(menu, tr("À propos de Zarvik"), QKeySequence(), tr("Version et licence")),
+            &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::showRules()
+{
+    dialogs->information(
+        tr("Règles du jeu"),
+        tr("<h3>Zarvik</h3>"
+           "<p>Deux joueurs, rouge et noir, ont chacun seize pierres sur un plateau de 8 × 8 cases. "
+           "Rouge part des deux rangées du bas et monte, noir part des deux rangées du haut et descend. "
+           "Rouge joue en premier, puis chacun son tour.</p>"
+           "<p><b>Déplacement :</b> une pierre avance d'une case, tout droit sur une case vide, ou en "
+           "diagonale sur une case vide ou sur une pierre adverse, qu'elle <b>capture</b>.</p>"
+           "<p><b>Victoire :</b> le premier joueur qui amène une pierre sur la dernière rangée, celle "
+           "de départ de l'adversaire, gagne la partie.</p>"
+           "<p><b>Passe :</b> un joueur qui ne peut pas jouer passe son tour. Si aucun des deux ne peut "
+           "jouer, la partie est nulle.</p>"
+           "<p><b>Joueurs :</b> chaque camp est joué par une personne (« Humain »), par l'ordinateur "
+           "(« Ordinateur », trois niveaux et un temps par coup) ou par un programme distant relié par "
+           "le réseau (« Réseau », port TCP 8888).</p>"));
+}
+
+void MainWindow::showAbout()
+{
+    dialogs->information(tr("À propos de Zarvik"),
+                         tr("<h3>Zarvik %1</h3>"
+                            "<p>Un jeu de course à deux joueurs sur un plateau de 8 × 8 cases, contre une "
+                            "personne, l'ordinateur ou un programme en réseau.</p>"
+                            "<p>Licence : GNU GPL version 3 ou ultérieure (GPL-3.0-or-later).</p>")
+                             .arg(QStringLiteral(ZARVIK_VERSION)));
 }
 
 // The form was drawn for a window without menus: the window grows by the menu bar,

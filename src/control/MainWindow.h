@@ -60,6 +60,9 @@ private:
     void createGameMenu();
     void createMovesMenu();
     void createViewMenu();
+    void createHelpMenu();
+    void showRules();
+    void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
     void keepClientArea();
     // The board takes the room the window has beyond its default size; the move list

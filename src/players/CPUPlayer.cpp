@@ -52,11 +52,13 @@ void CPUPlayer::startSearch()
         search->setPosition(*board);
     }
     abortRequested = false;
+    discardRequested = false;
     start();
 }
 
 void CPUPlayer::cancelSearch()
 {
+    discardRequested = true;
     abortRequested = true;
     wait();
     // The finished() of a search that has just ended may still wait in the event
@@ -66,6 +68,11 @@ void CPUPlayer::cancelSearch()
     // last writes before ours also for ThreadSanitizer, which cannot see inside
     // Qt's wait().
     std::lock_guard<std::mutex> lock(handoff);
+}
+
+void CPUPlayer::playNow()
+{
+    abortRequested = true;
 }
 
 void CPUPlayer::onThreadFinished()
@@ -89,7 +96,7 @@ void CPUPlayer::run()
     settings.seed = unsigned(QTime::currentTime().msec());
     std::lock_guard<std::mutex> lock(handoff);
     const SearchResult outcome = search->run(settings, abortRequested);
-    if (abortRequested)
+    if (discardRequested)
         return;
     // Out of time before depth 2 was complete, this is the first legal move rather
     // than a record left from an earlier position.

@@ -37,6 +37,10 @@ public:
     // Stops a running search, waits for its thread and discards its result:
     // MoveReady() is not emitted for it.
     void cancelSearch();
+    // Asks a running search to stop at once and hand over the best move of its last
+    // completed depth (the first legal move if none is complete), as a time-out does;
+    // MoveReady() follows. Does not wait.
+    void playNow();
 
 signals:
     void MoveReady();
@@ -63,7 +67,8 @@ private:
     // The search of the level, with its copy of the position; the search thread's
     // alone while it runs.
     const std::unique_ptr<SearchEngine> search;
-    std::atomic<bool> abortRequested{false};
+    std::atomic<bool> abortRequested{false}; // stops the search, whoever asked
+    std::atomic<bool> discardRequested{false}; // and then keeps nothing of it
     // Hands the search's result to the GUI thread: the search thread writes it under
     // the lock just before it ends, the GUI thread reads it under the lock after.
     std::mutex handoff;

@@ -146,6 +146,26 @@ private slots:
         }
     }
 
+    // Told to play now, a level-3 search without timer hands over the best move of its
+    // last completed depth, or the first legal move before depth 2 is complete.
+    void playNowKeepsLastCompletedDepth()
+    {
+        ZarvikBoard board;
+        CPUPlayer player(&board, black, Player::untimed, 3, 0);
+        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
+        player.RequestMove();
+        player.playNow();
+        QVERIFY(ready.wait(patience));
+        const QStringList lines = takeMessages();
+        QCOMPARE(lines.size(), 1);
+        const int depth = lines[0].section(' ', -1).toInt();
+        const Move move = *player.TakeMove();
+        MoveList moves;
+        board.generateMoves(black, moves);
+        QVERIFY(depth < 20 && board.isLegal(move, black));
+        QVERIFY(depth >= 2 ? hasBestScore(board, move, black, 3, depth) : move == moves.moves[0]);
+    }
+
     // A search that has ended but whose finished() still waits in the event queue is
     // cancelled all the same; the next search is announced once.
     void cancelDropsQueuedResult()

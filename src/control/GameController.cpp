@@ -24,6 +24,9 @@ QString winText(int side)
 }
 
 const QString drawText = QStringLiteral("Match nulle!");
+
+// Far apart seeds for the two sides' searches of one game.
+constexpr qint64 seedStride = 1000003;
 } // namespace
 
 GameController::GameController(QObject *parent)
@@ -116,7 +119,7 @@ void GameController::startGame(const GameOptions &newOptions)
     chosen = newOptions;
     const bool loaded = loadStartingBoard();
     emit gameCleared();
-    turnSide = red;
+    turnSide = chosen.firstSide;
     updateHumanSide();
     if (!loaded || endsAtStart())
         return;
@@ -141,6 +144,7 @@ bool GameController::loadStartingBoard()
     endDecided = true;
     const QString text = QStringLiteral("Impossible de lire le plateau %1 : %2").arg(chosen.boardFile, error);
     emit statusChanged(text);
+    emit gameDecided(Ending::CannotStart, noGame, noGame);
     if (dialogSeam)
         dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"), text);
     return false;
@@ -155,7 +159,10 @@ bool GameController::endsAtStart()
     if (!redWon && !blackWon)
         return false;
     emit positionChanged(redWon && !blackWon ? red : black);
-    finishGame(redWon && blackWon ? drawText : winText(redWon ? red : black));
+    if (redWon && blackWon)
+        finishGame(drawText, Ending::Draw);
+    else
+        finishGame(winText(redWon ? red : black), Ending::GoalRow, redWon ? red : black, redWon ? black : red);
     return true;
 }
 
@@ -180,7 +187,8 @@ bool GameController::openServer()
         return true;
     finishGame(QStringLiteral("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
                    .arg(settings.port)
-                   .arg(server.errorString()));
+                   .arg(server.errorString()),
+               Ending::CannotStart);
     return false;
 }
 
@@ -214,7 +222,9 @@ Player *GameController::createPlayer(int side)
     const GameOptions::Side &how = chosen.side(side);
     if (how.kind == PlayerKind::Human)
         return new HumanPlayer(gameBoard, side);
-    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs);
+    // Each side draws from its own sequence, so that the two never search with one seed.
+    const qint64 seed = chosen.seed < 0 ? -1 : chosen.seed + side * seedStride;
+    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs, seed);
     connect(cpu, &CPUPlayer::MoveReady, this, &GameController::MoveReady);
     return cpu;
 }
@@ -228,20 +238,23 @@ Player *GameController::createSocketPlayer(int side, QTcpSocket *socket)
     connect(player, &SocketPlayer::MoveReceived, this, &GameController::MoveReady);
     connect(player, &SocketPlayer::DisconnectedSocket, this, &GameController::DisconnectedSocket);
     connect(player, &SocketPlayer::TimeElapsed, this, &GameController::TimeElapsed);
+    connect(player, &SocketPlayer::LineRefused, this, &GameController::LineRefused);
+    emit playerConnected(side);
     return player;
 }
 
-// Both players exist: red is told that the game begins, unless it cannot move.
+// Both players exist: the first side is told that the game begins, unless it cannot move.
 void GameController::beginGame()
 {
-    if (!canMove(red)) {
+    if (!canMove(turnSide)) {
         askNextPlayer();
         return;
     }
-    pliesKnown[red] = plies;
-    player1->StartGame();
+    pliesKnown[turnSide] = plies;
+    currentPlayer()->StartGame();
     updateHumanSide();
-    emit statusChanged(QStringLiteral("En attente du coup rouge..."));
+    emit statusChanged(turnSide == red ? QStringLiteral("En attente du coup rouge...")
+                                       : QStringLiteral("En attente du coup noir..."));
 }
 
 void GameController::ConnectedSocket()
@@ -284,10 +297,10 @@ void GameController::playMove(const Move &proposed)
     if (gameBoard->hasWon(side)) {
         emit positionChanged(side);
         sendFinalMove(move);
-        finishGame(winText(side));
+        finishGame(winText(side), Ending::GoalRow, side, otherSide(side));
     } else if (gameBoard->isDraw(side)) {
         emit positionChanged(side);
-        finishGame(drawText);
+        finishGame(drawText, Ending::Draw);
     } else {
         turnSide = otherSide(side);
         emit positionChanged(turnSide);
@@ -309,7 +322,7 @@ void GameController::askNextPlayer()
                                      : QStringLiteral("En attente du coup noir");
     if (!canMove(turnSide)) {
         if (!canMove(otherSide(turnSide))) {
-            finishGame(drawText);
+            finishGame(drawText, Ending::Draw);
             return;
         }
         status = turnSide == red ? QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour.")
@@ -329,8 +342,10 @@ void GameController::askNextPlayer()
 
 void GameController::DisconnectedSocket()
 {
-    if (inProgress())
-        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."));
+    const auto *player = dynamic_cast<Player *>(sender());
+    if (inProgress() && player)
+        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."), Ending::Disconnection,
+                   noGame, player->side());
 }
 
 void GameController::TimeElapsed()
@@ -339,18 +354,26 @@ void GameController::TimeElapsed()
         return;
     finishGame(turnSide == red
                    ? QStringLiteral("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
-                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."));
+                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
+               Ending::TimeOut, otherSide(turnSide), turnSide);
+}
+
+void GameController::LineRefused()
+{
+    if (const auto *player = dynamic_cast<Player *>(sender()))
+        emit lineRefused(player->side());
 }
 
 // The end is decided, and the status says so, before the box opens; nothing that
 // arrives while it is open can start a second end.
-void GameController::finishGame(const QString &text)
+void GameController::finishGame(const QString &text, Ending how, int winner, int loser)
 {
     endDecided = true;
     stopSearchesAndClocks();
     server.close();
     updateHumanSide();
     emit statusChanged(text);
+    emit gameDecided(how, winner, loser);
     emit gameEnded(text);
     const int game = gameNumber;
     if (dialogSeam)

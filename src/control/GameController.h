@@ -28,6 +28,10 @@ public:
     static constexpr int black = 1;
     static constexpr int noGame = 2;
 
+    // How a game ended, for hosts that keep score.
+    enum class Ending { GoalRow, Draw, TimeOut, Disconnection, CannotStart };
+    Q_ENUM(Ending)
+
     struct Settings
     {
         quint16 port = 8888; // 0: any free port, see serverPort()
@@ -65,7 +69,7 @@ public:
     const GameOptions &options() const { return chosen; }
 
 signals:
-    // A new game is set up: the move list is empty and red is to move.
+    // A new game is set up: the move list is empty and the first side is to move.
     void gameCleared();
     void movePlayed(const Move &move, int side);
     // The board changed or the turn passed: side is the side to show as moving.
@@ -75,12 +79,21 @@ signals:
     void humanSideChanged(int side);
     // The game has ended (won, drawn, lost on time or cancelled), with the text shown.
     void gameEnded(const QString &text);
+    // The end is decided (just before gameEnded, if it follows): how, the side that
+    // won and the side that lost or failed, each noGame when there is none. A lost
+    // connection cancels the game, so it names only the side whose program left.
+    void gameDecided(GameController::Ending how, int winner, int loser);
+    // A remote program has connected and plays this side.
+    void playerConnected(int side);
+    // A line of the remote program playing this side was answered "4".
+    void lineRefused(int side);
 
 private slots:
     void MoveReady();
     void DisconnectedSocket();
     void ConnectedSocket();
     void TimeElapsed();
+    void LineRefused();
 
 private:
     bool inProgress() const;
@@ -100,7 +113,7 @@ private:
     void askNextPlayer();
     void sendFinalMove(const Move &move);
     void stopSearchesAndClocks();
-    void finishGame(const QString &text);
+    void finishGame(const QString &text, Ending how, int winner = noGame, int loser = noGame);
     void updateHumanSide();
 
     const Settings settings;

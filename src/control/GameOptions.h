@@ -29,6 +29,11 @@ struct GameOptions
     // without a file the initial position is used.
     bool customBoard = false;
     QString boardFile;
+    // The side that moves first (0 red, 1 black); the window always starts with red.
+    int firstSide = 0;
+    // Seeds the computer's draws between equal moves, its searches taking seed,
+    // seed + 1, ... in turn; negative: a new seed from the clock at every search.
+    qint64 seed = -1;
 
     const Side &side(int color) const { return color == 0 ? red : black; }
 };

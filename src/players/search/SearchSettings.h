@@ -3,6 +3,10 @@
 // What one search is asked to do.
 struct SearchSettings
 {
+    // The levels the search plays.
+    static constexpr int minLevel = 1;
+    static constexpr int maxLevel = 3;
+
     // The computer looks two plies deep at level 1 and up to twenty otherwise.
     static int maxDepthFor(int level) { return level == 1 ? 2 : 20; }
 

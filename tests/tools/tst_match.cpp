@@ -84,6 +84,33 @@ private slots:
                 QVERIFY2(::kill(pid_t(pid.toInt()), 0) != 0, pid.constData());
     }
 
+    // One seed, the same games at level 1; the computer's draws otherwise keep them apart.
+    void seedRepeatsGames()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QStringList moves;
+        for (const QString seed : {"11", "11", "12"}) {
+            const QString records = dir.filePath("games-" + QString::number(moves.size()));
+            QProcess match;
+            match.start(QStringLiteral(ZARVIK_ENGINE), {"match", "--player", "cpu:1:1", "--player", "cpu:1:1,name=b",
+                                                        "--games", "2", "--seed", seed, "--records", records});
+            QVERIFY(match.waitForFinished(120000) && match.exitCode() == 0);
+            QFile file(records);
+            std::vector<GameRecord> games;
+            QVERIFY(file.open(QIODevice::ReadOnly) && GameRecordReader::readAll(file, games) && games.size() == 2);
+            std::sort(games.begin(), games.end(), [](const GameRecord &a, const GameRecord &b) {
+                return a.tag("Round") < b.tag("Round");
+            });
+            QString text;
+            for (const GameRecord &game : games)
+                text += game.toText().section("\n\n", 1);
+            moves << text;
+        }
+        QCOMPARE(moves[1], moves[0]);
+        QVERIFY(moves[2] != moves[0]);
+    }
+
 private:
     static bool writeFile(const QString &path, const QByteArray &bytes)
     {

@@ -26,6 +26,9 @@ QString winText(int side)
 }
 
 const QString drawText = QStringLiteral("Match nulle!");
+
+// Far apart seeds for the two sides' searches of one game.
+constexpr qint64 seedStride = 1000003;
 } // namespace
 
 GameController::GameController(QObject *parent)
@@ -128,7 +131,7 @@ void GameController::startGame(const GameOptions &newOptions)
     undone.clear();
     destroyPlayers();
     chosen = newOptions;
-    int firstSide = red;
+    int firstSide = chosen.firstSide;
     const bool loaded = loadStartingBoard(firstSide);
     emit gameCleared();
     turnSide = firstSide;
@@ -158,13 +161,16 @@ bool GameController::loadStartingBoard(int &firstSide)
         error = QStringLiteral("position illisible");
     } else if (!chosen.customBoard || chosen.boardFile.isEmpty()) {
         gameBoard->resetToInitial();
+        if (firstSide != red)
+            startRecord.setStart(*gameBoard, firstSide);
         return true;
     } else if (gameBoard->loadFromFile(chosen.boardFile, &error)) {
-        startRecord.setStart(*gameBoard, red);
+        startRecord.setStart(*gameBoard, firstSide);
         return true;
     }
     endDecided = true;
     emit statusChanged(error);
+    emit gameDecided(Ending::CannotStart, noGame, noGame);
     if (dialogSeam)
         dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"), error);
     return false;
@@ -180,10 +186,9 @@ bool GameController::endsAtStart()
         return false;
     emit positionChanged(redWon && !blackWon ? red : black);
     if (redWon && blackWon)
-        finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
+        finishGame(drawText, Ending::Draw);
     else
-        finishGame(winText(redWon ? red : black), redWon ? GameRecord::redWins : GameRecord::blackWins,
-                   GameRecord::byGoalRow);
+        finishGame(winText(redWon ? red : black), Ending::GoalRow, redWon ? red : black, redWon ? black : red);
     return true;
 }
 
@@ -208,7 +213,8 @@ bool GameController::openServer()
         return true;
     finishGame(QStringLiteral("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
                    .arg(settings.port)
-                   .arg(server.errorString()));
+                   .arg(server.errorString()),
+               Ending::CannotStart);
     return false;
 }
 
@@ -242,7 +248,9 @@ Player *GameController::createPlayer(int side)
     const GameOptions::Side &how = chosen.side(side);
     if (how.kind == PlayerKind::Human)
         return new HumanPlayer(gameBoard, side);
-    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs);
+    // Each side draws from its own sequence, so that the two never search with one seed.
+    const qint64 seed = chosen.seed < 0 ? -1 : chosen.seed + side * seedStride;
+    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs, seed);
     connect(cpu, &CPUPlayer::MoveReady, this, &GameController::MoveReady);
     return cpu;
 }
@@ -256,6 +264,8 @@ Player *GameController::createSocketPlayer(int side, QTcpSocket *socket)
     connect(player, &SocketPlayer::MoveReceived, this, &GameController::MoveReady);
     connect(player, &SocketPlayer::DisconnectedSocket, this, &GameController::DisconnectedSocket);
     connect(player, &SocketPlayer::TimeElapsed, this, &GameController::TimeElapsed);
+    connect(player, &SocketPlayer::LineRefused, this, &GameController::LineRefused);
+    emit playerConnected(side);
     return player;
 }
 
@@ -330,10 +340,10 @@ void GameController::concludeMove(int side)
     if (gameBoard->hasWon(side)) {
         emit positionChanged(side);
         sendFinalMove(played.back().move);
-        finishGame(winText(side), side == red ? GameRecord::redWins : GameRecord::blackWins, GameRecord::byGoalRow);
+        finishGame(winText(side), Ending::GoalRow, side, otherSide(side));
     } else if (gameBoard->isDraw(side)) {
         emit positionChanged(side);
-        finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
+        finishGame(drawText, Ending::Draw);
     } else {
         turnSide = otherSide(side);
         emit positionChanged(turnSide);
@@ -354,7 +364,7 @@ void GameController::askNextPlayer()
     QString status = waitingText();
     if (!canMove(turnSide)) {
         if (!canMove(otherSide(turnSide))) {
-            finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
+            finishGame(drawText, Ending::Draw);
             return;
         }
         played.push_back({GameRecord::pass, turnSide});
@@ -451,8 +461,10 @@ GameRecord GameController::record() const
 
 void GameController::DisconnectedSocket()
 {
-    if (inProgress())
-        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."));
+    const auto *player = dynamic_cast<Player *>(sender());
+    if (inProgress() && player)
+        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."), Ending::Disconnection,
+                   noGame, player->side());
 }
 
 void GameController::TimeElapsed()
@@ -462,20 +474,47 @@ void GameController::TimeElapsed()
     finishGame(turnSide == red
                    ? QStringLiteral("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
                    : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
-               turnSide == red ? GameRecord::blackWins : GameRecord::redWins, GameRecord::byTimeOut);
+               Ending::TimeOut, otherSide(turnSide), turnSide);
+}
+
+void GameController::LineRefused()
+{
+    if (const auto *player = dynamic_cast<Player *>(sender()))
+        emit lineRefused(player->side());
+}
+
+// The record's word for how a game ended.
+QString GameController::terminationOf(Ending how)
+{
+    switch (how) {
+    case Ending::GoalRow:
+        return GameRecord::byGoalRow;
+    case Ending::Draw:
+        return GameRecord::byNoMoves;
+    case Ending::TimeOut:
+        return GameRecord::byTimeOut;
+    case Ending::Disconnection:
+        return GameRecord::byDisconnection;
+    case Ending::CannotStart:
+        break;
+    }
+    return GameRecord::byNothingYet;
 }
 
 // The end is decided, and the status says so, before the box opens; nothing that
 // arrives while it is open can start a second end.
-void GameController::finishGame(const QString &text, const QString &result, const QString &termination)
+void GameController::finishGame(const QString &text, Ending how, int winner, int loser)
 {
     endDecided = true;
-    startRecord.setResult(result);
-    startRecord.setTag(QStringLiteral("Termination"), termination);
+    startRecord.setResult(winner == red ? GameRecord::redWins
+                          : winner == black ? GameRecord::blackWins
+                          : how == Ending::Draw ? GameRecord::draw : GameRecord::unfinished);
+    startRecord.setTag(QStringLiteral("Termination"), terminationOf(how));
     stopSearchesAndClocks();
     server.close();
     updateHumanSide();
     emit statusChanged(text);
+    emit gameDecided(how, winner, loser);
     emit gameEnded(text);
     const int game = gameNumber;
     if (dialogSeam)

@@ -37,6 +37,9 @@ public:
         Move move;
         int side = red;
     };
+    // How a game ended, for hosts that keep score.
+    enum class Ending { GoalRow, Draw, TimeOut, Disconnection, CannotStart };
+    Q_ENUM(Ending)
 
     struct Settings
     {
@@ -93,7 +96,7 @@ public:
     const GameOptions &options() const { return chosen; }
 
 signals:
-    // A new game is set up: the move list is empty and red is to move.
+    // A new game is set up: the move list is empty and the first side is to move.
     void gameCleared();
     void movePlayed(const Move &move, int side);
     // The board changed or the turn passed: side is the side to show as moving.
@@ -109,12 +112,21 @@ signals:
     void movesTakenBack(int moves);
     // What undo() and redo() can do may have changed.
     void historyChanged();
+    // The end is decided (just before gameEnded, if it follows): how, the side that
+    // won and the side that lost or failed, each noGame when there is none. A lost
+    // connection cancels the game, so it names only the side whose program left.
+    void gameDecided(GameController::Ending how, int winner, int loser);
+    // A remote program has connected and plays this side.
+    void playerConnected(int side);
+    // A line of the remote program playing this side was answered "4".
+    void lineRefused(int side);
 
 private slots:
     void MoveReady();
     void DisconnectedSocket();
     void ConnectedSocket();
     void TimeElapsed();
+    void LineRefused();
 
 private:
     bool inProgress() const;
@@ -139,8 +151,8 @@ private:
     QString waitingText() const;
     void sendFinalMove(const Move &move);
     void stopSearchesAndClocks();
-    void finishGame(const QString &text, const QString &result = GameRecord::unfinished,
-                    const QString &termination = GameRecord::byNothingYet);
+    void finishGame(const QString &text, Ending how, int winner = noGame, int loser = noGame);
+    static QString terminationOf(Ending how);
     void updateHumanSide();
     void updateThinking();
 

@@ -32,6 +32,11 @@ struct GameOptions
     // When not empty, the game starts here: a records file's Start value (the board's
     // codes and the side to move); it takes precedence over the board choice.
     QString position;
+    // The side that moves first (0 red, 1 black); the window always starts with red.
+    int firstSide = 0;
+    // Seeds the computer's draws between equal moves, its searches taking seed,
+    // seed + 1, ... in turn; negative: a new seed from the clock at every search.
+    qint64 seed = -1;
 
     const Side &side(int color) const { return color == 0 ? red : black; }
 };

@@ -4,12 +4,13 @@
 #include <QDebug>
 #include <QTime>
 
-CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs)
+CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs, qint64 seed)
     : Player(board, color),
       maxDepth(SearchSettings::maxDepthFor(level)),
       timeLimit(searchSeconds(timeLimit)),
       level(level),
       pauseMs(pauseMs),
+      nextSeed(seed),
       search(SearchEngine::forLevel(level))
 {
     connect(this, &QThread::finished, this, &CPUPlayer::onThreadFinished);
@@ -93,7 +94,7 @@ void CPUPlayer::run()
     settings.level = level;
     settings.maxDepth = maxDepth;
     settings.timeLimit = timeLimit;
-    settings.seed = unsigned(QTime::currentTime().msec());
+    settings.seed = nextSeed < 0 ? unsigned(QTime::currentTime().msec()) : unsigned(nextSeed++);
     std::lock_guard<std::mutex> lock(handoff);
     const SearchResult outcome = search->run(settings, abortRequested);
     if (discardRequested)

@@ -22,7 +22,9 @@ public:
     // same instant as the move it answers.
     static constexpr int defaultPauseMs = 100;
 
-    CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs = defaultPauseMs);
+    // seed: the first search's seed, the next searches counting up from it;
+    // negative, a new one from the clock at every search.
+    CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs = defaultPauseMs, qint64 seed = -1);
     // Stops a running search and waits for it; MoveReady() does not follow.
     ~CPUPlayer() override;
 
@@ -63,6 +65,7 @@ private:
     const int timeLimit; // seconds per search, after searchSeconds
     const int level;     // 1 to 3, passed to the evaluation; 4 the expert search
     const int pauseMs;
+    qint64 nextSeed; // the seed of the next search; negative: the clock's
 
     // The search of the level, with its copy of the position; the search thread's
     // alone while it runs.

@@ -198,7 +198,7 @@ void SocketPlayer::takePiece(const char *piece, int size)
         // Refused once, at its first byte past the limit; the rest is dropped.
         pendingLine.clear();
         skippingLongLine = !endsLine;
-        send(QStringLiteral("4"), moveMessageMax);
+        refuseLine();
         return;
     }
     if (endsLine)
@@ -215,10 +215,16 @@ void SocketPlayer::handleLine(const QByteArray &line)
     // the line just ends the text early.
     if (!timer->isActive() || !received.parse(line.constData(), board->columns, board->rows)
         || !board->isLegal(received, color)) {
-        send(QStringLiteral("4"), moveMessageMax);
+        refuseLine();
         return;
     }
     timer->stop();
     move = received;
     emit MoveReceived();
+}
+
+void SocketPlayer::refuseLine()
+{
+    send(QStringLiteral("4"), moveMessageMax);
+    emit LineRefused();
 }

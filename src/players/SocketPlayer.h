@@ -43,6 +43,8 @@ signals:
     void MoveReceived();
     void DisconnectedSocket();
     void TimeElapsed();
+    // A line was answered "4": not a legal move of this side now, or out of turn.
+    void LineRefused();
 
 private slots:
     void onSocketDataReceived();
@@ -68,6 +70,7 @@ private:
     void readArrivedBytes();
     void takePiece(const char *piece, int size);
     void handleLine(const QByteArray &line);
+    void refuseLine();
 
     // Bytes of the line being received, without its line feed yet; never more
     // than maxLineBytes.

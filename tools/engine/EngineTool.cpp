@@ -3,6 +3,7 @@
 #include "AnalyseCommand.h"
 #include "BenchCommand.h"
 #include "ConnectCommand.h"
+#include "MatchCommand.h"
 #include "PerftCommand.h"
 
 EngineTool::EngineTool()
@@ -11,6 +12,7 @@ EngineTool::EngineTool()
     commands.push_back(std::make_unique<AnalyseCommand>());
     commands.push_back(std::make_unique<BenchCommand>());
     commands.push_back(std::make_unique<ConnectCommand>());
+    commands.push_back(std::make_unique<MatchCommand>());
 }
 
 QString EngineTool::overview() const

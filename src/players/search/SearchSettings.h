@@ -7,6 +7,7 @@
 struct SearchSettings
 {
     // Levels 1 to 3 are the exact search; level 4 the strongest one, which only time stops.
+    static constexpr int minLevel = 1;
     static constexpr int expertLevel = 4;
     static constexpr int maxLevel = expertLevel;
     static constexpr int expertMaxDepth = 64;

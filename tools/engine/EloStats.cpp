@@ -1,0 +1,58 @@
+#include "EloStats.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Two-sided 95% quantile of the normal law.
+constexpr double z95 = 1.959963984540054;
+} // namespace
+
+EloStats::EloStats(int wins, int draws, int losses)
+    : wins(wins), draws(draws), losses(losses)
+{
+}
+
+double EloStats::score() const
+{
+    return games() == 0 ? 0.5 : (wins + 0.5 * draws) / games();
+}
+
+double EloStats::variance() const
+{
+    if (games() == 0)
+        return 0;
+    const double s = score();
+    return (wins * (1 - s) * (1 - s) + draws * (0.5 - s) * (0.5 - s) + losses * s * s) / games();
+}
+
+double EloStats::eloOf(double score)
+{
+    if (score <= 0)
+        return -INFINITY;
+    if (score >= 1)
+        return INFINITY;
+    return -400 * std::log10(1 / score - 1);
+}
+
+double EloStats::margin() const
+{
+    return games() == 0 ? 0 : z95 * std::sqrt(variance() / games());
+}
+
+double EloStats::eloLow() const
+{
+    return eloOf(std::max(0.0, score() - margin()));
+}
+
+double EloStats::eloHigh() const
+{
+    return eloOf(std::min(1.0, score() + margin()));
+}
+
+double EloStats::los() const
+{
+    if (wins + losses == 0)
+        return 0.5;
+    return 0.5 * (1 + std::erf((wins - losses) / std::sqrt(2.0 * (wins + losses))));
+}

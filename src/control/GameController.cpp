@@ -252,6 +252,7 @@ Player *GameController::createPlayer(int side)
     const qint64 seed = chosen.seed < 0 ? -1 : chosen.seed + side * seedStride;
     auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs, seed);
     connect(cpu, &CPUPlayer::MoveReady, this, &GameController::MoveReady);
+    connect(cpu, &CPUPlayer::DepthReached, this, &GameController::DepthReached);
     return cpu;
 }
 
@@ -457,6 +458,13 @@ GameRecord GameController::record() const
     for (const Ply &ply : played)
         game.moves.push_back(ply.move);
     return game;
+}
+
+// Reports of a search that was stopped, or of the other side's, may still be queued.
+void GameController::DepthReached(int depth, int score)
+{
+    if (computerThinking() && sender() == currentPlayer())
+        emit computerDepth(depth, score);
 }
 
 void GameController::DisconnectedSocket()

@@ -106,6 +106,8 @@ signals:
     void humanSideChanged(int side);
     // The computer has started or stopped searching.
     void thinkingChanged(bool thinking);
+    // The computer to move has completed a depth of its search, with its best score.
+    void computerDepth(int depth, int score);
     // The game has ended (won, drawn, lost on time or cancelled), with the text shown.
     void gameEnded(const QString &text);
     // Moves were taken back: the game now has this many moves, passes not counted.
@@ -127,6 +129,7 @@ private slots:
     void ConnectedSocket();
     void TimeElapsed();
     void LineRefused();
+    void DepthReached(int depth, int score);
 
 private:
     bool inProgress() const;

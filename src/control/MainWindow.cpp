@@ -37,10 +37,6 @@ PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
     return cpu->isChecked() ? PlayerKind::Cpu : socket->isChecked() ? PlayerKind::Socket : PlayerKind::Human;
 }
 
-int level(const QRadioButton *level2, const QRadioButton *level3)
-{
-    return level2->isChecked() ? 2 : level3->isChecked() ? 3 : 1;
-}
 } // namespace
 
 MainWindow::MainWindow(GameController *host, QWidget *parent)
@@ -262,6 +258,13 @@ void MainWindow::showThinking(bool thinking)
     playNowAction->setEnabled(thinking);
 }
 
+void MainWindow::showDepth(int depth, int score)
+{
+    thinkingLabel->setText(tr("L'ordinateur réfléchit… profondeur %1, score %2")
+                               .arg(depth)
+                               .arg(QString::asprintf("%+d", score)));
+}
+
 void MainWindow::askHint()
 {
     const int side = controller->humanSide();
@@ -434,21 +437,22 @@ MainWindow::SideWidgets MainWindow::sideWidgets(int side) const
 {
     if (side == GameController::red)
         return {{ui->player1HumanRB, ui->player1CpuRB, ui->player1SocketRB},
-                {ui->level1_player1_RB, ui->level2_player1_RB, ui->level3_player1_RB},
+                {ui->level1_player1_RB, ui->level2_player1_RB, ui->level3_player1_RB, ui->level4_player1_RB},
                 ui->groupBox_5,
                 ui->timerPlayer1CB,
                 ui->maxTimePlayer1Edit};
     return {{ui->player2HumanRB, ui->player2CpuRB, ui->player2SocketRB},
-            {ui->level1_player2_RB, ui->level2_player2_RB, ui->level3_player2_RB},
+            {ui->level1_player2_RB, ui->level2_player2_RB, ui->level3_player2_RB, ui->level4_player2_RB},
             ui->groupBox_6,
             ui->timerPlayer2CB,
             ui->maxTimePlayer2Edit};
 }
 
 namespace {
-int checkedIndex(QRadioButton *const (&buttons)[3])
+template <int N>
+int checkedIndex(QRadioButton *const (&buttons)[N])
 {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < N; ++i)
         if (buttons[i]->isChecked())
             return i;
     return 0;
@@ -462,7 +466,7 @@ void MainWindow::loadSettings()
         const SideWidgets widgets = sideWidgets(side);
         stored.beginGroup(QStringLiteral("side%1").arg(side + 1));
         widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
-        widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 2)]->setChecked(true);
+        widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 3)]->setChecked(true);
         widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
         widgets.seconds->setText(stored.value(QStringLiteral("seconds"), widgets.seconds->text()).toString());
         stored.endGroup();
@@ -537,6 +541,7 @@ void MainWindow::connectController()
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
     connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
+    connect(controller, &GameController::computerDepth, this, &MainWindow::showDepth);
     for (auto changed : {&GameController::positionChanged, &GameController::humanSideChanged})
         connect(controller, changed, this, &MainWindow::dropHint);
     connect(controller, &GameController::gameCleared, this, &MainWindow::dropHint);
@@ -636,8 +641,7 @@ bool MainWindow::readSide(int side, GameOptions::Side &chosen)
     const bool red = side == GameController::red;
     chosen.kind = red ? playerKind(ui->player1CpuRB, ui->player1SocketRB)
                       : playerKind(ui->player2CpuRB, ui->player2SocketRB);
-    chosen.level = red ? level(ui->level2_player1_RB, ui->level3_player1_RB)
-                       : level(ui->level2_player2_RB, ui->level3_player2_RB);
+    chosen.level = checkedIndex(sideWidgets(side).levels) + 1;
     const QCheckBox *timer = red ? ui->timerPlayer1CB : ui->timerPlayer2CB;
     const QLineEdit *field = red ? ui->maxTimePlayer1Edit : ui->maxTimePlayer2Edit;
     chosen.timer = timer->isChecked();

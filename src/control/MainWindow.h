@@ -70,6 +70,7 @@ private:
     void fitBoard();
     void updateMoveActions();
     void showThinking(bool thinking);
+    void showDepth(int depth, int score);
     void askHint();
     void showHint();
     // Stops a hint search and takes the hint off the board: the position changed.
@@ -94,7 +95,7 @@ private:
     struct SideWidgets
     {
         QRadioButton *kinds[3]; // human, computer, remote
-        QRadioButton *levels[3];
+        QRadioButton *levels[4];
         QGroupBox *levelBox;
         QCheckBox *timer;
         QLineEdit *seconds;

@@ -96,7 +96,7 @@ void CPUPlayer::run()
     settings.timeLimit = timeLimit;
     settings.seed = nextSeed < 0 ? unsigned(QTime::currentTime().msec()) : unsigned(nextSeed++);
     std::lock_guard<std::mutex> lock(handoff);
-    const SearchResult outcome = search->run(settings, abortRequested);
+    const SearchResult outcome = search->run(settings, abortRequested, this);
     if (discardRequested)
         return;
     // Out of time before depth 2 was complete, this is the first legal move rather
@@ -104,4 +104,9 @@ void CPUPlayer::run()
     result = outcome.best;
     qDebug() << "Minimax: Profondeur joueur " << (color == 1 ? QStringLiteral("noir") : QStringLiteral("rouge"))
              << ": " << uint(outcome.depthReached);
+}
+
+void CPUPlayer::depthCompleted(const DepthReport &report)
+{
+    emit DepthReached(report.depth, report.bestScore);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DepthListener.h"
 #include "Player.h"
 #include "SearchEngine.h"
 
@@ -10,7 +11,7 @@
 
 // The computer: searches a private copy of the position on its own thread and
 // emits MoveReady() on the GUI thread when the search has finished.
-class CPUPlayer : public Player
+class CPUPlayer : public Player, private DepthListener
 {
     Q_OBJECT
 
@@ -46,6 +47,9 @@ public:
 
 signals:
     void MoveReady();
+    // A depth of the search is complete, with the best score found, from the
+    // computer's side. Emitted on the search thread, so received queued.
+    void DepthReached(int depth, int score);
 
 private slots:
     void onThreadFinished();
@@ -55,6 +59,7 @@ protected:
 
 private:
     void startSearch();
+    void depthCompleted(const DepthReport &report) override;
 
     // The best move of the last completed depth of the last search, or the first
     // legal move when the time ran out before depth 2 was complete. A side without

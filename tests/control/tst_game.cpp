@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -182,13 +183,21 @@ private slots:
         QCOMPARE(driver.moveColor(lines.size() - 1), QColor(winner == 0 ? Qt::red : Qt::black));
     }
 
+    // At level 4 the status tells the depth and score of the search as it goes.
     void aPersonPlaysAgainstTheComputer()
     {
         WindowDriver driver;
         driver.click("player2CpuRB");
+        driver.click("level4_player2_RB");
+        driver.child<QLineEdit>("maxTimePlayer2Edit")->setText("1");
         driver.click("startGameButton");
         QSignalSpy moves(driver.controller(), &GameController::movePlayed);
+        QSignalSpy depths(driver.controller(), &GameController::computerDepth);
         driver.play("B2", "B3");
+        QVERIFY(depths.wait(10000));
+        QVERIFY2(driver.child<QLabel>("thinkingLabel")->text().contains(
+                     QStringLiteral("profondeur %1, score").arg(depths.last().at(0).toInt())),
+                 qPrintable(driver.child<QLabel>("thinkingLabel")->text()));
         QCOMPARE(driver.controller()->humanSide(), noGame);
         QVERIFY(!driver.trigger(undoText)); // not while the computer searches
         driver.press("C2"); // not the person's turn: ignored

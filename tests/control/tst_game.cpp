@@ -20,8 +20,6 @@ QString initialPositionText()
     ZarvikBoard initial;
     return initial.toText();
 }
-const QByteArray initialBoardText = QByteArray("2 ").repeated(16) + QByteArray("0 ").repeated(32)
-                                    + QByteArray("4 ").repeated(16);
 // Red's stone on B7 is one step from the top row; black has one stone on A5.
 const QByteArray redAboutToWin = "0 0 0 0 0 0 0 0\n0 4 0 0 0 0 0 0\n0 0 0 0 0 0 0 0\n2 0 0 0 0 0 0 0\n"
                                  + QByteArray("0 0 0 0 0 0 0 0\n").repeated(4);
@@ -164,25 +162,6 @@ private slots:
         QCOMPARE(driver.board().cells[1][5], 0);
     }
 
-    void computersPlayAGameToItsEnd()
-    {
-        WindowDriver driver;
-        driver.click("player1CpuRB");
-        driver.click("player2CpuRB");
-        QSignalSpy ended(driver.controller(), &GameController::gameEnded);
-        driver.click("startGameButton");
-        QVERIFY(ended.wait(300000));
-        const int winner = driver.board().hasWon(ZarvikBoard::red) ? 0 : 1;
-        QVERIFY(driver.board().hasWon(winner));
-        const QString result = winner == 0 ? "Joueur 1 gagne la partie" : "Joueur 2 gagne la partie";
-        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + result}));
-        QCOMPARE(driver.status(), result);
-        const QStringList lines = driver.moveLines();
-        for (int i = 0; i < lines.size(); ++i)
-            QVERIFY(lines[i].startsWith(QString::number(i + 1) + QStringLiteral(". ")));
-        QCOMPARE(driver.moveColor(lines.size() - 1), QColor(winner == 0 ? Qt::red : Qt::black));
-    }
-
     // At level 4 the status tells the depth and score of the search as it goes.
     void aPersonPlaysAgainstTheComputer()
     {
@@ -289,23 +268,6 @@ private slots:
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         driver.play("B2", "B3");
         QCOMPARE(driver.moveLines(), QStringList({"1. B2 - B3"}));
-    }
-
-    void aRemoteProgramPlaysBlack()
-    {
-        WindowDriver driver;
-        TestPeer black;
-        startAgainstRemoteBlack(driver, black);
-        QCOMPARE(black.received, "2 " + initialBoardText);
-        QTRY_COMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
-        driver.play("B2", "B3");
-        QVERIFY(black.waitFor("3 B2 - B3"));
-        QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
-        black.send("A7 - A6\n");
-        QTRY_COMPARE(driver.moveLines(), QStringList({"1. B2 - B3", "2. A7 - A6"}));
-        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
-        QVERIFY(!driver.action(undoText)->isEnabled()); // a remote program cannot take a move back
-        QVERIFY(driver.action(undoText)->toolTip().contains(QStringLiteral("réseau")));
     }
 
     void theWinningMoveReachesTheRemoteProgram()

@@ -50,19 +50,6 @@ private slots:
         QCOMPARE(driver.moveLines(), QStringList({"1. H2 - H3"}));
     }
 
-    // The rules from F1; the about box tells the version and the licence.
-    void helpMenuShowsRulesAndVersion()
-    {
-        WindowDriver driver;
-        QCOMPARE(driver.action(QStringLiteral("Règles du jeu"))->shortcut(), QKeySequence(QKeySequence::HelpContents));
-        QVERIFY(driver.trigger(QStringLiteral("Règles du jeu")));
-        QVERIFY(driver.trigger(QStringLiteral("À propos de Zarvik")));
-        QCOMPARE(driver.dialogs.informations.size(), 2);
-        QVERIFY(driver.dialogs.informations[0].startsWith(QStringLiteral("Règles du jeu|")));
-        const QString about = driver.dialogs.informations[1];
-        QVERIFY(about.contains(QStringLiteral("Zarvik " ZARVIK_VERSION)) && about.contains("GPL-3.0-or-later"));
-    }
-
     // The end-of-game box belongs to the window, which centres it, not to the screen.
     void boxesAreCentredOnTheWindow()
     {

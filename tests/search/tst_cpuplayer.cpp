@@ -81,40 +81,6 @@ private slots:
         }
     }
 
-    // With no time to spare, levels 2 and 3 stop well before depth 20 and hand over the
-    // best move of the last depth they completed.
-    void timeOutKeepsLastCompletedDepth()
-    {
-        for (int level : {2, 3}) {
-            ZarvikBoard board;
-            CPUPlayer player(&board, red, 0, level, 0);
-            QSignalSpy ready(&player, &CPUPlayer::MoveReady);
-            player.StartGame();
-            QVERIFY(ready.wait(patience));
-            const QStringList lines = takeMessages();
-            const bool one = lines.size() == 1 && lines[0].startsWith(depthLine.arg("rouge").chopped(2));
-            const int depth = one ? lines[0].section(' ', -1).toInt() : -1;
-            QVERIFY2(depth >= 2 && depth < 20, qPrintable(lines.join('\n')));
-            const Move move = *player.TakeMove();
-            QVERIFY(board.isLegal(move, red) && hasBestScore(board, move, red, level, depth));
-        }
-    }
-
-    // Level 4 is the expert search: with no time at all it completes its first depth,
-    // one ply, which the exact search never reports, and moves.
-    void levelFourPlaysTheExpertSearch()
-    {
-        ZarvikBoard board;
-        setMiddleGame(board);
-        CPUPlayer player(&board, black, 0, SearchSettings::expertLevel, 0);
-        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
-        player.RequestMove();
-        QVERIFY(ready.wait(patience));
-        QCOMPARE(takeMessages(), QStringList(depthLine.arg("noir").arg(1)));
-        QVERIFY(board.isLegal(*player.TakeMove(), black));
-    }
-
-
     // A negative limit is no time at all and no timer is a ceiling: the computer
     // always moves, where its search would otherwise deepen for hours.
     void timeIsAlwaysBounded()

@@ -6,13 +6,19 @@
 #include "HumanPlayer.h"
 #include "SocketPlayer.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QTcpSocket>
 
 #include <algorithm>
 
 namespace {
-const QString gameOverTitle = QStringLiteral("Partie terminée");
+// Texts shown as the game ends; functions, so that they are looked up in the
+// language installed, not before it.
+QString gameOverTitle()
+{
+    return QCoreApplication::translate("GameController", "Partie terminée");
+}
 
 int otherSide(int side)
 {
@@ -21,11 +27,14 @@ int otherSide(int side)
 
 QString winText(int side)
 {
-    return side == GameController::red ? QStringLiteral("Joueur 1 gagne la partie")
-                                       : QStringLiteral("Joueur 2 gagne la partie");
+    return side == GameController::red ? QCoreApplication::translate("GameController", "Joueur 1 gagne la partie")
+                                       : QCoreApplication::translate("GameController", "Joueur 2 gagne la partie");
 }
 
-const QString drawText = QStringLiteral("Match nulle!");
+QString drawText()
+{
+    return QCoreApplication::translate("GameController", "Match nulle!");
+}
 } // namespace
 
 GameController::GameController(QObject *parent)
@@ -155,7 +164,7 @@ bool GameController::loadStartingBoard(int &firstSide)
         startRecord.setTag(QStringLiteral("Start"), chosen.position);
         if (startRecord.start(*gameBoard, firstSide))
             return true;
-        error = QStringLiteral("position illisible");
+        error = tr("position illisible");
     } else if (!chosen.customBoard || chosen.boardFile.isEmpty()) {
         gameBoard->resetToInitial();
         return true;
@@ -166,7 +175,7 @@ bool GameController::loadStartingBoard(int &firstSide)
     endDecided = true;
     emit statusChanged(error);
     if (dialogSeam)
-        dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"), error);
+        dialogSeam->warning(nullptr, tr("Chargement d'un plateau"), error);
     return false;
 }
 
@@ -180,7 +189,7 @@ bool GameController::endsAtStart()
         return false;
     emit positionChanged(redWon && !blackWon ? red : black);
     if (redWon && blackWon)
-        finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
+        finishGame(drawText(), GameRecord::draw, GameRecord::byNoMoves);
     else
         finishGame(winText(redWon ? red : black), redWon ? GameRecord::redWins : GameRecord::blackWins,
                    GameRecord::byGoalRow);
@@ -206,7 +215,7 @@ bool GameController::openServer()
 {
     if (server.listen(QHostAddress::Any, settings.port))
         return true;
-    finishGame(QStringLiteral("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
+    finishGame(tr("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
                    .arg(settings.port)
                    .arg(server.errorString()));
     return false;
@@ -229,8 +238,8 @@ void GameController::createPlayer2()
 bool GameController::createLocalPlayer(int side)
 {
     if (chosen.side(side).kind == PlayerKind::Socket) {
-        emit statusChanged(side == red ? QStringLiteral("Attente de connection du joueur 1 (rouge)...")
-                              : QStringLiteral("Attente de connection du joueur 2 (noir)..."));
+        emit statusChanged(side == red ? tr("Attente de connection du joueur 1 (rouge)...")
+                                       : tr("Attente de connection du joueur 2 (noir)..."));
         return false;
     }
     (side == red ? player1 : player2) = createPlayer(side);
@@ -269,8 +278,7 @@ void GameController::beginGame()
     pliesKnown[turnSide] = plies;
     currentPlayer()->StartGame();
     updateHumanSide();
-    emit statusChanged(turnSide == red ? QStringLiteral("En attente du coup rouge...")
-                                       : QStringLiteral("En attente du coup noir..."));
+    emit statusChanged(turnSide == red ? tr("En attente du coup rouge...") : tr("En attente du coup noir..."));
 }
 
 void GameController::ConnectedSocket()
@@ -333,7 +341,7 @@ void GameController::concludeMove(int side)
         finishGame(winText(side), side == red ? GameRecord::redWins : GameRecord::blackWins, GameRecord::byGoalRow);
     } else if (gameBoard->isDraw(side)) {
         emit positionChanged(side);
-        finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
+        finishGame(drawText(), GameRecord::draw, GameRecord::byNoMoves);
     } else {
         turnSide = otherSide(side);
         emit positionChanged(turnSide);
@@ -354,12 +362,12 @@ void GameController::askNextPlayer()
     QString status = waitingText();
     if (!canMove(turnSide)) {
         if (!canMove(otherSide(turnSide))) {
-            finishGame(drawText, GameRecord::draw, GameRecord::byNoMoves);
+            finishGame(drawText(), GameRecord::draw, GameRecord::byNoMoves);
             return;
         }
         played.push_back({GameRecord::pass, turnSide});
-        status = turnSide == red ? QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour.")
-                                 : QStringLiteral("Le joueur noir ne peut pas jouer, il passe son tour.");
+        status = turnSide == red ? tr("Le joueur rouge ne peut pas jouer, il passe son tour.")
+                                 : tr("Le joueur noir ne peut pas jouer, il passe son tour.");
         turnSide = otherSide(turnSide);
         emit positionChanged(turnSide);
     }
@@ -379,7 +387,7 @@ void GameController::askNextPlayer()
 
 QString GameController::waitingText() const
 {
-    return turnSide == red ? QStringLiteral("En attente du coup rouge") : QStringLiteral("En attente du coup noir");
+    return turnSide == red ? tr("En attente du coup rouge") : tr("En attente du coup noir");
 }
 
 // Nothing to take back while the computer searches (its move would land on another
@@ -452,7 +460,7 @@ GameRecord GameController::record() const
 void GameController::DisconnectedSocket()
 {
     if (inProgress())
-        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."));
+        finishGame(tr("Connection réseau a été perdue, la partie est annulée."));
 }
 
 void GameController::TimeElapsed()
@@ -460,8 +468,8 @@ void GameController::TimeElapsed()
     if (!inProgress())
         return;
     finishGame(turnSide == red
-                   ? QStringLiteral("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
-                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
+                   ? tr("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
+                   : tr("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
                turnSide == red ? GameRecord::blackWins : GameRecord::redWins, GameRecord::byTimeOut);
 }
 
@@ -479,7 +487,7 @@ void GameController::finishGame(const QString &text, const QString &result, cons
     emit gameEnded(text);
     const int game = gameNumber;
     if (dialogSeam)
-        dialogSeam->information(gameOverTitle, text);
+        dialogSeam->information(gameOverTitle(), text);
     if (game == gameNumber)
         turnSide = noGame;
 }

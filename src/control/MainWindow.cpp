@@ -20,8 +20,17 @@
 
 namespace {
 constexpr unsigned cellSize = 64;
-const QString boardFilter = QStringLiteral("board file (*.brd)");
-const QString gameFilter = QStringLiteral("parties (*.zgn)");
+
+QString boardFilter()
+{
+    return QCoreApplication::translate("MainWindow", "board file (*.brd)");
+}
+
+QString gameFilter()
+{
+    return QCoreApplication::translate("MainWindow", "parties (*.zgn)");
+}
+
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
 
 PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
@@ -132,10 +141,10 @@ void MainWindow::createMovesMenu()
         const char *text;
         Qt::Key key;
         int step;
-    } steps[] = {{"Début de la partie", Qt::Key_Home, -replayEnd},
-                 {"Coup précédent", Qt::Key_Left, -1},
-                 {"Coup suivant", Qt::Key_Right, 1},
-                 {"Fin de la partie", Qt::Key_End, replayEnd}};
+    } steps[] = {{QT_TR_NOOP("Début de la partie"), Qt::Key_Home, -replayEnd},
+                 {QT_TR_NOOP("Coup précédent"), Qt::Key_Left, -1},
+                 {QT_TR_NOOP("Coup suivant"), Qt::Key_Right, 1},
+                 {QT_TR_NOOP("Fin de la partie"), Qt::Key_End, replayEnd}};
     for (int i = 0; i < 4; ++i) {
         replayActions[i] = addAction(menu, tr(steps[i].text), QKeySequence(Qt::CTRL | steps[i].key),
                                      tr("Rejouer la partie ouverte"));
@@ -188,7 +197,7 @@ bool MainWindow::mayDiscardGame()
 bool MainWindow::saveGame()
 {
     const QString title = tr("Enregistrer la partie");
-    const QString path = dialogs->saveFileName(this, title, QStringLiteral("./"), gameFilter);
+    const QString path = dialogs->saveFileName(this, title, QStringLiteral("./"), gameFilter());
     if (path.isNull())
         return false;
     const GameRecord game = replayedTurns >= 0 ? replayed : controller->record();
@@ -206,7 +215,7 @@ void MainWindow::openGame()
     const QString title = tr("Ouvrir une partie");
     if (!mayDiscardGame())
         return;
-    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), gameFilter);
+    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), gameFilter());
     if (path.isNull())
         return;
     QFile file(path);
@@ -380,8 +389,8 @@ void MainWindow::showPosition(int side)
 // the board and the game in progress stay as they were.
 void MainWindow::on_BrowseButton_clicked()
 {
-    const QString title = QStringLiteral("Chargement d'un plateau");
-    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), boardFilter);
+    const QString title = tr("Chargement d'un plateau");
+    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), boardFilter());
     if (path.isNull())
         return;
     QString error;
@@ -446,8 +455,8 @@ bool MainWindow::readSide(int side, GameOptions::Side &chosen)
 
 void MainWindow::on_saveButton_clicked()
 {
-    const QString title = QStringLiteral("Sauvegarde du plateau");
-    const QString chosen = dialogs->saveFileName(this, title, QStringLiteral("./"), boardFilter);
+    const QString title = tr("Sauvegarde du plateau");
+    const QString chosen = dialogs->saveFileName(this, title, QStringLiteral("./"), boardFilter());
     const QString path = chosen.isNull() ? chosen : BoardFile::withExtension(chosen);
     QString error;
     if (!path.isNull() && !board->saveToFile(path, &error))

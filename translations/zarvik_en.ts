@@ -464,6 +464,66 @@
         <source>Sauvegarde du plateau</source>
         <translation>Saving the board</translation>
     </message>
+    <message>
+        <source>Jouer maintenant</source>
+        <translation>Play now</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur joue tout de suite le meilleur coup trouvé jusqu&apos;ici</source>
+        <translation>The computer plays at once the best move found so far</translation>
+    </message>
+    <message>
+        <source>Indice</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Marquer sur le plateau le coup que l&apos;ordinateur jouerait (en une seconde)</source>
+        <translation>Mark on the board the move the computer would play (in one second)</translation>
+    </message>
+    <message>
+        <source>&amp;Affichage</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Retourner le plateau</source>
+        <translation>Flip the board</translation>
+    </message>
+    <message>
+        <source>Montrer le plateau du côté noir</source>
+        <translation>Show the board from black&apos;s side</translation>
+    </message>
+    <message>
+        <source>A&amp;ide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Règles du jeu</source>
+        <translation>Rules of the game</translation>
+    </message>
+    <message>
+        <source>Comment on joue à Zarvik</source>
+        <translation>How to play Zarvik</translation>
+    </message>
+    <message>
+        <source>À propos de Zarvik</source>
+        <translation>About Zarvik</translation>
+    </message>
+    <message>
+        <source>Version et licence</source>
+        <translation>Version and licence</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Zarvik&lt;/h3&gt;&lt;p&gt;Deux joueurs, rouge et noir, ont chacun seize pierres sur un plateau de 8 × 8 cases. Rouge part des deux rangées du bas et monte, noir part des deux rangées du haut et descend. Rouge joue en premier, puis chacun son tour.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Déplacement :&lt;/b&gt; une pierre avance d&apos;une case, tout droit sur une case vide, ou en diagonale sur une case vide ou sur une pierre adverse, qu&apos;elle &lt;b&gt;capture&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Victoire :&lt;/b&gt; le premier joueur qui amène une pierre sur la dernière rangée, celle de départ de l&apos;adversaire, gagne la partie.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Passe :&lt;/b&gt; un joueur qui ne peut pas jouer passe son tour. Si aucun des deux ne peut jouer, la partie est nulle.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Joueurs :&lt;/b&gt; chaque camp est joué par une personne (« Humain »), par l&apos;ordinateur (« Ordinateur », trois niveaux et un temps par coup) ou par un programme distant relié par le réseau (« Réseau », port TCP 8888).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Zarvik&lt;/h3&gt;&lt;p&gt;Two players, red and black, each have sixteen stones on a board of 8 × 8 squares. Red starts on the two bottom rows and moves up, black starts on the two top rows and moves down. Red moves first, then each in turn.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Moving:&lt;/b&gt; a stone steps one square forward, straight onto an empty square, or diagonally onto an empty square or onto an enemy stone, which it &lt;b&gt;captures&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Winning:&lt;/b&gt; the first player to bring a stone onto the last row, the opponent&apos;s starting row, wins the game.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Passing:&lt;/b&gt; a player who cannot move passes. When neither can move, the game is drawn.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Players:&lt;/b&gt; each side is played by a person (“Human”), by the computer (“Computer”, three levels and a time per move) or by a remote program connected over the network (“Network”, TCP port 8888).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Zarvik %1&lt;/h3&gt;&lt;p&gt;Un jeu de course à deux joueurs sur un plateau de 8 × 8 cases, contre une personne, l&apos;ordinateur ou un programme en réseau.&lt;/p&gt;&lt;p&gt;Licence : GNU GPL version 3 ou ultérieure (GPL-3.0-or-later).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Zarvik %1&lt;/h3&gt;&lt;p&gt;A race game for two players on a board of 8 × 8 squares, against a person, the computer or a program over the network.&lt;/p&gt;&lt;p&gt;Licence: GNU GPL version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur réfléchit…</source>
+        <translation>The computer is thinking…</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

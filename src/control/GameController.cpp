@@ -513,11 +513,34 @@ void GameController::stopSearchesAndClocks()
     }
 }
 
+// The computer's turn begins and ends where a person's does.
 void GameController::updateHumanSide()
 {
+    updateThinking();
     const int side = humanSide();
     if (side == shownHumanSide)
         return;
     shownHumanSide = side;
     emit humanSideChanged(side);
+}
+
+bool GameController::computerThinking() const
+{
+    auto *cpu = inProgress() && player1 && player2 ? qobject_cast<CPUPlayer *>(currentPlayer()) : nullptr;
+    return cpu && cpu->isRunning();
+}
+
+void GameController::playNow()
+{
+    if (computerThinking())
+        qobject_cast<CPUPlayer *>(currentPlayer())->playNow();
+}
+
+void GameController::updateThinking()
+{
+    const bool thinking = computerThinking();
+    if (thinking == shownThinking)
+        return;
+    shownThinking = thinking;
+    emit thinkingChanged(thinking);
 }

@@ -77,6 +77,11 @@ public:
     // The game so far: its start position and side, turns and result.
     GameRecord record() const;
 
+    // Whether the computer is searching a move for the side to move.
+    bool computerThinking() const;
+    // Makes the computer searching now play the best move it has found so far.
+    void playNow();
+
     // 0 red to move, 1 black to move, 2 no game in progress (also once its end is
     // decided).
     int turn() const;
@@ -96,6 +101,8 @@ signals:
     void statusChanged(const QString &text);
     // The side whose person may now enter a move on the board, or noGame.
     void humanSideChanged(int side);
+    // The computer has started or stopped searching.
+    void thinkingChanged(bool thinking);
     // The game has ended (won, drawn, lost on time or cancelled), with the text shown.
     void gameEnded(const QString &text);
     // Moves were taken back: the game now has this many moves, passes not counted.
@@ -135,6 +142,7 @@ private:
     void finishGame(const QString &text, const QString &result = GameRecord::unfinished,
                     const QString &termination = GameRecord::byNothingYet);
     void updateHumanSide();
+    void updateThinking();
 
     const Settings settings;
     GameOptions chosen;
@@ -145,6 +153,7 @@ private:
     QTcpServer server{this}; // a child, so that tests can find the connections it holds
     Dialogs *dialogSeam = nullptr;
     int shownHumanSide = noGame;
+    bool shownThinking = false;
     // Moves played in this game, and for each side the count at which its player
     // last learnt the whole position (its board message, or its own move): a side
     // that missed more than the opponent's one reply is sent the board again.

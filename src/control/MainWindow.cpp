@@ -14,9 +14,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIntValidator>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 
 namespace {
 constexpr unsigned cellSize = 64;
@@ -31,7 +34,12 @@ QString gameFilter()
     return QCoreApplication::translate("MainWindow", "parties (*.zgn)");
 }
 
+// The organisation and the application under which the settings are kept.
+const QString settingsName = QStringLiteral("Zarvik");
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
+// The hint is the best move the computer finds at its strongest in a second.
+constexpr int hintLevel = 3;
+constexpr int hintSeconds = 1;
 
 PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
 {
@@ -54,22 +62,29 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Zarvik"));
     boardWidget = new BoardWidget(this, board, cellSize);
+    boardWidget->setFocus(); // moves from the keyboard at once
     turnView = new TurnViewWidget(ui->playerTurnGB);
     turnView->setGeometry(0, 19, ui->playerTurnGB->width(), ui->playerTurnGB->height());
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
+    for (int side : {GameController::red, GameController::black})
+        for (QRadioButton *kind : sideWidgets(side).kinds)
+            connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
     keepClientArea();
     controller->setBoard(board);
     controller->setDialogs(dialogs);
     connectController();
-    GameOptions options;
-    readOptions(options); // the options as the form shows them: two people
-    controller->startGame(options);
+    loadSettings();
+    // Two people on the initial board, whatever the panel remembers: the computer
+    // or a server should not start with the program.
+    controller->startGame(GameOptions());
 }
 
 MainWindow::~MainWindow()
 {
+    saveSettings();
+    hinter.reset();
     controller->disconnect(this);
     controller->setBoard(nullptr);
     controller->setDialogs(nullptr);
@@ -87,6 +102,12 @@ void MainWindow::createMenus()
 {
     createGameMenu();
     createMovesMenu();
+    createViewMenu();
+    createHelpMenu();
+    thinkingLabel = new QLabel(ui->statusBar);
+    thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
+    ui->statusBar->addPermanentWidget(thinkingLabel);
+    showThinking(false);
     connect(ui->moveListWidget, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { showReplayedRow(ui->moveListWidget->row(item)); });
     updateMoveActions();
@@ -135,6 +156,12 @@ void MainWindow::createMovesMenu()
     redoAction = addAction(menu, tr("Refaire"), QKeySequence::Redo, tr("Rejouer le coup repris"));
     connect(undoAction, &QAction::triggered, controller, &GameController::undo);
     connect(redoAction, &QAction::triggered, controller, &GameController::redo);
+    playNowAction = addAction(menu, tr("Jouer maintenant"), QKeySequence(Qt::Key_M),
+                              tr("L'ordinateur joue tout de suite le meilleur coup trouvé jusqu'ici"));
+    connect(playNowAction, &QAction::triggered, controller, &GameController::playNow);
+    hintAction = addAction(menu, tr("Indice"), QKeySequence(Qt::Key_H),
+                           tr("Marquer sur le plateau le coup que l'ordinateur jouerait (en une seconde)"));
+    connect(hintAction, &QAction::triggered, this, &MainWindow::askHint);
     menu->addSeparator();
     const struct
     {
@@ -155,13 +182,117 @@ void MainWindow::createMovesMenu()
     connect(continueAction, &QAction::triggered, this, &MainWindow::continueFromHere);
 }
 
+void MainWindow::createViewMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Affichage"));
+    flipAction = addAction(menu, tr("Retourner le plateau"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                           tr("Montrer le plateau du côté noir"));
+    flipAction->setCheckable(true);
+    connect(flipAction, &QAction::toggled, boardWidget, &BoardWidget::setFlipped);
+}
+
+void MainWindow::createHelpMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("A&ide"));
+    connect(addAction(menu, tr("Règles du jeu"), QKeySequence::HelpContents, tr("Comment on joue à Zarvik")),
+            &QAction::triggered, this, &MainWindow::showRules);
+    connect(addAction(menu, tr("À propos de Zarvik"), QKeySequence(), tr("Version et licence")),
+            &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::showRules()
+{
+    dialogs->information(
+        tr("Règles du jeu"),
+        tr("<h3>Zarvik</h3>"
+           "<p>Deux joueurs, rouge et noir, ont chacun seize pierres sur un plateau de 8 × 8 cases. "
+           "Rouge part des deux rangées du bas et monte, noir part des deux rangées du haut et descend. "
+           "Rouge joue en premier, puis chacun son tour.</p>"
+           "<p><b>Déplacement :</b> une pierre avance d'une case, tout droit sur une case vide, ou en "
+           "diagonale sur une case vide ou sur une pierre adverse, qu'elle <b>capture</b>.</p>"
+           "<p><b>Victoire :</b> le premier joueur qui amène une pierre sur la dernière rangée, celle "
+           "de départ de l'adversaire, gagne la partie.</p>"
+           "<p><b>Passe :</b> un joueur qui ne peut pas jouer passe son tour. Si aucun des deux ne peut "
+           "jouer, la partie est nulle.</p>"
+           "<p><b>Joueurs :</b> chaque camp est joué par une personne (« Humain »), par l'ordinateur "
+           "(« Ordinateur », trois niveaux et un temps par coup) ou par un programme distant relié par "
+           "le réseau (« Réseau », port TCP 8888).</p>"));
+}
+
+void MainWindow::showAbout()
+{
+    dialogs->information(tr("À propos de Zarvik"),
+                         tr("<h3>Zarvik %1</h3>"
+                            "<p>Un jeu de course à deux joueurs sur un plateau de 8 × 8 cases, contre une "
+                            "personne, l'ordinateur ou un programme en réseau.</p>"
+                            "<p>Licence : GNU GPL version 3 ou ultérieure (GPL-3.0-or-later).</p>")
+                             .arg(QStringLiteral(ZARVIK_VERSION)));
+}
+
 // The form was drawn for a window without menus: the window grows by the menu bar,
 // and the board view, a child of the window, moves down with the central widget.
 void MainWindow::keepClientArea()
 {
     const int menuHeight = menuBar()->sizeHint().height();
-    setGeometry(10, 10, int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225 + menuHeight);
+    defaultSize = QSize(int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225 + menuHeight);
+    setGeometry(QRect(QPoint(10, 10), defaultSize));
+    setMinimumSize(defaultSize);
     boardWidget->move(boardWidget->x(), boardWidget->y() + menuHeight);
+    formMoveList = ui->moveListWidget->geometry();
+    formMoveLabel = ui->label->geometry();
+    formTurnBox = ui->playerTurnGB->geometry();
+    formOptions = ui->groupBox_4->geometry();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitBoard();
+}
+
+void MainWindow::fitBoard()
+{
+    if (defaultSize.isEmpty())
+        return; // still being built
+    const QSize extra = size() - defaultSize;
+    const int cell = int(cellSize) + qMax(0, qMin(extra.width() / board->columns, extra.height() / board->rows));
+    const int wider = (cell - int(cellSize)) * board->columns;
+    const int taller = (cell - int(cellSize)) * board->rows;
+    boardWidget->setCellSize(cell);
+    ui->label->setGeometry(formMoveLabel.translated(wider, 0));
+    ui->moveListWidget->setGeometry(formMoveList.translated(wider, 0).adjusted(0, 0, 0, taller));
+    ui->playerTurnGB->setGeometry(formTurnBox.translated(wider, taller));
+    ui->groupBox_4->setGeometry(formOptions.translated(0, taller));
+}
+
+void MainWindow::showThinking(bool thinking)
+{
+    thinkingLabel->setText(thinking ? tr("L'ordinateur réfléchit…") : QString());
+    playNowAction->setEnabled(thinking);
+}
+
+void MainWindow::askHint()
+{
+    const int side = controller->humanSide();
+    dropHint();
+    if (side == GameController::noGame)
+        return;
+    hinter = std::make_unique<CPUPlayer>(board, side, hintSeconds, hintLevel, 0);
+    connect(hinter.get(), &CPUPlayer::MoveReady, this, &MainWindow::showHint);
+    hinter->RequestMove();
+}
+
+void MainWindow::showHint()
+{
+    const Move hint = *hinter->TakeMove();
+    if (board->isLegal(hint, hinter->side()))
+        boardWidget->showHint(hint);
+}
+
+void MainWindow::dropHint()
+{
+    hinter.reset();
+    boardWidget->clearHint();
 }
 
 void MainWindow::updateMoveActions()
@@ -175,6 +306,7 @@ void MainWindow::updateMoveActions()
     for (QAction *action : replayActions)
         action->setEnabled(replayedTurns >= 0);
     continueAction->setEnabled(replayedTurns >= 0);
+    hintAction->setEnabled(controller->humanSide() != GameController::noGame);
 }
 
 bool MainWindow::mayDiscardGame()
@@ -197,9 +329,10 @@ bool MainWindow::mayDiscardGame()
 bool MainWindow::saveGame()
 {
     const QString title = tr("Enregistrer la partie");
-    const QString path = dialogs->saveFileName(this, title, QStringLiteral("./"), gameFilter());
+    const QString path = dialogs->saveFileName(this, title, gameFolder, gameFilter());
     if (path.isNull())
         return false;
+    gameFolder = folderOf(path);
     const GameRecord game = replayedTurns >= 0 ? replayed : controller->record();
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(game.toText().toUtf8()) >= 0 && file.commit())
@@ -215,9 +348,10 @@ void MainWindow::openGame()
     const QString title = tr("Ouvrir une partie");
     if (!mayDiscardGame())
         return;
-    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), gameFilter());
+    const QString path = dialogs->openFileName(this, title, gameFolder, gameFilter());
     if (path.isNull())
         return;
+    gameFolder = folderOf(path);
     QFile file(path);
     GameRecord game;
     QString error = file.open(QIODevice::ReadOnly) ? QString() : FileErrors::reason(file);
@@ -305,6 +439,78 @@ void MainWindow::takeBackMoves(int moves)
             return boardWidget->showLastMove(ply->move);
 }
 
+MainWindow::SideWidgets MainWindow::sideWidgets(int side) const
+{
+    if (side == GameController::red)
+        return {{ui->player1HumanRB, ui->player1CpuRB, ui->player1SocketRB},
+                {ui->level1_player1_RB, ui->level2_player1_RB, ui->level3_player1_RB},
+                ui->groupBox_5,
+                ui->timerPlayer1CB,
+                ui->maxTimePlayer1Edit};
+    return {{ui->player2HumanRB, ui->player2CpuRB, ui->player2SocketRB},
+            {ui->level1_player2_RB, ui->level2_player2_RB, ui->level3_player2_RB},
+            ui->groupBox_6,
+            ui->timerPlayer2CB,
+            ui->maxTimePlayer2Edit};
+}
+
+namespace {
+int checkedIndex(QRadioButton *const (&buttons)[3])
+{
+    for (int i = 0; i < 3; ++i)
+        if (buttons[i]->isChecked())
+            return i;
+    return 0;
+}
+} // namespace
+
+void MainWindow::loadSettings()
+{
+    QSettings stored(settingsName, settingsName);
+    for (int side : {GameController::red, GameController::black}) {
+        const SideWidgets widgets = sideWidgets(side);
+        stored.beginGroup(QStringLiteral("side%1").arg(side + 1));
+        widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
+        widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 2)]->setChecked(true);
+        widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
+        widgets.seconds->setText(stored.value(QStringLiteral("seconds"), widgets.seconds->text()).toString());
+        stored.endGroup();
+        updateSideOptions(side);
+    }
+    (stored.value(QStringLiteral("board/custom")).toBool() ? ui->customBoardRB : ui->initialBoardRB)->setChecked(true);
+    boardFile = stored.value(QStringLiteral("board/file")).toString();
+    ui->boardLineEdit->setText(boardFile);
+    boardFolder = stored.value(QStringLiteral("folders/boards"), boardFolder).toString();
+    gameFolder = stored.value(QStringLiteral("folders/games"), gameFolder).toString();
+    flipAction->setChecked(stored.value(QStringLiteral("view/flipped")).toBool());
+    resize(stored.value(QStringLiteral("window/size"), size()).toSize());
+}
+
+void MainWindow::saveSettings() const
+{
+    QSettings stored(settingsName, settingsName);
+    for (int side : {GameController::red, GameController::black}) {
+        const SideWidgets widgets = sideWidgets(side);
+        stored.beginGroup(QStringLiteral("side%1").arg(side + 1));
+        stored.setValue(QStringLiteral("kind"), checkedIndex(widgets.kinds));
+        stored.setValue(QStringLiteral("level"), checkedIndex(widgets.levels));
+        stored.setValue(QStringLiteral("timer"), widgets.timer->isChecked());
+        stored.setValue(QStringLiteral("seconds"), widgets.seconds->text());
+        stored.endGroup();
+    }
+    stored.setValue(QStringLiteral("board/custom"), ui->customBoardRB->isChecked());
+    stored.setValue(QStringLiteral("board/file"), boardFile);
+    stored.setValue(QStringLiteral("folders/boards"), boardFolder);
+    stored.setValue(QStringLiteral("folders/games"), gameFolder);
+    stored.setValue(QStringLiteral("view/flipped"), flipAction->isChecked());
+    stored.setValue(QStringLiteral("window/size"), size());
+}
+
+QString MainWindow::folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (mayDiscardGame())
@@ -339,6 +545,10 @@ void MainWindow::connectController()
     connect(controller, &GameController::positionChanged, this, &MainWindow::showPosition);
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
+    connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
+    for (auto changed : {&GameController::positionChanged, &GameController::humanSideChanged})
+        connect(controller, changed, this, &MainWindow::dropHint);
+    connect(controller, &GameController::gameCleared, this, &MainWindow::dropHint);
     connect(controller, &GameController::movesTakenBack, this, &MainWindow::takeBackMoves);
     for (auto changed : {&GameController::historyChanged, &GameController::gameCleared})
         connect(controller, changed, this, &MainWindow::updateMoveActions);
@@ -390,9 +600,10 @@ void MainWindow::showPosition(int side)
 void MainWindow::on_BrowseButton_clicked()
 {
     const QString title = tr("Chargement d'un plateau");
-    const QString path = dialogs->openFileName(this, title, QStringLiteral("./"), boardFilter());
+    const QString path = dialogs->openFileName(this, title, boardFolder, boardFilter());
     if (path.isNull())
         return;
+    boardFolder = folderOf(path);
     QString error;
     if (!mayDiscardGame())
         return;
@@ -456,7 +667,9 @@ bool MainWindow::readSide(int side, GameOptions::Side &chosen)
 void MainWindow::on_saveButton_clicked()
 {
     const QString title = tr("Sauvegarde du plateau");
-    const QString chosen = dialogs->saveFileName(this, title, QStringLiteral("./"), boardFilter());
+    const QString chosen = dialogs->saveFileName(this, title, boardFolder, boardFilter());
+    if (!chosen.isNull())
+        boardFolder = folderOf(chosen);
     const QString path = chosen.isNull() ? chosen : BoardFile::withExtension(chosen);
     QString error;
     if (!path.isNull() && !board->saveToFile(path, &error))
@@ -469,12 +682,22 @@ void MainWindow::on_quitButton_clicked()
         QCoreApplication::exit(0);
 }
 
-void MainWindow::on_timerPlayer1CB_clicked(bool checked)
+void MainWindow::on_timerPlayer1CB_clicked(bool)
 {
-    ui->maxTimePlayer1Edit->setEnabled(checked);
+    updateSideOptions(GameController::red);
 }
 
-void MainWindow::on_timerPlayer2CB_clicked(bool checked)
+void MainWindow::on_timerPlayer2CB_clicked(bool)
 {
-    ui->maxTimePlayer2Edit->setEnabled(checked);
+    updateSideOptions(GameController::black);
+}
+
+void MainWindow::updateSideOptions(int side)
+{
+    const SideWidgets widgets = sideWidgets(side);
+    const bool computer = widgets.kinds[1]->isChecked();
+    const bool timed = computer || widgets.kinds[2]->isChecked();
+    widgets.levelBox->setEnabled(computer);
+    widgets.timer->setEnabled(timed);
+    widgets.seconds->setEnabled(timed && widgets.timer->isChecked());
 }

@@ -6,12 +6,18 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class Board;
 class BoardWidget;
+class CPUPlayer;
 class GameController;
 class QAction;
 class QCheckBox;
+class QGroupBox;
+class QRadioButton;
 class QKeySequence;
+class QLabel;
 class QMenu;
 class QLineEdit;
 class TurnViewWidget;
@@ -39,6 +45,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void on_BrowseButton_clicked();
@@ -52,9 +59,21 @@ private:
     void createMenus();
     void createGameMenu();
     void createMovesMenu();
+    void createViewMenu();
+    void createHelpMenu();
+    void showRules();
+    void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
     void keepClientArea();
+    // The board takes the room the window has beyond its default size; the move list
+    // and turn indicator keep to its right, the options below it.
+    void fitBoard();
     void updateMoveActions();
+    void showThinking(bool thinking);
+    void askHint();
+    void showHint();
+    // Stops a hint search and takes the hint off the board: the position changed.
+    void dropHint();
     // Asks before a game in progress with moves played is lost; false: keep it.
     bool mayDiscardGame();
     bool saveGame();
@@ -71,6 +90,23 @@ private:
     void clearMoveList();
     void showPosition(int side);
     void showStatusMessage(const QString &text);
+    // The options panel's widgets of one side.
+    struct SideWidgets
+    {
+        QRadioButton *kinds[3]; // human, computer, remote
+        QRadioButton *levels[3];
+        QGroupBox *levelBox;
+        QCheckBox *timer;
+        QLineEdit *seconds;
+    };
+    SideWidgets sideWidgets(int side) const;
+    // Greys the options that do nothing for the side's kind: level and timer for a
+    // person, the level for a remote program; the seconds without timer.
+    void updateSideOptions(int side);
+    // The options panel, window size, flip and folders of the last run, kept on exit.
+    void loadSettings();
+    void saveSettings() const;
+    static QString folderOf(const QString &path);
     bool readOptions(GameOptions &options);
     bool readSide(int side, GameOptions::Side &chosen);
 
@@ -82,12 +118,23 @@ private:
     WidgetDialogs widgetDialogs{this};
     Dialogs *dialogs = &widgetDialogs;
     QString boardFile; // the board file last chosen with the browse button
+    QString boardFolder = QStringLiteral("./"); // where the file dialogs open
+    QString gameFolder = QStringLiteral("./");
+    QSize defaultSize;
+    // The form's geometry of the widgets that move aside when the board grows.
+    QRect formMoveList, formMoveLabel, formTurnBox, formOptions;
     int moveCount = 0;
     QAction *saveGameAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
     QAction *replayActions[4] = {}; // first, previous, next, last
     QAction *continueAction = nullptr;
+    QAction *playNowAction = nullptr;
+    QAction *hintAction = nullptr;
+    QAction *flipAction = nullptr;
+    // The computer's search for a hint to the person to move, on a copy of the board.
+    std::unique_ptr<CPUPlayer> hinter;
+    QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone
     // The game opened from a records file and the number of its turns on the board;
     // turns < 0 while no game is being replayed.
     GameRecord replayed;

@@ -9,7 +9,8 @@ CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int paus
       maxDepth(SearchSettings::maxDepthFor(level)),
       timeLimit(searchSeconds(timeLimit)),
       level(level),
-      pauseMs(pauseMs)
+      pauseMs(pauseMs),
+      search(SearchEngine::forLevel(level))
 {
     connect(this, &QThread::finished, this, &CPUPlayer::onThreadFinished);
 }
@@ -48,14 +49,16 @@ void CPUPlayer::startSearch()
     Q_ASSERT(!isRunning());
     {
         std::lock_guard<std::mutex> lock(handoff);
-        search.setPosition(*board);
+        search->setPosition(*board);
     }
     abortRequested = false;
+    discardRequested = false;
     start();
 }
 
 void CPUPlayer::cancelSearch()
 {
+    discardRequested = true;
     abortRequested = true;
     wait();
     // The finished() of a search that has just ended may still wait in the event
@@ -65,6 +68,11 @@ void CPUPlayer::cancelSearch()
     // last writes before ours also for ThreadSanitizer, which cannot see inside
     // Qt's wait().
     std::lock_guard<std::mutex> lock(handoff);
+}
+
+void CPUPlayer::playNow()
+{
+    abortRequested = true;
 }
 
 void CPUPlayer::onThreadFinished()
@@ -87,8 +95,8 @@ void CPUPlayer::run()
     settings.timeLimit = timeLimit;
     settings.seed = unsigned(QTime::currentTime().msec());
     std::lock_guard<std::mutex> lock(handoff);
-    const SearchResult outcome = search.run(settings, abortRequested);
-    if (abortRequested)
+    const SearchResult outcome = search->run(settings, abortRequested);
+    if (discardRequested)
         return;
     // Out of time before depth 2 was complete, this is the first legal move rather
     // than a record left from an earlier position.

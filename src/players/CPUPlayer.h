@@ -1,10 +1,11 @@
 #pragma once
 
-#include "FastSearch.h"
 #include "Player.h"
+#include "SearchEngine.h"
 
 #include <QObject>
 #include <atomic>
+#include <memory>
 #include <mutex>
 
 // The computer: searches a private copy of the position on its own thread and
@@ -36,6 +37,10 @@ public:
     // Stops a running search, waits for its thread and discards its result:
     // MoveReady() is not emitted for it.
     void cancelSearch();
+    // Asks a running search to stop at once and hand over the best move of its last
+    // completed depth (the first legal move if none is complete), as a time-out does;
+    // MoveReady() follows. Does not wait.
+    void playNow();
 
 signals:
     void MoveReady();
@@ -54,13 +59,16 @@ private:
     // any move gets a default-initialised record (A8 - A8), which is never legal, so
     // the controller refuses it.
     Move move;
-    const int maxDepth;  // plies: 2 at level 1, otherwise 20
+    const int maxDepth;  // plies: 2 at level 1, 20 at levels 2 and 3, 64 at level 4
     const int timeLimit; // seconds per search, after searchSeconds
-    const int level;     // 1 to 3, passed to the evaluation
+    const int level;     // 1 to 3, passed to the evaluation; 4 the expert search
     const int pauseMs;
 
-    FastSearch search; // the copy of the position; the search thread's alone while it runs
-    std::atomic<bool> abortRequested{false};
+    // The search of the level, with its copy of the position; the search thread's
+    // alone while it runs.
+    const std::unique_ptr<SearchEngine> search;
+    std::atomic<bool> abortRequested{false}; // stops the search, whoever asked
+    std::atomic<bool> discardRequested{false}; // and then keeps nothing of it
     // Hands the search's result to the GUI thread: the search thread writes it under
     // the lock just before it ends, the GUI thread reads it under the lock after.
     std::mutex handoff;

@@ -19,6 +19,10 @@ const char *const picturePaths[][2] = {
 const QColor destinationColour(0, 255, 0, 255);
 const QColor selectionColour(0, 0, 255, 255);
 const QColor lastMoveColour(255, 160, 0, 255);
+const QColor hintColour(0, 200, 255, 255);
+const QColor cursorColour(255, 255, 0, 255);
+constexpr int labelSpace = 35; // the margin above and the column letters below the squares
+constexpr int cursorInset = 5; // inside the frames drawn on the square's edge
 } // namespace
 
 BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
@@ -26,22 +30,40 @@ BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
 {
     Q_ASSERT(board);
     Q_ASSERT(cellSize > 0);
-    const int side = int(cellSize);
-    setGeometry(10, 15, board->columns * side + margin, board->rows * side + 35);
+    move(10, 15);
     loadPictures();
+    setCellSize(int(cellSize));
     setUpdatesEnabled(true);
+    setFocusPolicy(Qt::StrongFocus);
     pieceSelected = false;
+    cursorY = board->rows - 1;
 }
 
 void BoardWidget::loadPictures()
 {
     static_assert(sizeof picturePaths / sizeof picturePaths[0] == pictureCodes, "one pair of pictures per code");
     AppResources::load();
+    for (int code = 0; code < pictureCodes; ++code)
+        for (int dark = 0; dark < 2; ++dark)
+            originals[code][dark] = QImage(picturePaths[code][dark]);
+}
+
+void BoardWidget::setCellSize(int size)
+{
+    Q_ASSERT(size > 0);
+    cellSize = unsigned(size);
+    resize(board->columns * size + margin, board->rows * size + labelSpace);
+    scalePictures();
+    update();
+}
+
+void BoardWidget::scalePictures()
+{
     const int side = int(cellSize);
     for (int code = 0; code < pictureCodes; ++code)
         for (int dark = 0; dark < 2; ++dark)
-            pictures[code][dark] = QImage(picturePaths[code][dark])
-                                       .scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            pictures[code][dark] = originals[code][dark].scaled(side, side, Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation);
 }
 
 void BoardWidget::clearSelection()
@@ -67,6 +89,19 @@ void BoardWidget::clearLastMove()
     update();
 }
 
+void BoardWidget::showHint(const Move &move)
+{
+    hint = move;
+    hintShown = true;
+    update();
+}
+
+void BoardWidget::clearHint()
+{
+    hintShown = false;
+    update();
+}
+
 const QImage *BoardWidget::pictureFor(int x, int y) const
 {
     const int code = board->cells[x][y];
@@ -75,25 +110,49 @@ const QImage *BoardWidget::pictureFor(int x, int y) const
     return &pictures[code][(x + y) % 2];
 }
 
-void BoardWidget::paintSquare(QPainter &painter, int x, int y) const
+void BoardWidget::setFlipped(bool flip)
+{
+    flipped = flip;
+    update();
+}
+
+// Maps a board column to a view column and back (the mapping is its own inverse).
+int BoardWidget::shownColumn(int x) const
+{
+    return flipped ? board->columns - 1 - x : x;
+}
+
+int BoardWidget::shownRow(int y) const
+{
+    return flipped ? board->rows - 1 - y : y;
+}
+
+QRect BoardWidget::squareRect(int x, int y) const
 {
     const int side = int(cellSize);
-    const int left = margin + x * side;
-    const int top = margin + y * side;
+    return QRect(margin + shownColumn(x) * side, margin + shownRow(y) * side, side, side);
+}
+
+// The row numbers along the left edge, the column letters under the bottom row.
+void BoardWidget::paintSquare(QPainter &painter, int x, int y) const
+{
+    const QRect square = squareRect(x, y);
+    const int side = int(cellSize);
     if (const QImage *picture = pictureFor(x, y))
-        painter.drawImage(QPointF(left, top), *picture);
-    if (x == 0)
-        painter.drawText(QPointF(0, top + side / 2), QString::number(board->rows - y));
-    if (y == board->rows - 1)
-        painter.drawText(QPointF(left + side / 2, top + side + 15), QString(QChar('A' + x)));
+        painter.drawImage(square.topLeft(), *picture);
+    if (shownColumn(x) == 0)
+        painter.drawText(QPointF(0, square.top() + side / 2), QString::number(board->rows - y));
+    if (shownRow(y) == board->rows - 1)
+        painter.drawText(QPointF(square.left() + side / 2, square.top() + side + 15), QString(QChar('A' + x)));
 }
 
 // Draws four single lines just inside the square's edge.
 void BoardWidget::frameSquare(QPainter &painter, int x, int y) const
 {
+    const QRect square = squareRect(x, y);
+    const int left = square.left();
+    const int top = square.top();
     const int s = int(cellSize);
-    const int left = margin + x * s;
-    const int top = margin + y * s;
     const QLine sides[] = {
         QLine(left + 1, top + 1, left + s - 1, top + 1),
         QLine(left + s - 1, top + 1, left + s - 1, top + s - 1),
@@ -102,6 +161,13 @@ void BoardWidget::frameSquare(QPainter &painter, int x, int y) const
     };
     for (const QLine &line : sides)
         painter.drawLines(&line, 1);
+}
+
+void BoardWidget::frameMove(QPainter &painter, const Move &move, const QColor &colour) const
+{
+    painter.setPen(QPen(colour, 2));
+    frameSquare(painter, move.fromX, move.fromY);
+    frameSquare(painter, move.toX, move.toY);
 }
 
 void BoardWidget::paintSelection(QPainter &painter) const
@@ -123,13 +189,23 @@ void BoardWidget::paintEvent(QPaintEvent *)
     for (int y = 0; y < board->rows; ++y)
         for (int x = 0; x < board->columns; ++x)
             paintSquare(painter, x, y);
-    if (lastMoveShown) {
-        painter.setPen(QPen(lastMoveColour, 2));
-        frameSquare(painter, lastMove.fromX, lastMove.fromY);
-        frameSquare(painter, lastMove.toX, lastMove.toY);
-    }
+    if (lastMoveShown)
+        frameMove(painter, lastMove, lastMoveColour);
+    if (hintShown)
+        frameMove(painter, hint, hintColour);
     if (pieceSelected)
         paintSelection(painter);
+    if (hasFocus())
+        paintCursor(painter);
+}
+
+void BoardWidget::paintCursor(QPainter &painter) const
+{
+    const int s = int(cellSize);
+    painter.setPen(QPen(cursorColour, 2, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(margin + cursorX * s, margin + cursorY * s, s, s)
+                         .adjusted(cursorInset, cursorInset, -cursorInset, -cursorInset));
 }
 
 void BoardWidget::selectFirst(int x, int y)
@@ -168,8 +244,11 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
     const int py = event->pos().y() - margin;
     if (px < 0 || py < 0 || px >= board->columns * side || py >= board->rows * side)
         return;
-    const int x = px / side;
-    const int y = py / side;
+    pressSquare(shownColumn(px / side), shownRow(py / side));
+}
+
+void BoardWidget::pressSquare(int x, int y)
+{
     if (!pieceSelected)
         selectFirst(x, y);
     else if (x == selectedX && y == selectedY)
@@ -177,4 +256,45 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
     else
         moveSelectedTo(x, y);
     repaint();
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveCursor(-1, 0);
+    case Qt::Key_Right:
+        return moveCursor(1, 0);
+    case Qt::Key_Up:
+        return moveCursor(0, -1);
+    case Qt::Key_Down:
+        return moveCursor(0, 1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (inputSide != noInput)
+            pressSquare(shownColumn(cursorX), shownRow(cursorY));
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void BoardWidget::moveCursor(int dx, int dy)
+{
+    cursorX = qBound(0, cursorX + dx, board->columns - 1);
+    cursorY = qBound(0, cursorY + dy, board->rows - 1);
+    update();
+}
+
+void BoardWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

@@ -10,7 +10,9 @@ class QPainter;
 
 // The board view: draws the squares, stones, row numbers and column letters, and
 // lets the person whose turn it is enter a move with two presses: the stone, then
-// one of its destinations (framed in green; the selected stone in blue). It only
+// one of its destinations (framed in green; the selected stone in blue), or from the
+// keyboard: the arrows move a cursor (a dashed frame while the view has the focus),
+// Enter or Space stand for a press on the square under it. It only
 // emits the move entered; whoever runs the game says which side may enter one.
 class BoardWidget : public QWidget
 {
@@ -25,6 +27,10 @@ public:
 
     BoardWidget(QWidget *parent, const Board *board, unsigned cellSize);
 
+    // The side of a square in pixels; the view takes the size the squares need.
+    void setCellSize(int size);
+    int cellSide() const { return int(cellSize); }
+
     // Drops a pending selection (a new game, a board loaded).
     void clearSelection();
     // The side (0 red, 1 black) whose person may enter a move now, or noInput.
@@ -32,6 +38,14 @@ public:
     // Frames both squares of the move last played; clearLastMove() removes the frames.
     void showLastMove(const Move &move);
     void clearLastMove();
+    // Frames both squares of a suggested move in their own colour until clearHint().
+    void showHint(const Move &move);
+    void clearHint();
+    // Black's side at the bottom: painting, labels, presses and the cursor follow.
+    void setFlipped(bool flipped);
+
+    // The move suggested, or null.
+    const Move *shownHint() const { return hintShown ? &hint : nullptr; }
 
 signals:
     // A legal move of the input side, entered with two presses.
@@ -40,16 +54,29 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // Piece codes 0 (empty) to 4 (red stone) that have a picture.
     static constexpr int pictureCodes = 5;
 
     void loadPictures();
+    void scalePictures();
     const QImage *pictureFor(int x, int y) const;
+    int shownColumn(int x) const;
+    int shownRow(int y) const;
+    // Where the square of board column x and row y is drawn.
+    QRect squareRect(int x, int y) const;
     void paintSquare(QPainter &painter, int x, int y) const;
     void paintSelection(QPainter &painter) const;
     void frameSquare(QPainter &painter, int x, int y) const;
+    void frameMove(QPainter &painter, const Move &move, const QColor &colour) const;
+    void paintCursor(QPainter &painter) const;
+    // A press on the square (x, y): picks a stone, drops it, or moves it there.
+    void pressSquare(int x, int y);
+    void moveCursor(int dx, int dy);
     void selectFirst(int x, int y);
     // Emits the move from the selected stone to (x, y), if the stone has one.
     void moveSelectedTo(int x, int y);
@@ -57,11 +84,19 @@ private:
     const Board *board;
     int inputSide = noInput;
     unsigned cellSize;
-    // Indexed [code][0 light, 1 dark]; code 0 is the bare marble square.
+    // Indexed [code][0 light, 1 dark]; code 0 is the bare marble square. The pictures
+    // drawn are scaled to the squares from the originals, once per size.
+    QImage originals[pictureCodes][2];
     QImage pictures[pictureCodes][2];
     int selectedX = 0;
     int selectedY = 0;
     bool pieceSelected = false;
+    // The keyboard cursor, in squares from the top left of the view.
+    int cursorX = 0;
+    int cursorY = 0;
     Move lastMove;
     bool lastMoveShown = false;
+    bool flipped = false;
+    Move hint;
+    bool hintShown = false;
 };

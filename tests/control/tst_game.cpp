@@ -4,6 +4,7 @@
 #include "ZarvikBoard.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -195,6 +196,30 @@ private slots:
         QCOMPARE(driver.controller()->turn(), 0);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
         QCOMPARE(driver.moveColor(1), QColor(Qt::black));
+    }
+
+    // "Jouer maintenant" makes a level-3 search without timer move at once; the status
+    // bar says the computer thinks beside the waiting text, which stays as it was.
+    void playNowEndsALongSearch()
+    {
+        WindowDriver driver;
+        driver.click("player1CpuRB");
+        driver.click("level3_player1_RB");
+        driver.click("timerPlayer1CB");
+        QVERIFY(!driver.trigger(QStringLiteral("Jouer maintenant")));
+        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
+        driver.click("startGameButton");
+        auto *thinking = driver.child<QLabel>("thinkingLabel");
+        QCOMPARE(thinking->text(), QStringLiteral("L'ordinateur réfléchit…"));
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
+        QVERIFY(!driver.trigger(QStringLiteral("Indice"))); // nobody to give it to
+        QVERIFY(driver.trigger(QStringLiteral("Jouer maintenant")));
+        QVERIFY(moves.wait(10000)); // the search alone would take 30 s
+        QCOMPARE(driver.moveLines().size(), 1);
+        QCOMPARE(driver.controller()->humanSide(), 1);
+        QVERIFY(thinking->text().isEmpty());
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
+        QVERIFY(!driver.trigger(QStringLiteral("Jouer maintenant")));
     }
 
     // Undo takes back one move between people, and the computer's reply with the

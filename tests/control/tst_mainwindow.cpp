@@ -36,6 +36,33 @@ private slots:
         QCOMPARE(GameController::instance()->humanSide(), 0);
     }
 
+    // A larger window has larger squares, the options below them; presses follow.
+    void theBoardGrowsWithTheWindow()
+    {
+        WindowDriver driver;
+        driver.window->resize(driver.window->size() + QSize(200, 160));
+        QTRY_COMPARE(driver.boardView()->cellSide(), 64 + 20);
+        auto *options = driver.child<QWidget>("groupBox_4");
+        const QRect board(driver.boardView()->mapTo(driver.window, QPoint()), driver.boardView()->size());
+        QVERIFY(options->mapTo(driver.window, QPoint()).y() > board.bottom());
+        QVERIFY(driver.child<QWidget>("moveListWidget")->mapTo(driver.window, QPoint()).x() > board.right());
+        driver.play("H2", "H3");
+        QCOMPARE(driver.moveLines(), QStringList({"1. H2 - H3"}));
+    }
+
+    // The rules from F1; the about box tells the version and the licence.
+    void helpMenuShowsRulesAndVersion()
+    {
+        WindowDriver driver;
+        QCOMPARE(driver.action(QStringLiteral("Règles du jeu"))->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        QVERIFY(driver.trigger(QStringLiteral("Règles du jeu")));
+        QVERIFY(driver.trigger(QStringLiteral("À propos de Zarvik")));
+        QCOMPARE(driver.dialogs.informations.size(), 2);
+        QVERIFY(driver.dialogs.informations[0].startsWith(QStringLiteral("Règles du jeu|")));
+        const QString about = driver.dialogs.informations[1];
+        QVERIFY(about.contains(QStringLiteral("Zarvik " ZARVIK_VERSION)) && about.contains("GPL-3.0-or-later"));
+    }
+
     // The end-of-game box belongs to the window, which centres it, not to the screen.
     void boxesAreCentredOnTheWindow()
     {
@@ -66,14 +93,36 @@ private slots:
         QVERIFY(driver.child<QRadioButton>("level1_player2_RB")->isChecked());
     }
 
-    void timerBoxGreysItsField()
+    // What does nothing for a side is greyed: level and timer for a person, the level
+    // for a remote program, the seconds without timer; the other side keeps its own.
+    void optionsFollowTheKind_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("timerOff");
+        QTest::addColumn<QString>("enabled"); // level, timer, seconds
+        QTest::newRow("person") << "player1HumanRB" << false << "---";
+        QTest::newRow("computer") << "player1CpuRB" << false << "LTS";
+        QTest::newRow("computer without timer") << "player1CpuRB" << true << "LT-";
+        QTest::newRow("remote") << "player1SocketRB" << false << "-TS";
+        QTest::newRow("remote without timer") << "player1SocketRB" << true << "-T-";
+    }
+
+    void optionsFollowTheKind()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, timerOff);
         WindowDriver driver;
-        driver.click("timerPlayer1CB");
-        QVERIFY(!driver.child<QLineEdit>("maxTimePlayer1Edit")->isEnabled());
-        QVERIFY(driver.child<QLineEdit>("maxTimePlayer2Edit")->isEnabled());
-        driver.click("timerPlayer1CB");
-        QVERIFY(driver.child<QLineEdit>("maxTimePlayer1Edit")->isEnabled());
+        driver.click("player2CpuRB");
+        driver.click(qPrintable(kind));
+        if (timerOff)
+            driver.click("timerPlayer1CB");
+        auto shown = [&](const char *level, const char *timer, const char *seconds) {
+            return QString(driver.child<QWidget>(level)->isEnabled() ? 'L' : '-')
+                   + (driver.child<QWidget>(timer)->isEnabled() ? 'T' : '-')
+                   + (driver.child<QWidget>(seconds)->isEnabled() ? 'S' : '-');
+        };
+        QTEST(shown("groupBox_5", "timerPlayer1CB", "maxTimePlayer1Edit"), "enabled");
+        QCOMPARE(shown("groupBox_6", "timerPlayer2CB", "maxTimePlayer2Edit"), QStringLiteral("LTS"));
     }
 
     void startReadsTheOptions()
@@ -82,6 +131,7 @@ private slots:
         driver.click("player1CpuRB");
         driver.click("level2_player1_RB");
         driver.click("timerPlayer1CB");
+        driver.click("player2CpuRB");
         driver.click("level3_player2_RB");
         driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("17"));
         driver.click("startGameButton");
@@ -89,7 +139,7 @@ private slots:
         QCOMPARE(options.red.kind, PlayerKind::Cpu);
         QCOMPARE(options.red.level, 2);
         QCOMPARE(options.red.timeLimit(), int(Player::untimed));
-        QCOMPARE(options.black.kind, PlayerKind::Human);
+        QCOMPARE(options.black.kind, PlayerKind::Cpu);
         QCOMPARE(options.black.level, 3);
         QCOMPARE(options.black.timeLimit(), 17);
     }
@@ -217,6 +267,63 @@ private slots:
         driver.play("B3", "B4");
         QCOMPARE(driver.board().cells[2][2], int(ZarvikBoard::blackStone));
         QCOMPARE(driver.controller()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
+    }
+
+    // A hint is a legal move of the person to move, marked and never played; it goes
+    // with the next move.
+    void hintShowsAMoveWithoutPlayingIt()
+    {
+        WindowDriver driver;
+        driver.play("B2", "B3");
+        const QString position = driver.board().toText();
+        QVERIFY(driver.trigger(QStringLiteral("Indice")));
+        QTRY_VERIFY_WITH_TIMEOUT(driver.boardView()->shownHint(), 10000);
+        const Move hint = *driver.boardView()->shownHint();
+        QVERIFY(driver.board().isLegal(hint, GameController::black));
+        QCOMPARE(driver.board().toText(), position);
+        QCOMPARE(driver.moveLines().size(), 1);
+        QCOMPARE(driver.controller()->humanSide(), 1);
+        driver.controller()->playMove(hint);
+        QVERIFY(!driver.boardView()->shownHint());
+        QCOMPARE(driver.moveLines().size(), 2);
+    }
+
+    // The options panel, the window's size, the flip and the dialogs' folders come
+    // back in the next window.
+    void settingsAreRemembered()
+    {
+        QTemporaryDir dir;
+        QString boardPath;
+        {
+            WindowDriver driver;
+            driver.click("player1CpuRB");
+            driver.click("level3_player1_RB");
+            driver.click("timerPlayer1CB");
+            driver.click("player2SocketRB");
+            driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("17"));
+            driver.dialogs.nextPath = dir.filePath(QStringLiteral("game.zgn"));
+            QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
+            boardPath = driver.browseBoard("2 2 2 2 2 2 2 2\n");
+            driver.click("customBoardRB");
+            QVERIFY(driver.trigger(QStringLiteral("Retourner le plateau")));
+            driver.window->resize(driver.window->size() + QSize(80, 80));
+        }
+        WindowDriver driver(false);
+        QCOMPARE(driver.controller()->options().red.kind, PlayerKind::Human); // the first game is the people's
+        QVERIFY(driver.child<QRadioButton>("player1CpuRB")->isChecked());
+        QVERIFY(driver.child<QRadioButton>("level3_player1_RB")->isChecked());
+        QVERIFY(!driver.child<QCheckBox>("timerPlayer1CB")->isChecked());
+        QVERIFY(!driver.child<QLineEdit>("maxTimePlayer1Edit")->isEnabled());
+        QVERIFY(driver.child<QRadioButton>("player2SocketRB")->isChecked());
+        QCOMPARE(driver.child<QLineEdit>("maxTimePlayer2Edit")->text(), QStringLiteral("17"));
+        QVERIFY(driver.child<QRadioButton>("customBoardRB")->isChecked());
+        QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), boardPath);
+        QVERIFY(driver.action(QStringLiteral("Retourner le plateau"))->isChecked());
+        QCOMPARE(driver.boardView()->cellSide(), 64 + 10);
+        driver.click("BrowseButton");
+        QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
+        QCOMPARE(driver.dialogs.captions.value(0).section('|', 1, 1), QFileInfo(boardPath).absolutePath());
+        QCOMPARE(driver.dialogs.captions.value(1).section('|', 1, 1), dir.path());
     }
 
     void savesTheCurrentPosition()

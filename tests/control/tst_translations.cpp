@@ -57,7 +57,7 @@ private slots:
     void cleanup() { QVERIFY(translations.install(Language::French)); }
 
     // The window as it opens and through a game, a refused board, a refused
-    // records file and a won game, with nothing of the other language.
+    // records file, a won game and the rules, with nothing of the other language.
     void windowInOneLanguage_data()
     {
         QTest::addColumn<Language>("language");
@@ -84,9 +84,10 @@ private slots:
         QVERIFY(driver.trigger(inWindow("Ouvrir une partie…")));
         driver.startCustom("0 0 0 0 0 0 0 2\n4 0 0 0 0 0 0 0\n");
         driver.play("A7", "A8");
+        QVERIFY(driver.trigger(inWindow("Règles du jeu")));
         texts << shownTexts(driver);
         QCOMPARE(driver.dialogs.warnings.size(), 2);
-        QCOMPARE(driver.dialogs.informations.size(), 1);
+        QCOMPARE(driver.dialogs.informations.size(), 2);
         QCOMPARE(driver.dialogs.questions.size(), 3);
         for (const QString &text : texts)
             QVERIFY2(!text.contains(foreign), qPrintable(text));

@@ -1,4 +1,5 @@
 #include "CPUPlayer.h"
+#include "FastSearch.h"
 #include "ZarvikBoard.h"
 
 #include <QtTest>
@@ -99,6 +100,21 @@ private slots:
         }
     }
 
+    // Level 4 is the expert search: with no time at all it completes its first depth,
+    // one ply, which the exact search never reports, and moves.
+    void levelFourPlaysTheExpertSearch()
+    {
+        ZarvikBoard board;
+        setMiddleGame(board);
+        CPUPlayer player(&board, black, 0, SearchSettings::expertLevel, 0);
+        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
+        player.RequestMove();
+        QVERIFY(ready.wait(patience));
+        QCOMPARE(takeMessages(), QStringList(depthLine.arg("noir").arg(1)));
+        QVERIFY(board.isLegal(*player.TakeMove(), black));
+    }
+
+
     // A negative limit is no time at all and no timer is a ceiling: the computer
     // always moves, where its search would otherwise deepen for hours.
     void timeIsAlwaysBounded()
@@ -128,6 +144,26 @@ private slots:
             QVERIFY(destroy || (!player->isRunning() && *player->TakeMove() == Move()));
             QVERIFY(!ready.wait(200) && takeMessages().isEmpty());
         }
+    }
+
+    // Told to play now, a level-3 search without timer hands over the best move of its
+    // last completed depth, or the first legal move before depth 2 is complete.
+    void playNowKeepsLastCompletedDepth()
+    {
+        ZarvikBoard board;
+        CPUPlayer player(&board, black, Player::untimed, 3, 0);
+        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
+        player.RequestMove();
+        player.playNow();
+        QVERIFY(ready.wait(patience));
+        const QStringList lines = takeMessages();
+        QCOMPARE(lines.size(), 1);
+        const int depth = lines[0].section(' ', -1).toInt();
+        const Move move = *player.TakeMove();
+        MoveList moves;
+        board.generateMoves(black, moves);
+        QVERIFY(depth < 20 && board.isLegal(move, black));
+        QVERIFY(depth >= 2 ? hasBestScore(board, move, black, 3, depth) : move == moves.moves[0]);
     }
 
     // A search that has ended but whose finished() still waits in the event queue is

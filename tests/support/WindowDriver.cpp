@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "BoardWidget.h"
+#include "IsolatedSettings.h"
 #include "ZarvikBoard.h"
 
 #include <QAbstractButton>
@@ -19,8 +20,15 @@ QTemporaryDir &scratch()
 }
 } // namespace
 
-WindowDriver::WindowDriver()
-    : window(new MainWindow(&game))
+MainWindow *WindowDriver::newWindow(bool freshSettings)
+{
+    if (freshSettings)
+        IsolatedSettings::begin();
+    return new MainWindow(&game);
+}
+
+WindowDriver::WindowDriver(bool freshSettings)
+    : window(newWindow(freshSettings))
 {
     window->setDialogs(&dialogs);
     window->show();
@@ -64,7 +72,9 @@ void WindowDriver::press(const char *cell)
 {
     const int x = cell[0] - 'A';
     const int y = 8 - (cell[1] - '0');
-    QTest::mouseClick(boardView(), Qt::LeftButton, Qt::NoModifier, QPoint(15 + x * 64 + 32, 15 + y * 64 + 32));
+    const int side = boardView()->cellSide();
+    QTest::mouseClick(boardView(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(BoardWidget::margin + x * side + side / 2, BoardWidget::margin + y * side + side / 2));
 }
 
 void WindowDriver::play(const char *from, const char *to)

@@ -16,7 +16,8 @@ class QAction;
 class WindowDriver
 {
 public:
-    WindowDriver();
+    // A window as on a first run, or (false) with the settings the last window kept.
+    explicit WindowDriver(bool freshSettings = true);
     ~WindowDriver();
 
     template <typename T>
@@ -47,5 +48,7 @@ public:
     MainWindow *window;
 
 private:
+    MainWindow *newWindow(bool freshSettings);
+
     QString tempDir;
 };

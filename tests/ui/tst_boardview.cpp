@@ -9,25 +9,47 @@
 
 namespace {
 constexpr int cell = 64, margin = 15, end = margin + 8 * cell;
-const QRgb selectedColour = qRgb(0, 0, 255), destinationColour = qRgb(0, 255, 0), lastMoveColour = qRgb(255, 160, 0);
+const QRgb selectedColour = qRgb(0, 0, 255), destinationColour = qRgb(0, 255, 0), lastMoveColour = qRgb(255, 160, 0),
+           cursorColour = qRgb(255, 255, 0),
+           hintColour = qRgb(0, 200, 255);
 
 QRect square(int x, int y) { return QRect(margin + x * cell, margin + y * cell, cell, cell); }
 
-// The squares framed in the colour: "A3 B3 C3". A frame is the square's two
-// outermost pixel rings and nothing else of the square.
-QString framed(const QImage &image, QRgb colour)
+// The names of the squares whose pixels pass the test: "A3 B3 C3".
+template <typename Test>
+QString squaresWhere(Test test)
 {
     QStringList found;
-    for (int i = 0; i < 64; ++i) {
-        const QRect outer = square(i % 8, i / 8), inner = outer.adjusted(2, 2, -2, -2);
+    for (int i = 0; i < 64; ++i)
+        if (test(square(i % 8, i / 8)))
+            found << QChar('A' + i % 8) + QString::number(8 - i / 8);
+    return found.join(' ');
+}
+
+// The squares framed in the colour. A frame is the square's two outermost pixel
+// rings and nothing else of the square.
+QString framed(const QImage &image, QRgb colour)
+{
+    return squaresWhere([&](const QRect &outer) {
+        const QRect inner = outer.adjusted(2, 2, -2, -2);
         bool framed = true;
         for (int y = outer.top(); y <= outer.bottom(); ++y)
             for (int x = outer.left(); x <= outer.right(); ++x)
                 framed = framed && (image.pixel(x, y) == colour) != inner.contains(x, y);
-        if (framed)
-            found << QChar('A' + i % 8) + QString::number(8 - i / 8);
-    }
-    return found.join(' ');
+        return framed;
+    });
+}
+
+// The squares with any pixel in the colour.
+QString touched(const QImage &image, QRgb colour)
+{
+    return squaresWhere([&](const QRect &outer) {
+        bool hit = false;
+        for (int y = outer.top(); y <= outer.bottom(); ++y)
+            for (int x = outer.left(); x <= outer.right(); ++x)
+                hit = hit || image.pixel(x, y) == colour;
+        return hit;
+    });
 }
 
 // The selected stone, then its destinations: "B2|A3 B3 C3".
@@ -63,6 +85,7 @@ private slots:
         board.resetToInitial();
         view.clearSelection();
         view.setInputSide(ZarvikBoard::red);
+        view.setFlipped(false);
         entered.clear();
         paints.count = 0;
     }
@@ -84,7 +107,8 @@ private slots:
         QCOMPARE(paints.render(), before);
     }
 
-    // The last move's two squares are framed in their own colour, under a selection.
+    // The last move's two squares are framed in their own colour, under a selection;
+    // so are a hint's.
     void lastMove()
     {
         view.showLastMove(Move(1, 6, 1, 5));
@@ -93,6 +117,9 @@ private slots:
         QCOMPARE(framed(paints.render(), lastMoveColour), QString("B2"));
         view.clearLastMove();
         QCOMPARE(framed(paints.render(), lastMoveColour), QString());
+        view.showHint(Move(3, 6, 4, 5)); // a hint has a colour of its own
+        QCOMPARE(framed(paints.render(), hintColour) + framed(paints.render(), lastMoveColour), QString("E3 D2"));
+        view.clearHint();
         view.clearSelection();
     }
 
@@ -108,6 +135,32 @@ private slots:
             QVERIFY(entered.last().at(0).value<Move>() == entries[side].second);
         }
         QVERIFY(board.cells[2][5] == 0 && board.cells[1][6] == ZarvikBoard::redStone);
+    }
+
+    // The arrows move a cursor, which stops at the edges; Space and Enter press the
+    // square under it. The cursor is drawn on that square alone.
+    void keyboardEntersAMove()
+    {
+        view.setFocus();
+        QTRY_VERIFY(view.hasFocus());
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Space, Qt::Key_Up})
+            QTest::keyClick(&view, key);
+        QCOMPARE(frames(paints.render()), QString("B2|A3 B3 C3"));
+        QCOMPARE(touched(paints.render(), cursorColour), QString("B3"));
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(entered.size(), 1);
+        QVERIFY(entered.last().at(0).value<Move>() == Move(1, 6, 1, 5));
+    }
+
+    // Flipped, red's B2 is drawn where G7 is otherwise: presses there and on the
+    // squares in front of it, which are now below it, enter red's move.
+    void flippedBoardTakesPressesWhereItDraws()
+    {
+        view.setFlipped(true);
+        QCOMPARE(press("G7"), QString("G7|F6 G6 H6"));
+        QCOMPARE(press("H6"), QString("|"));
+        QCOMPARE(entered.size(), 1);
+        QVERIFY(entered.last().at(0).value<Move>() == Move(1, 6, 0, 5));
     }
 
     // Presses in the margins or past the squares, or while nobody may enter a move, do

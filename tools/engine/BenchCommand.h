@@ -30,5 +30,6 @@ private:
     static std::int64_t fastPass(int level, int threads);
     static Timing timeFast(int level, int threads);
     static Timing timeReference(int level);
+    static Timing timeExpert(int threads);
     static void printTiming(QTextStream &out, const QString &label, const Timing &timing);
 };

@@ -11,7 +11,7 @@ QString ConnectCommand::name() const
 
 QString ConnectCommand::synopsis() const
 {
-    return QStringLiteral("connect [HOST] [--port P] [--level 1|2|3] [--time S] [--seed N] [--verbose]");
+    return QStringLiteral("connect [HOST] [--port P] [--level 1|2|3|4] [--time S] [--seed N] [--verbose]");
 }
 
 QString ConnectCommand::summary() const
@@ -30,7 +30,7 @@ void ConnectCommand::addArguments(QCommandLineParser &parser) const
                                  QStringLiteral("[HOST]"));
     parser.addOption({QStringLiteral("port"), QStringLiteral("TCP port (default 8888)."), QStringLiteral("P"),
                       QString::number(defaultPort)});
-    parser.addOption({QStringLiteral("level"), QStringLiteral("Computer level, 1 to 3 (default 1)."),
+    parser.addOption({QStringLiteral("level"), QStringLiteral("Computer level, 1 to 4 (default 1)."),
                       QStringLiteral("L"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("time"), QStringLiteral("Seconds of search per move, 0 or more (default 1)."),
                       QStringLiteral("S"), QStringLiteral("1")});
@@ -59,8 +59,8 @@ int ConnectCommand::run(const QCommandLineParser &parser, QTextStream &out, QTex
         || (parser.isSet(QStringLiteral("seed"))
             && !readInt(parser.value(QStringLiteral("seed")), QStringLiteral("--seed"), seed, err)))
         return 1;
-    if (port < 1 || port > 65535 || search.level < 1 || search.level > 3 || search.timeLimit < 0) {
-        err << "--port must be 1 to 65535, --level 1 to 3 and --time 0 or more\n";
+    if (port < 1 || port > 65535 || search.level < 1 || search.level > SearchSettings::maxLevel || search.timeLimit < 0) {
+        err << "--port must be 1 to 65535, --level 1 to 4 and --time 0 or more\n";
         return 1;
     }
     options.port = quint16(port);

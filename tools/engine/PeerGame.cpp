@@ -3,7 +3,8 @@
 #include <QByteArray>
 
 PeerGame::PeerGame(const SearchSettings &settings)
-    : settings(settings)
+    : settings(settings),
+      search(SearchEngine::forLevel(settings.level))
 {
 }
 
@@ -65,8 +66,8 @@ PeerGame::Step PeerGame::gameOver(const MessageSplitter::Message &message)
 
 PeerGame::Step PeerGame::play()
 {
-    search.setPosition(board);
-    const SearchResult result = search.run(settings, std::atomic<bool>(false));
+    search->setPosition(board);
+    const SearchResult result = search->run(settings, std::atomic<bool>(false));
     if (!board.isLegal(result.best, settings.color))
         return fail(QStringLiteral("asked to move, but there is no legal move"));
     chosen = result.best;

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "FastSearch.h"
 #include "MessageSplitter.h"
+#include "SearchEngine.h"
 #include "ZarvikBoard.h"
 
 #include <QString>
+
+#include <memory>
 
 // The game as a remote player sees it: its own copy of the position, kept from the
 // program's messages, and the computer's search to answer each request.
@@ -54,7 +56,7 @@ private:
     SearchSettings settings;
     bool sideKnown = false;
     ZarvikBoard board;
-    FastSearch search;
+    std::unique_ptr<SearchEngine> search; // of the level asked for
     Move chosen;
     bool ownWin = false;
     QString remark;

@@ -2,6 +2,7 @@
 // rendered off screen, for the README; with --replay, the same moves saved, opened
 // again and stepped back by one, the last move shown marked.
 #include "GameController.h"
+#include "IsolatedSettings.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "usage: zarvik-screenshot [--replay] OUT.png\n";
         return 2;
     }
+    IsolatedSettings::begin(); // the window as on a first run, whatever the user's settings
     MainWindow window;
     window.show();
     GameController *controller = GameController::instance();

@@ -2,6 +2,7 @@
 // players through the real window, headless, and writes what happened as a
 // Markdown page (docs/protocol-transcript.md).
 #include "GameRecorder.h"
+#include "IsolatedSettings.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TranscriptPage.h"
@@ -63,6 +64,7 @@ int main(int argc, char *argv[])
     // Fixed seeds: the same game every time, so the page changes only with the program.
     const QStringList arguments[2] = {engineArguments(1), engineArguments(2)};
     ScriptedDialogs dialogs;
+    IsolatedSettings::begin(); // the window as on a first run, whatever the user's settings
     auto *window = new MainWindow;
     window->setDialogs(&dialogs);
     window->show();

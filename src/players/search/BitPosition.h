@@ -6,11 +6,21 @@
 #include <cstdint>
 
 // The search's helpers below must be inlined into it, also into the copy of the
-// search that is compiled for the popcnt instruction (see FastSearch.h).
+// search that is compiled for the popcnt instruction (ZARVIK_POPCNT_CLONES).
 #if defined(__GNUC__)
 #define ZARVIK_ALWAYS_INLINE __attribute__((always_inline))
 #else
 #define ZARVIK_ALWAYS_INLINE
+#endif
+
+// Counting bits is much of the evaluations: the searches are compiled twice, with
+// and without the popcnt instruction, and the loader picks the one that the
+// processor runs. Not under ThreadSanitizer, whose instrumented chooser would run
+// before its runtime is ready.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
+#define ZARVIK_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define ZARVIK_POPCNT_CLONES
 #endif
 
 // A compact copy of an 8 x 8 position for the search. Square index x * 8 + y, so
@@ -101,6 +111,25 @@ public:
     // The position after Side moves from one square to another.
     template <int Side>
     BitPosition played(int from, int to) const;
+
+    // The same for a side known only at run time, for searches that do not compile
+    // one copy per side.
+    Steps stepsOf(int side) const { return side == red ? steps<red>() : steps<black>(); }
+    Steps capturingOf(int side, const Steps &moves) const
+    {
+        return side == red ? capturing<red>(moves) : capturing<black>(moves);
+    }
+    Steps winningOf(int side, const Steps &moves) const
+    {
+        return side == red ? winning<red>(moves) : winning<black>(moves);
+    }
+    BitPosition playedBy(int side, int from, int to) const
+    {
+        return side == red ? played<red>(from, to) : played<black>(from, to);
+    }
+    // Every stone of a side, and the stones of a side that win on its goal row.
+    Bits stones(int side) const { return side == red ? redStones : blackStones; }
+    Bits runners(int side) const { return side == red ? redStones : blackRunners; }
 
     // The evaluation of a position in which nobody has won, from red's side: material
     // only, or with withAdvance the advance of the stones that are not under attack.

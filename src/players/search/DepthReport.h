@@ -18,4 +18,11 @@ struct DepthReport
     int scores[capacity] = {};
     Move best;
     int bestScore = 0;
+
+    // Level 4 scores no root move on its own (moveCount stays 0); it tells instead the
+    // expected line of play from the root and the seconds since the search began.
+    static constexpr int lineCapacity = 64;
+    int lineLength = 0;
+    Move line[lineCapacity];
+    double seconds = 0;
 };

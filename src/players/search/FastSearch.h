@@ -3,8 +3,7 @@
 #include "BitPosition.h"
 #include "DepthListener.h"
 #include "DepthReport.h"
-#include "SearchResult.h"
-#include "SearchSettings.h"
+#include "SearchEngine.h"
 #include "SubtreeSearch.h"
 
 #include <atomic>
@@ -20,20 +19,20 @@
 // draws that break ties are made afterwards in the rules' order on the calling
 // thread. Scores, node counts and the move chosen are those of one thread. No
 // allocation in the tree search.
-class FastSearch
+class FastSearch : public SearchEngine
 {
 public:
-    void setPosition(const Board &board);
+    void setPosition(const Board &board) override;
     const BitPosition &position() const { return root; }
 
     // Searches from the position set, for settings.color. The abort flag stops the
     // search like an exceeded time limit. The listener, if any, hears every completed
     // depth on the calling thread.
     SearchResult run(const SearchSettings &settings, const std::atomic<bool> &abort,
-                     DepthListener *listener = nullptr);
+                     DepthListener *listener = nullptr) override;
 
     // Nodes entered since the last search began, by every thread.
-    std::int64_t nodeCount() const;
+    std::int64_t nodeCount() const override;
 
 private:
     using RootScorer = SubtreeSearch::RootScorer;

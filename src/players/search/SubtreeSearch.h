@@ -5,16 +5,6 @@
 
 #include <atomic>
 
-// Counting bits is much of the evaluation at level 3: the search is compiled twice,
-// with and without the popcnt instruction, and the loader picks the one that the
-// processor runs. Not under ThreadSanitizer, whose instrumented chooser would run
-// before its runtime is ready.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
-#define ZARVIK_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
-#else
-#define ZARVIK_POPCNT_CLONES
-#endif
-
 // The exact minimax below one root move, with alpha-beta cut-offs inside the root
 // move's own full window: what one thread of FastSearch does. Each thread has its
 // own copy of the root and its own node count and clock, so they share nothing

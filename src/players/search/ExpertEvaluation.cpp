@@ -1,0 +1,101 @@
+#include "ExpertEvaluation.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+using Bits = BitPosition::Bits;
+constexpr int squares = 64;
+
+constexpr Bits interceptorsOf(int side, int square)
+{
+    const int x = square >> 3;
+    const int y = square & 7;
+    Bits found = 0;
+    for (int ahead = 1; ahead < 8; ++ahead) {
+        const int row = side == BitPosition::red ? y - ahead : y + ahead;
+        for (int column = x - ahead; row >= 0 && row < 8 && column <= x + ahead; ++column)
+            if (column >= 0 && column < 8)
+                found |= Bits(1) << (column * 8 + row);
+    }
+    return found;
+}
+
+constexpr std::array<std::array<Bits, squares>, 2> makeInterceptors()
+{
+    std::array<std::array<Bits, squares>, 2> table{};
+    for (int side = 0; side < 2; ++side)
+        for (int square = 0; square < squares; ++square)
+            table[std::size_t(side)][std::size_t(square)] = interceptorsOf(side, square);
+    return table;
+}
+
+constexpr auto interceptorTable = makeInterceptors();
+
+// The squares that the stones of side could take on next move.
+ZARVIK_ALWAYS_INLINE inline Bits attackedBy(const BitPosition &position, int side)
+{
+    const Bits stones = position.stones(side);
+    if (side == BitPosition::red)
+        return ((stones << 7) | (stones >> 9)) & ~BitPosition::bottomRow;
+    return ((stones << 9) | (stones >> 7)) & ~BitPosition::topRow;
+}
+
+ZARVIK_ALWAYS_INLINE inline int count(Bits bits)
+{
+    return __builtin_popcountll(bits);
+}
+} // namespace
+
+BitPosition::Bits ExpertEvaluation::interceptors(int side, int square)
+{
+    return interceptorTable[std::size_t(side)][std::size_t(square)];
+}
+
+inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &position, int side)
+{
+    SideTerms terms;
+    const Bits own = position.stones(side);
+    const Bits enemy = position.stones(1 - side);
+    const Bits runners = position.runners(side);
+    for (Bits stones = runners; stones; stones &= stones - 1) {
+        const int square = __builtin_ctzll(stones);
+        const int rows = distance(side, square);
+        terms.score += Weights::advance[rows];
+        terms.fastest = std::min(terms.fastest, rows);
+        if ((enemy & interceptors(side, square)) == 0) {
+            terms.score += Weights::freeStone[rows];
+            terms.fastestFree = std::min(terms.fastestFree, rows);
+        }
+    }
+    const Bits attacked = own & attackedBy(position, 1 - side);
+    const Bits covered = attackedBy(position, side);
+    const Bits home = side == BitPosition::red ? BitPosition::bottomRow : BitPosition::topRow;
+    terms.score += Weights::stone * count(own) - Weights::hanging * count(attacked & ~covered)
+                   - Weights::attackedCovered * count(attacked & covered) - Weights::homeHole * count(home & ~own)
+                   + Weights::mobility * position.stepsOf(side).count();
+    return terms;
+}
+
+// The side to move arrives first on a tie; the other side wins only by arriving
+// before the mover's nearest stone, free or not.
+inline int ExpertEvaluation::raceScore(const SideTerms &mover, const SideTerms &other)
+{
+    if (mover.fastestFree < 8 && mover.fastestFree <= other.fastest)
+        return Weights::raceWon - Weights::raceStep * mover.fastestFree;
+    if (other.fastestFree < 8 && other.fastestFree < mover.fastest)
+        return Weights::raceStep * other.fastestFree - Weights::raceWon;
+    return 0;
+}
+
+int ExpertEvaluation::evaluate(const BitPosition &position, int sideToMove)
+{
+    return evaluated(position, sideToMove);
+}
+
+int ExpertEvaluation::evaluated(const BitPosition &position, int sideToMove)
+{
+    const SideTerms mover = sideTerms(position, sideToMove);
+    const SideTerms other = sideTerms(position, 1 - sideToMove);
+    return mover.score - other.score + raceScore(mover, other) + Weights::tempo;
+}

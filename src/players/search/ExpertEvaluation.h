@@ -1,0 +1,52 @@
+#pragma once
+
+#include "BitPosition.h"
+
+// Level 4's judgement of a position in which nobody has won yet, from the side to
+// move's view. All its weights are here, so that matches can tune them.
+class ExpertEvaluation
+{
+public:
+    // Distances are the rows a stone still has to go to its goal row, 1 to 7.
+    struct Weights
+    {
+        static constexpr int stone = 100;
+        static constexpr int advance[8] = {0, 80, 45, 24, 12, 5, 2, 0};
+        // A stone that no enemy stone can reach any more before it arrives.
+        static constexpr int freeStone[8] = {0, 300, 220, 160, 120, 90, 70, 60};
+        // The race won: one side's fastest free stone arrives first whatever the
+        // other does; less a step per move it still needs.
+        static constexpr int raceWon = 4000;
+        static constexpr int raceStep = 100;
+        // A stone that an enemy can take next move, not covered by one of its own.
+        static constexpr int hanging = 30;
+        // The same when one of its own stones would take back.
+        static constexpr int attackedCovered = 8;
+        // An empty square of the own home row: a way through for the enemy.
+        static constexpr int homeHole = 10;
+        static constexpr int mobility = 2;
+        static constexpr int tempo = 8;
+    };
+
+    // Scores above this come from a won race; a sure win scores more still.
+    static constexpr int raceBound = Weights::raceWon - 8 * Weights::raceStep;
+
+    static int evaluate(const BitPosition &position, int sideToMove);
+
+    // The rows between a stone on square and its side's goal row.
+    static int distance(int side, int square) { return side == BitPosition::red ? square & 7 : 7 - (square & 7); }
+    // The squares from which an enemy stone might still stop a stone of side on square:
+    // every square ahead of it no farther sideways than ahead.
+    static BitPosition::Bits interceptors(int side, int square);
+
+private:
+    struct SideTerms
+    {
+        int score = 0;
+        int fastest = 8;     // distance of its nearest stone that wins on arrival
+        int fastestFree = 8; // the same among its free stones
+    };
+    ZARVIK_ALWAYS_INLINE static SideTerms sideTerms(const BitPosition &position, int side);
+    ZARVIK_ALWAYS_INLINE static int raceScore(const SideTerms &mover, const SideTerms &other);
+    ZARVIK_POPCNT_CLONES static int evaluated(const BitPosition &position, int sideToMove);
+};

@@ -1,0 +1,123 @@
+#include "ExpertSearch.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+constexpr double usedShare = 0.9;     // of the time limit
+// Kept back also from small limits, for what the caller does before and after.
+constexpr double safetySeconds = 0.15;
+constexpr double newIterationShare = 0.5; // of the allowed time, past which no iteration starts
+
+Move toMove(int move)
+{
+    return BitPosition::toMove(ExpertWorker::moveFrom(move), ExpertWorker::moveTo(move));
+}
+} // namespace
+
+void ExpertSearch::setPosition(const Board &board)
+{
+    root = BitPosition(board);
+}
+
+double ExpertSearch::allowedSeconds(int timeLimit)
+{
+    if (timeLimit < 0)
+        return -1;
+    return std::max(0.0, std::min(usedShare * timeLimit, timeLimit - safetySeconds));
+}
+
+std::int64_t ExpertSearch::nodeCount() const
+{
+    std::int64_t nodes = 0;
+    for (const auto &worker : workers)
+        nodes += worker->nodeCount();
+    return nodes;
+}
+
+SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic<bool> &abort,
+                               DepthListener *listener)
+{
+    SearchResult result;
+    side = settings.color;
+    if (root.anyWon() || root.stepsOf(side).empty())
+        return result;
+    stop.start(&abort, allowedSeconds(settings.timeLimit)); // allocating the table is part of the time
+    table.resize(settings.tableMegabytes);
+    table.nextSearch();
+    prepareWorkers(std::max(1, settings.threads));
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < workers.size(); ++i)
+        helpers.emplace_back([this, i, &settings] {
+            for (int depth = 1 + int(i % 2); depth <= settings.maxDepth && !stop.raised(); ++depth)
+                workers[i]->searchRoot(root, side, depth);
+        });
+    ExpertWorker &main = *workers.front();
+    Move legal[DepthReport::capacity];
+    root.generateMoves(side, legal);
+    result.best = legal[0];
+    for (int depth = 1; depth <= settings.maxDepth; ++depth) {
+        const int score = main.searchRoot(root, side, depth);
+        if (stop.raised()) {
+            result.stopped = true;
+            break;
+        }
+        result.depthReached = result.lastCompleted = depth;
+        result.best = toMove(main.rootMove());
+        fillReport(depth, score, main.rootMove());
+        if (listener)
+            listener->depthCompleted(report);
+        stop.armClock();
+        if (finished(score, depth))
+            break;
+    }
+    stop.raise();
+    for (std::thread &helper : helpers)
+        helper.join();
+    return result;
+}
+
+void ExpertSearch::prepareWorkers(int threads)
+{
+    if (int(workers.size()) != threads) {
+        workers.clear();
+        for (int i = 0; i < threads; ++i)
+            workers.push_back(std::make_unique<ExpertWorker>(table, stop, selective));
+    }
+    for (const auto &worker : workers)
+        worker->startSearch();
+}
+
+// A sure win or loss no farther than the depth searched does not change deeper.
+bool ExpertSearch::finished(int score, int depth) const
+{
+    if (std::abs(score) > ExpertWorker::winBound && ExpertWorker::winScore - std::abs(score) <= depth)
+        return true;
+    return stop.allowed() >= 0 && stop.elapsed() >= newIterationShare * stop.allowed();
+}
+
+// The line of play follows the table's moves from the root for as long as they are legal.
+void ExpertSearch::fillReport(int depth, int score, int move)
+{
+    report.depth = depth;
+    report.bestScore = score;
+    report.best = toMove(move);
+    report.nodeCount = nodeCount();
+    report.seconds = stop.elapsed();
+    report.lineLength = 0;
+    BitPosition position = root;
+    int mover = side;
+    ZobristKeys::Key key = ZobristKeys::of(root, side);
+    while (move != 0 && report.lineLength < std::min(depth, DepthReport::lineCapacity)
+           && ExpertWorker::isLegal(position, mover, move)) {
+        const int from = ExpertWorker::moveFrom(move);
+        const int to = ExpertWorker::moveTo(move);
+        report.line[report.lineLength++] = toMove(move);
+        key ^= ZobristKeys::moveChange(position, mover, from, to);
+        position = position.playedBy(mover, from, to);
+        mover = 1 - mover;
+        TranspositionTable::Entry entry;
+        move = table.probe(key, entry) ? entry.move : 0;
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "BitPosition.h"
+#include "DepthReport.h"
+#include "ExpertWorker.h"
+#include "SearchEngine.h"
+#include "StopSignal.h"
+#include "TranspositionTable.h"
+
+#include <memory>
+#include <vector>
+
+// Level 4: iterative deepening over ExpertWorker on settings.threads threads that
+// share one table (the helpers search the same tree, half of them a ply ahead, and
+// leave what they find in the table). The calling thread's deepest completed
+// iteration gives the move. It keeps to the seconds it is given: a new iteration
+// starts only while less than half of them are spent, and every thread stops when
+// nine tenths are; the first iteration always completes, so that even no time at
+// all still yields a considered move. The table is allocated once and kept from one
+// search to the next.
+class ExpertSearch : public SearchEngine
+{
+public:
+    void setPosition(const Board &board) override;
+    SearchResult run(const SearchSettings &settings, const std::atomic<bool> &abort,
+                     DepthListener *listener = nullptr) override;
+    std::int64_t nodeCount() const override;
+
+    // Whether late moves are reduced and forced answers extended (the default).
+    // Without, a search to a fixed depth scores as plain alpha-beta over the same
+    // quiescence search: a check of the table and of the move ordering.
+    void setSelective(bool on) { selective = on; }
+
+    // The seconds a search given timeLimit seconds allows itself; negative for none.
+    static double allowedSeconds(int timeLimit);
+
+private:
+    void prepareWorkers(int threads);
+    bool finished(int score, int depth) const;
+    void fillReport(int depth, int score, int move);
+
+    BitPosition root;
+    int side = BitPosition::red;
+    bool selective = true;
+    TranspositionTable table;
+    StopSignal stop;
+    std::vector<std::unique_ptr<ExpertWorker>> workers; // the first is the calling thread's
+    DepthReport report;
+};

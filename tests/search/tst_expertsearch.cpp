@@ -1,0 +1,183 @@
+#include "ExpertSearch.h"
+#include "TestBoards.h"
+
+namespace {
+constexpr int win = ExpertWorker::winScore;
+
+// Keeps the last completed depth; raises the abort flag once depth stopAfter is complete.
+struct LastDepth : DepthListener {
+    void depthCompleted(const DepthReport &r) override
+    {
+        last = r;
+        abort = r.depth == stopAfter;
+    }
+    DepthReport last;
+    int stopAfter = 0;
+    std::atomic<bool> abort{false};
+};
+
+SearchSettings settings(int side, int depth, int timeLimit, int threads)
+{
+    SearchSettings s{side, SearchSettings::expertLevel, depth, timeLimit, 1};
+    s.threads = threads;
+    s.tableMegabytes = 4;
+    return s;
+}
+
+int square(int x, int y) { return BitPosition::square(x, y); }
+
+// Plain alpha-beta to a fixed depth over the expert's quiescence search: no table,
+// no ordering, no null windows.
+int plainScore(ExpertWorker &leaves, const BitPosition &p, int side, int alpha, int beta, int depth, int ply)
+{
+    if (p.anyWon())
+        return ply - win;
+    if (depth == 0)
+        return leaves.quiescence(p, side, alpha, beta, ply);
+    Move moves[DepthReport::capacity];
+    const int count = p.generateMoves(side, moves);
+    if (count == 0)
+        return p.generateMoves(1 - side, moves) == 0 ? 0 : -plainScore(leaves, p, 1 - side, -beta, -alpha, depth - 1, ply + 1);
+    int best = -win - 1;
+    for (int i = 0; i < count && best < beta; ++i) {
+        const Move &m = moves[i];
+        const BitPosition child = p.playedBy(side, square(m.fromX, m.fromY), square(m.toX, m.toY));
+        best = std::max(best, -plainScore(leaves, child, 1 - side, -beta, -std::max(alpha, best), depth - 1, ply + 1));
+    }
+    return best;
+}
+
+// The board seen from the other side: rows turned over, red and black swapped.
+void mirror(Board &board)
+{
+    const auto cells = board.cells;
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y) {
+            const int code = cells[x][7 - y];
+            board.cells[x][y] = code == ZarvikBoard::redStone ? ZarvikBoard::blackStone : code ? ZarvikBoard::redStone : 0;
+        }
+}
+} // namespace
+
+class TestExpertSearch : public QObject
+{
+    Q_OBJECT
+
+    TranspositionTable table;
+    StopSignal unlimited;
+
+private slots:
+    void initTestCase()
+    {
+        table.resize(1);
+        unlimited.start(nullptr, -1);
+    }
+
+    // Red (or black on the mirrored board) to move wins on its fifth move, not before:
+    // found at once, at the right distance, with a move that keeps the win.
+    void findsBreakthroughs_data()
+    {
+        QTest::addColumn<QString>("stones");
+        QTest::newRow("two stones") << "B7:2 C7:2 G7:2 C5:2 D4:4 H4:2 B3:4 H3:4 A2:4 F2:4";
+        QTest::newRow("lone stone") << "D7:2 H7:2 A6:2 D3:4 C2:4 G2:4";
+        QTest::newRow("taken back") << "D7:2 C6:2 H4:4 G3:2 A2:4 D2:4 H2:4";
+    }
+    void findsBreakthroughs()
+    {
+        QFETCH(QString, stones);
+        ZarvikBoard board;
+        position(board, qPrintable(stones));
+        for (int side : {red, black}) {
+            if (side == black)
+                mirror(board);
+            ExpertSearch search;
+            search.setPosition(board);
+            LastDepth log;
+            const SearchResult result = search.run(settings(side, 8, -1, 2), log.abort, &log);
+            QCOMPARE(log.last.bestScore, win - 9);
+            QVERIFY(board.isLegal(result.best, side) && log.last.lineLength > 0 && log.last.line[0] == result.best);
+            ExpertWorker leaves(table, unlimited, false);
+            const BitPosition after = BitPosition(board).playedBy(side, square(result.best.fromX, result.best.fromY),
+                                                                  square(result.best.toX, result.best.toY));
+            QCOMPARE(plainScore(leaves, after, 1 - side, -win - 1, win + 1, 8, 1), -(win - 9));
+        }
+    }
+
+    // Without reductions and extensions, the table, the ordering and the null windows
+    // change no score: along random games, every depth up to 4 scores as plain
+    // alpha-beta.
+    void tableAndNullWindowsKeepScores()
+    {
+        ZarvikBoard board;
+        int positions = 0, compared = 0;
+        for (quint32 seed = 1; seed <= 6; ++seed)
+            playRandomGame(board, seed, [&](int side) {
+                if (QTest::currentTestFailed() || ++positions % 3)
+                    return;
+                ExpertSearch search;
+                search.setSelective(false);
+                search.setPosition(board);
+                for (int depth = 1; depth <= 4; ++depth) {
+                    LastDepth log;
+                    search.run(settings(side, depth, -1, 1), log.abort, &log);
+                    ExpertWorker leaves(table, unlimited, false);
+                    const int plain = plainScore(leaves, BitPosition(board), side, -win - 1, win + 1, depth, 0);
+                    compared += log.last.depth == depth; // a sure win may end the search sooner
+                    QVERIFY2(log.last.depth != depth || log.last.bestScore == plain,
+                             qPrintable(QString("%1side %2 depth %3: %4 instead of %5").arg(board.toText()).arg(side)
+                                            .arg(depth).arg(log.last.bestScore).arg(plain)));
+                }
+            });
+        QVERIFY(compared > 100);
+    }
+
+    // No time at all still gives a legal move, from every position of random games.
+    void tinyLimitsGiveLegalMoves()
+    {
+        ZarvikBoard board;
+        ExpertSearch search;
+        for (quint32 seed = 1; seed <= 8; ++seed)
+            playRandomGame(board, seed, [&](int side) {
+                MoveList legal;
+                board.generateMoves(side, legal);
+                if (legal.count == 0 || QTest::currentTestFailed())
+                    return;
+                search.setPosition(board);
+                const SearchResult result = search.run(settings(side, 64, 0, 2), std::atomic<bool>(false));
+                QVERIFY2(board.isLegal(result.best, side) && result.lastCompleted >= 1, qPrintable(board.toText()));
+            });
+    }
+
+    // Aborted during depth 6, the search gives depth 5's move; aborted before it began,
+    // the first legal move.
+    void stopsWhenAborted()
+    {
+        ZarvikBoard board;
+        for (int stopAfter : {5, 0}) {
+            ExpertSearch search;
+            search.setPosition(board);
+            LastDepth log;
+            log.stopAfter = stopAfter;
+            log.abort = stopAfter == 0;
+            const SearchResult result = search.run(settings(red, 64, -1, 2), log.abort, &log);
+            QVERIFY(result.stopped && result.lastCompleted == stopAfter);
+            QCOMPARE(result.best, stopAfter ? log.last.best : move("A2", "A3"));
+        }
+    }
+
+    // One second allowed: over well before a second and a half, however loaded the
+    // machine, with at least one depth done.
+    void keepsToTheTimeLimit()
+    {
+        ZarvikBoard board;
+        ExpertSearch search;
+        search.setPosition(board);
+        QElapsedTimer clock;
+        clock.start();
+        const SearchResult result = search.run(settings(black, 64, 1, 2), std::atomic<bool>(false));
+        QVERIFY(clock.elapsed() < 1500 && result.lastCompleted >= 1 && board.isLegal(result.best, black));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestExpertSearch)
+#include "tst_expertsearch.moc"

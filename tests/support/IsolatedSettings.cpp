@@ -1,0 +1,10 @@
+#include "IsolatedSettings.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+void IsolatedSettings::begin()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Zarvik"), QStringLiteral("Zarvik")).clear();
+}

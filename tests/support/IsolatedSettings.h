@@ -1,0 +1,9 @@
+#pragma once
+
+// Keeps the window's remembered settings away from the user's own: a run that calls
+// begin() before its first window reads and writes a test copy, emptied here.
+class IsolatedSettings
+{
+public:
+    static void begin();
+};

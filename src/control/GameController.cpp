@@ -6,13 +6,19 @@
 #include "HumanPlayer.h"
 #include "SocketPlayer.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QTcpSocket>
 
 #include <algorithm>
 
 namespace {
-const QString gameOverTitle = QStringLiteral("Partie terminée");
+// Texts shown as the game ends; functions, so that they are looked up in the
+// language installed, not before it.
+QString gameOverTitle()
+{
+    return QCoreApplication::translate("GameController", "Partie terminée");
+}
 
 int otherSide(int side)
 {
@@ -21,11 +27,14 @@ int otherSide(int side)
 
 QString winText(int side)
 {
-    return side == GameController::red ? QStringLiteral("Joueur 1 gagne la partie")
-                                       : QStringLiteral("Joueur 2 gagne la partie");
+    return side == GameController::red ? QCoreApplication::translate("GameController", "Joueur 1 gagne la partie")
+                                       : QCoreApplication::translate("GameController", "Joueur 2 gagne la partie");
 }
 
-const QString drawText = QStringLiteral("Match nulle!");
+QString drawText()
+{
+    return QCoreApplication::translate("GameController", "Match nulle!");
+}
 
 // Far apart seeds for the two sides' searches of one game.
 constexpr qint64 seedStride = 1000003;
@@ -158,7 +167,7 @@ bool GameController::loadStartingBoard(int &firstSide)
         startRecord.setTag(QStringLiteral("Start"), chosen.position);
         if (startRecord.start(*gameBoard, firstSide))
             return true;
-        error = QStringLiteral("position illisible");
+        error = tr("position illisible");
     } else if (!chosen.customBoard || chosen.boardFile.isEmpty()) {
         gameBoard->resetToInitial();
         if (firstSide != red)
@@ -172,7 +181,7 @@ bool GameController::loadStartingBoard(int &firstSide)
     emit statusChanged(error);
     emit gameDecided(Ending::CannotStart, noGame, noGame);
     if (dialogSeam)
-        dialogSeam->warning(nullptr, QStringLiteral("Chargement d'un plateau"), error);
+        dialogSeam->warning(nullptr, tr("Chargement d'un plateau"), error);
     return false;
 }
 
@@ -186,7 +195,7 @@ bool GameController::endsAtStart()
         return false;
     emit positionChanged(redWon && !blackWon ? red : black);
     if (redWon && blackWon)
-        finishGame(drawText, Ending::Draw);
+        finishGame(drawText(), Ending::Draw);
     else
         finishGame(winText(redWon ? red : black), Ending::GoalRow, redWon ? red : black, redWon ? black : red);
     return true;
@@ -211,7 +220,7 @@ bool GameController::openServer()
 {
     if (server.listen(QHostAddress::Any, settings.port))
         return true;
-    finishGame(QStringLiteral("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
+    finishGame(tr("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
                    .arg(settings.port)
                    .arg(server.errorString()),
                Ending::CannotStart);
@@ -235,8 +244,8 @@ void GameController::createPlayer2()
 bool GameController::createLocalPlayer(int side)
 {
     if (chosen.side(side).kind == PlayerKind::Socket) {
-        emit statusChanged(side == red ? QStringLiteral("Attente de connection du joueur 1 (rouge)...")
-                              : QStringLiteral("Attente de connection du joueur 2 (noir)..."));
+        emit statusChanged(side == red ? tr("Attente de connection du joueur 1 (rouge)...")
+                                       : tr("Attente de connection du joueur 2 (noir)..."));
         return false;
     }
     (side == red ? player1 : player2) = createPlayer(side);
@@ -280,8 +289,7 @@ void GameController::beginGame()
     pliesKnown[turnSide] = plies;
     currentPlayer()->StartGame();
     updateHumanSide();
-    emit statusChanged(turnSide == red ? QStringLiteral("En attente du coup rouge...")
-                                       : QStringLiteral("En attente du coup noir..."));
+    emit statusChanged(turnSide == red ? tr("En attente du coup rouge...") : tr("En attente du coup noir..."));
 }
 
 void GameController::ConnectedSocket()
@@ -344,7 +352,7 @@ void GameController::concludeMove(int side)
         finishGame(winText(side), Ending::GoalRow, side, otherSide(side));
     } else if (gameBoard->isDraw(side)) {
         emit positionChanged(side);
-        finishGame(drawText, Ending::Draw);
+        finishGame(drawText(), Ending::Draw);
     } else {
         turnSide = otherSide(side);
         emit positionChanged(turnSide);
@@ -365,12 +373,12 @@ void GameController::askNextPlayer()
     QString status = waitingText();
     if (!canMove(turnSide)) {
         if (!canMove(otherSide(turnSide))) {
-            finishGame(drawText, Ending::Draw);
+            finishGame(drawText(), Ending::Draw);
             return;
         }
         played.push_back({GameRecord::pass, turnSide});
-        status = turnSide == red ? QStringLiteral("Le joueur rouge ne peut pas jouer, il passe son tour.")
-                                 : QStringLiteral("Le joueur noir ne peut pas jouer, il passe son tour.");
+        status = turnSide == red ? tr("Le joueur rouge ne peut pas jouer, il passe son tour.")
+                                 : tr("Le joueur noir ne peut pas jouer, il passe son tour.");
         turnSide = otherSide(turnSide);
         emit positionChanged(turnSide);
     }
@@ -390,7 +398,7 @@ void GameController::askNextPlayer()
 
 QString GameController::waitingText() const
 {
-    return turnSide == red ? QStringLiteral("En attente du coup rouge") : QStringLiteral("En attente du coup noir");
+    return turnSide == red ? tr("En attente du coup rouge") : tr("En attente du coup noir");
 }
 
 // Nothing to take back while the computer searches (its move would land on another
@@ -471,7 +479,7 @@ void GameController::DisconnectedSocket()
 {
     const auto *player = dynamic_cast<Player *>(sender());
     if (inProgress() && player)
-        finishGame(QStringLiteral("Connection réseau a été perdue, la partie est annulée."), Ending::Disconnection,
+        finishGame(tr("Connection réseau a été perdue, la partie est annulée."), Ending::Disconnection,
                    noGame, player->side());
 }
 
@@ -480,8 +488,8 @@ void GameController::TimeElapsed()
     if (!inProgress())
         return;
     finishGame(turnSide == red
-                   ? QStringLiteral("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
-                   : QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
+                   ? tr("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
+                   : tr("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
                Ending::TimeOut, otherSide(turnSide), turnSide);
 }
 
@@ -526,7 +534,7 @@ void GameController::finishGame(const QString &text, Ending how, int winner, int
     emit gameEnded(text);
     const int game = gameNumber;
     if (dialogSeam)
-        dialogSeam->information(gameOverTitle, text);
+        dialogSeam->information(gameOverTitle(), text);
     if (game == gameNumber)
         turnSide = noGame;
 }

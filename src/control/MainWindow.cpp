@@ -23,8 +23,17 @@
 
 namespace {
 constexpr unsigned cellSize = 64;
-const QString boardFilter = QStringLiteral("board file (*.brd)");
-const QString gameFilter = QStringLiteral("parties (*.zgn)");
+
+QString boardFilter()
+{
+    return QCoreApplication::translate("MainWindow", "board file (*.brd)");
+}
+
+QString gameFilter()
+{
+    return QCoreApplication::translate("MainWindow", "parties (*.zgn)");
+}
+
 // The organisation and the application under which the settings are kept.
 const QString settingsName = QStringLiteral("Zarvik");
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
@@ -155,10 +164,10 @@ void MainWindow::createMovesMenu()
         const char *text;
         Qt::Key key;
         int step;
-    } steps[] = {{"Début de la partie", Qt::Key_Home, -replayEnd},
-                 {"Coup précédent", Qt::Key_Left, -1},
-                 {"Coup suivant", Qt::Key_Right, 1},
-                 {"Fin de la partie", Qt::Key_End, replayEnd}};
+    } steps[] = {{QT_TR_NOOP("Début de la partie"), Qt::Key_Home, -replayEnd},
+                 {QT_TR_NOOP("Coup précédent"), Qt::Key_Left, -1},
+                 {QT_TR_NOOP("Coup suivant"), Qt::Key_Right, 1},
+                 {QT_TR_NOOP("Fin de la partie"), Qt::Key_End, replayEnd}};
     for (int i = 0; i < 4; ++i) {
         replayActions[i] = addAction(menu, tr(steps[i].text), QKeySequence(Qt::CTRL | steps[i].key),
                                      tr("Rejouer la partie ouverte"));
@@ -202,7 +211,7 @@ void MainWindow::showRules()
            "<p><b>Passe :</b> un joueur qui ne peut pas jouer passe son tour. Si aucun des deux ne peut "
            "jouer, la partie est nulle.</p>"
            "<p><b>Joueurs :</b> chaque camp est joué par une personne (« Humain »), par l'ordinateur "
-           "(« Ordinateur », trois niveaux et un temps par coup) ou par un programme distant relié par "
+           "(« Ordinateur », quatre niveaux et un temps par coup) ou par un programme distant relié par "
            "le réseau (« Réseau », port TCP 8888).</p>"));
 }
 
@@ -323,7 +332,7 @@ bool MainWindow::mayDiscardGame()
 bool MainWindow::saveGame()
 {
     const QString title = tr("Enregistrer la partie");
-    const QString path = dialogs->saveFileName(this, title, gameFolder, gameFilter);
+    const QString path = dialogs->saveFileName(this, title, gameFolder, gameFilter());
     if (path.isNull())
         return false;
     gameFolder = folderOf(path);
@@ -342,7 +351,7 @@ void MainWindow::openGame()
     const QString title = tr("Ouvrir une partie");
     if (!mayDiscardGame())
         return;
-    const QString path = dialogs->openFileName(this, title, gameFolder, gameFilter);
+    const QString path = dialogs->openFileName(this, title, gameFolder, gameFilter());
     if (path.isNull())
         return;
     gameFolder = folderOf(path);
@@ -595,8 +604,8 @@ void MainWindow::showPosition(int side)
 // the board and the game in progress stay as they were.
 void MainWindow::on_BrowseButton_clicked()
 {
-    const QString title = QStringLiteral("Chargement d'un plateau");
-    const QString path = dialogs->openFileName(this, title, boardFolder, boardFilter);
+    const QString title = tr("Chargement d'un plateau");
+    const QString path = dialogs->openFileName(this, title, boardFolder, boardFilter());
     if (path.isNull())
         return;
     boardFolder = folderOf(path);
@@ -661,8 +670,8 @@ bool MainWindow::readSide(int side, GameOptions::Side &chosen)
 
 void MainWindow::on_saveButton_clicked()
 {
-    const QString title = QStringLiteral("Sauvegarde du plateau");
-    const QString chosen = dialogs->saveFileName(this, title, boardFolder, boardFilter);
+    const QString title = tr("Sauvegarde du plateau");
+    const QString chosen = dialogs->saveFileName(this, title, boardFolder, boardFilter());
     if (!chosen.isNull())
         boardFolder = folderOf(chosen);
     const QString path = chosen.isNull() ? chosen : BoardFile::withExtension(chosen);

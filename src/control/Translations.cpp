@@ -3,8 +3,47 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-bool Translations::installQtFrench()
+// Q_INIT_RESOURCE declares the registration function at block scope, so it must
+// not be inside a namespace. The catalogue is in a static library: nothing would
+// register it otherwise.
+static void registerCatalogues()
 {
-    return qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::location(QLibraryInfo::TranslationsPath))
-        && QCoreApplication::installTranslator(&qtTranslator);
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace {
+QString qtCatalogueFolder()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}
+} // namespace
+
+Translations::Language Translations::languageOf(const QLocale &locale)
+{
+    return locale.language() == QLocale::English ? Language::English : Language::French;
+}
+
+bool Translations::parse(const QString &code, Language &language)
+{
+    if (code != QLatin1String("fr") && code != QLatin1String("en"))
+        return false;
+    language = code == QLatin1String("en") ? Language::English : Language::French;
+    return true;
+}
+
+bool Translations::install(Language language)
+{
+    static const bool registered = (registerCatalogues(), true);
+    Q_UNUSED(registered);
+    QCoreApplication::removeTranslator(&qtTranslator);
+    QCoreApplication::removeTranslator(&programTranslator);
+    if (language == Language::English)
+        return programTranslator.load(QStringLiteral(":/translations/zarvik_en.qm"))
+               && QCoreApplication::installTranslator(&programTranslator);
+    return qtTranslator.load(QStringLiteral("qtbase_fr"), qtCatalogueFolder())
+           && QCoreApplication::installTranslator(&qtTranslator);
 }

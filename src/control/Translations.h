@@ -1,18 +1,31 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
-// Qt's own texts (file dialogs, standard buttons, network errors) in French, from
-// the catalogue that Qt installs (qtbase_fr.qm, Debian package qttranslations5-l10n).
-// Keep the object alive as long as the application shows any of Qt's texts.
+// The program's language. French is the language of its texts in the source; English
+// comes from its own catalogue, built from translations/zarvik_en.ts into the program.
+// With French, Qt's own texts (file dialogs, standard buttons, network errors) come
+// from the French catalogue that Qt installs (qtbase_fr.qm, Debian package
+// qttranslations5-l10n); with English they are Qt's own. Keep the object alive as
+// long as the application shows any text.
 class Translations
 {
 public:
-    // Installs Qt's French catalogue on the application; false when it is missing,
-    // and Qt's texts stay in English.
-    bool installQtFrench();
+    enum class Language { French, English };
+
+    // English for an English locale, French for any other.
+    static Language languageOf(const QLocale &locale);
+    // "fr" or "en"; false for any other code.
+    static bool parse(const QString &code, Language &language);
+
+    // Puts the application in the language, in place of the one installed before;
+    // false when a catalogue is missing, and those texts stay as in the source (Qt's
+    // in English).
+    bool install(Language language);
 
 private:
     QTranslator qtTranslator;
+    QTranslator programTranslator;
 };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -18,6 +19,19 @@ bool asksOnlyForText(int argc, char *argv[])
     return false;
 }
 
+const QString languageOptionName = QStringLiteral("lang");
+
+// The code given with --lang, or nothing. Read before any text is made, so that the
+// help is in that language too; the other options are read afterwards.
+QString languageArgument(const QStringList &arguments)
+{
+    QCommandLineParser early;
+    const QCommandLineOption language(languageOptionName, QString(), QStringLiteral("code"));
+    early.addOption(language);
+    early.parse(arguments);
+    return early.value(language);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -26,12 +40,26 @@ int main(int argc, char *argv[])
                                                                             : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("zarvik"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZARVIK_VERSION));
+    const QString code = languageArgument(QCoreApplication::arguments());
+    Translations::Language language = Translations::languageOf(QLocale::system());
+    const bool knownCode = code.isEmpty() || Translations::parse(code, language);
     Translations translations;
-    translations.installQtFrench();
+    translations.install(language);
+    if (!knownCode) {
+        const QString message = QCoreApplication::translate("main", "Langue inconnue : %1 (fr ou en).").arg(code);
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        return 1;
+    }
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Jeu de course à deux joueurs sur un plateau de 8 × 8."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Jeu de course à deux joueurs sur un plateau de 8 × 8."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({languageOptionName,
+                      QCoreApplication::translate("main", "Langue de l'interface : fr (français) ou en (anglais). "
+                                                          "Par défaut, l'anglais sur un système en anglais, "
+                                                          "le français sinon."),
+                      QCoreApplication::translate("main", "langue")});
     parser.process(*app);
     if (!parser.positionalArguments().isEmpty())
         parser.showHelp(1);

@@ -21,12 +21,12 @@ bool refuse(QString *error, const QString &reason)
 
 QString atLine(int line, const QString &what)
 {
-    return QStringLiteral("ligne %1 : %2").arg(line).arg(what);
+    return BoardFile::tr("ligne %1 : %2").arg(line).arg(what);
 }
 
 QString tooLarge(qint64 size)
 {
-    return QStringLiteral("le fichier est trop grand (%1 octets, au plus %2)").arg(size).arg(BoardFile::maxBytes);
+    return BoardFile::tr("le fichier est trop grand (%1 octets, au plus %2)").arg(size).arg(BoardFile::maxBytes);
 }
 
 // Control bytes do not occur in text; \t, \n and \r separate codes and rows.
@@ -44,7 +44,7 @@ bool isSpace(char c)
 QString quoted(const QByteArray &code)
 {
     const QString text = QString::fromUtf8(code.left(shownLength));
-    return QStringLiteral("« %1%2 »").arg(text, code.size() > shownLength ? QStringLiteral("…") : QString());
+    return BoardFile::tr("« %1%2 »").arg(text, code.size() > shownLength ? QStringLiteral("…") : QString());
 }
 
 // What is wrong with a row (already without surrounding blanks), or nothing when its
@@ -59,9 +59,9 @@ QString rowFault(const QByteArray &row, int y, BoardFile::Grid &grid)
     }
     for (const QByteArray &code : codes)
         if (code.size() != 1 || code[0] < firstCode || code[0] > lastCode)
-            return QStringLiteral("code %1 inconnu (0 à 4)").arg(quoted(code));
+            return BoardFile::tr("code %1 inconnu (0 à 4)").arg(quoted(code));
     if (codes.size() != BoardFile::size)
-        return QStringLiteral("%1 codes au lieu de %2").arg(codes.size()).arg(BoardFile::size);
+        return BoardFile::tr("%1 codes au lieu de %2").arg(codes.size()).arg(BoardFile::size);
     for (int x = 0; x < BoardFile::size; ++x)
         grid[x][y] = codes[x][0] - firstCode;
     return QString();
@@ -75,7 +75,7 @@ QString textFault(const QByteArray &bytes)
     for (int i = 0; i < bytes.size(); ++i)
         if (isControl(bytes[i]))
             return atLine(bytes.left(i).count('\n') + 1,
-                          QStringLiteral("le fichier n'est pas du texte (octet %1)").arg(int(uchar(bytes[i]))));
+                          BoardFile::tr("le fichier n'est pas du texte (octet %1)").arg(int(uchar(bytes[i]))));
     return QString();
 }
 
@@ -87,23 +87,23 @@ QString rowsFault(const QByteArray &text, BoardFile::Grid &grid)
     while (end > 0 && isSpace(text[end - 1]))
         --end;
     if (end == 0)
-        return QStringLiteral("le fichier est vide");
+        return BoardFile::tr("le fichier est vide");
     // Blank lines at the end are gone: every line left is a row.
     const QList<QByteArray> lines = text.left(end).split('\n');
     for (int y = 0; y < lines.size(); ++y) {
         const QByteArray row = lines[y].trimmed();
         QString fault;
         if (y == BoardFile::size)
-            fault = QStringLiteral("ligne de trop, le plateau a %1 rangées").arg(BoardFile::size);
+            fault = BoardFile::tr("ligne de trop, le plateau a %1 rangées").arg(BoardFile::size);
         else if (row.isEmpty())
-            fault = QStringLiteral("ligne vide au lieu d'une rangée");
+            fault = BoardFile::tr("ligne vide au lieu d'une rangée");
         else
             fault = rowFault(row, y, grid);
         if (!fault.isEmpty())
             return atLine(y + 1, fault);
     }
     if (lines.size() < BoardFile::size)
-        return atLine(lines.size() + 1, QStringLiteral("le fichier s'arrête après %1 rangées sur %2")
+        return atLine(lines.size() + 1, BoardFile::tr("le fichier s'arrête après %1 rangées sur %2")
                                             .arg(lines.size()).arg(BoardFile::size));
     return QString();
 }
@@ -113,9 +113,9 @@ QString openFault(const QString &path, const QString &detail)
 {
     const QFileInfo file(path), folder(file.absolutePath());
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("le fichier est protégé en écriture");
+        return BoardFile::tr("le fichier est protégé en écriture");
     if (folder.isDir() && !folder.isWritable())
-        return QStringLiteral("le dossier « %1 » n'accepte pas l'écriture").arg(folder.filePath());
+        return BoardFile::tr("le dossier « %1 » n'accepte pas l'écriture").arg(folder.filePath());
     return detail;
 }
 } // namespace
@@ -136,7 +136,7 @@ bool BoardFile::read(const QString &path, Grid &out, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(error, QStringLiteral("Impossible d'ouvrir le plateau « %1 » : %2.").arg(path, FileErrors::reason(file)));
+        return refuse(error, BoardFile::tr("Impossible d'ouvrir le plateau « %1 » : %2.").arg(path, FileErrors::reason(file)));
     // One byte past the limit tells a file too large without reading it whole.
     const QByteArray bytes = file.read(maxBytes + 1);
     QString fault;
@@ -144,7 +144,7 @@ bool BoardFile::read(const QString &path, Grid &out, QString *error)
         fault = tooLarge(qMax(file.size(), qint64(bytes.size())));
     else if (parse(bytes, out, &fault))
         return true;
-    return refuse(error, QStringLiteral("Le fichier « %1 » n'est pas un plateau : %2.").arg(path, fault));
+    return refuse(error, BoardFile::tr("Le fichier « %1 » n'est pas un plateau : %2.").arg(path, fault));
 }
 
 bool BoardFile::write(const QString &path, const QByteArray &bytes, QString *error)
@@ -160,7 +160,7 @@ bool BoardFile::write(const QString &path, const QByteArray &bytes, QString *err
         // commit() ignores a failing flush of the write buffer and would install a
         // truncated file (disk full, size limit), so flush and check first.
         if (file.write(bytes) != bytes.size() || !file.flush()) {
-            fault = QStringLiteral("l'écriture s'est arrêtée avant la fin, le disque est peut-être plein (%1)")
+            fault = BoardFile::tr("l'écriture s'est arrêtée avant la fin, le disque est peut-être plein (%1)")
                         .arg(FileErrors::reason(file));
             // Cancelled, commit() drops the temporary file, or only closes a board
             // being written in place: the destructor of an open QSaveFile removes
@@ -171,7 +171,7 @@ bool BoardFile::write(const QString &path, const QByteArray &bytes, QString *err
             fault = FileErrors::reason(file);
     }
     return fault.isEmpty()
-           || refuse(error, QStringLiteral("Impossible d'enregistrer le plateau « %1 » : %2.").arg(path, fault));
+           || refuse(error, BoardFile::tr("Impossible d'enregistrer le plateau « %1 » : %2.").arg(path, fault));
 }
 
 QString BoardFile::withExtension(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -12,6 +13,8 @@
 // end. Anything else is refused with the first bad line named.
 class BoardFile
 {
+    Q_DECLARE_TR_FUNCTIONS(BoardFile)
+
 public:
     using Grid = std::vector<std::vector<int>>; // codes as grid[x][y], y = 0 the top row
 

@@ -2,7 +2,7 @@
 
 #include "ZarvikBoard.h"
 
-#include <QVector>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -91,7 +91,7 @@ bool GameRecord::start(Board &board, int &side) const
         return true;
     }
     const QString &text = found->second;
-    const QVector<QStringRef> fields = text.splitRef(QLatin1Char(' '));
+    const QStringList fields = text.split(QLatin1Char(' '));
     const int squares = board.columns * board.rows;
     if (fields.size() != squares + 1)
         return false;

@@ -18,7 +18,7 @@ constexpr int quotedLength = 40;
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("« ") + text.left(quotedLength) + QStringLiteral(" »");
+    return GameRecordReader::tr("« %1 »").arg(text.left(quotedLength));
 }
 
 bool isResult(const QString &text)
@@ -70,7 +70,7 @@ bool GameRecordReader::next(GameRecord &record)
         if (!readTag(line, record))
             return false;
         if (!readLine(line))
-            return problem.isEmpty() && fail(QStringLiteral("résultat manquant à la fin du texte"));
+            return problem.isEmpty() && fail(tr("résultat manquant à la fin du texte"));
     }
     return readMoves(line, record);
 }
@@ -82,7 +82,7 @@ bool GameRecordReader::readLine(QString &line)
         return false;
     ++lineNumber;
     if (bytes.size() == maxLineLength && !bytes.endsWith('\n') && !device.atEnd())
-        return fail(QStringLiteral("ligne trop longue"));
+        return fail(tr("ligne trop longue"));
     line = QString::fromUtf8(bytes);
     const auto trailing = [](QChar c) {
         return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
@@ -96,7 +96,7 @@ bool GameRecordReader::readLine(QString &line)
 
 bool GameRecordReader::fail(const QString &message)
 {
-    problem = QStringLiteral("ligne ") + QString::number(lineNumber) + QStringLiteral(" : ") + message;
+    problem = tr("ligne %1 : %2").arg(lineNumber).arg(message);
     return false;
 }
 
@@ -107,7 +107,7 @@ bool GameRecordReader::readTag(const QString &line, GameRecord &record)
     const QString name = line.mid(1, quote - 1);
     const int valueEnd = line.size() - 2;
     if (quote < 2 || quote + 4 > line.size() || !line.endsWith(QLatin1String("\"]")) || !isTagName(name))
-        return fail(QStringLiteral("étiquette ") + quoted(line) + QStringLiteral(" illisible"));
+        return fail(tr("étiquette %1 illisible").arg(quoted(line)));
     QString value;
     for (int i = quote + 2; i < valueEnd; ++i) {
         const bool escape = line[i] == QLatin1Char('\\') && i + 1 < valueEnd
@@ -115,19 +115,19 @@ bool GameRecordReader::readTag(const QString &line, GameRecord &record)
         if (escape)
             ++i;
         else if (line[i] == QLatin1Char('\\') || line[i] == QLatin1Char('"'))
-            return fail(QStringLiteral("étiquette ") + quoted(line) + QStringLiteral(" illisible"));
+            return fail(tr("étiquette %1 illisible").arg(quoted(line)));
         value += line[i];
     }
     if (hasTag(record, name))
-        return fail(QStringLiteral("étiquette ") + quoted(name) + QStringLiteral(" en double"));
+        return fail(tr("étiquette %1 en double").arg(quoted(name)));
     if (int(record.tags().size()) >= maxTags)
-        return fail(QStringLiteral("plus de ") + QString::number(maxTags) + QStringLiteral(" étiquettes"));
+        return fail(tr("plus de %1 étiquettes").arg(maxTags));
     record.setTag(name, value);
     if (name == resultName && !isResult(value))
-        return fail(QStringLiteral("résultat ") + quoted(value) + QStringLiteral(" inconnu"));
+        return fail(tr("résultat %1 inconnu").arg(quoted(value)));
     ZarvikBoard board;
     int side = ZarvikBoard::red;
-    return name != startName || record.start(board, side) || fail(QStringLiteral("position de départ illisible"));
+    return name != startName || record.start(board, side) || fail(tr("position de départ illisible"));
 }
 
 // Lines of numbered entries ("12. B2 - B3", "13. --"), each whole on one line,
@@ -142,9 +142,9 @@ bool GameRecordReader::readMoves(QString line, GameRecord &record)
             if (!readEntry(tokens, at, record, done))
                 return false;
         if (done)
-            return at == tokens.size() || fail(QStringLiteral("texte après le résultat"));
+            return at == tokens.size() || fail(tr("texte après le résultat"));
         if (!readLine(line))
-            return problem.isEmpty() && fail(QStringLiteral("résultat manquant à la fin du texte"));
+            return problem.isEmpty() && fail(tr("résultat manquant à la fin du texte"));
     }
 }
 
@@ -157,9 +157,9 @@ bool GameRecordReader::readEntry(const QStringList &tokens, int &at, GameRecord 
     }
     const QString number = QString::number(record.moves.size() + 1) + QLatin1Char('.');
     if (first != number)
-        return fail(QStringLiteral("numéro ") + quoted(number) + QStringLiteral(" attendu au lieu de ") + quoted(first));
+        return fail(tr("numéro %1 attendu au lieu de %2").arg(quoted(number), quoted(first)));
     if (int(record.moves.size()) >= maxMoves)
-        return fail(QStringLiteral("plus de ") + QString::number(maxMoves) + QStringLiteral(" coups"));
+        return fail(tr("plus de %1 coups").arg(maxMoves));
     if (at < tokens.size() && tokens[at] == passText) {
         ++at;
         record.moves.push_back(GameRecord::pass);
@@ -170,7 +170,7 @@ bool GameRecordReader::readEntry(const QStringList &tokens, int &at, GameRecord 
     Move move;
     if (!move.parse(text.toLatin1().constData(), ZarvikBoard::size, ZarvikBoard::size)
         || move.toText(ZarvikBoard::size, ZarvikBoard::size) != text)
-        return fail(QStringLiteral("coup ") + quoted(text) + QStringLiteral(" illisible"));
+        return fail(tr("coup %1 illisible").arg(quoted(text)));
     record.moves.push_back(move);
     return true;
 }
@@ -178,9 +178,8 @@ bool GameRecordReader::readEntry(const QStringList &tokens, int &at, GameRecord 
 bool GameRecordReader::checkResult(const QString &token, const GameRecord &record)
 {
     if (!hasTag(record, resultName))
-        return fail(QStringLiteral("étiquette Result absente"));
+        return fail(tr("étiquette Result absente"));
     if (token != record.result())
-        return fail(QStringLiteral("le résultat ") + quoted(token) + QStringLiteral(" diffère de l'étiquette Result ")
-                    + quoted(record.result()));
+        return fail(tr("le résultat %1 diffère de l'étiquette Result %2").arg(quoted(token), quoted(record.result())));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "GameRecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,10 +12,12 @@ class QIODevice;
 
 // Reads the games of a records file one at a time (docs/records.md), so that a file
 // of many thousand games never has to be held at once. A malformed game stops the
-// reading with a French message naming its line; lines, tags and moves are capped
+// reading with a message naming its line; lines, tags and moves are capped
 // so that no input can make it use much memory or time per game.
 class GameRecordReader
 {
+    Q_DECLARE_TR_FUNCTIONS(GameRecordReader)
+
 public:
     // Bytes of one line, its line feed included.
     static constexpr int maxLineLength = 4096;

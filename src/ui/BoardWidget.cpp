@@ -240,8 +240,8 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
     if (inputSide == noInput)
         return;
     const int side = int(cellSize);
-    const int px = event->x() - margin;
-    const int py = event->y() - margin;
+    const int px = event->pos().x() - margin;
+    const int py = event->pos().y() - margin;
     if (px < 0 || py < 0 || px >= board->columns * side || py >= board->rows * side)
         return;
     pressSquare(shownColumn(px / side), shownRow(py / side));

@@ -2,66 +2,210 @@
 #include "Translations.h"
 #include "WindowDriver.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryFile>
 #include <QtTest>
 
-// Qt's own texts in French once its catalogue is installed: looked up directly, shown
-// by Qt's widgets, and the file errors that the window reports.
+Q_DECLARE_METATYPE(Translations::Language)
+
+namespace {
+using Language = Translations::Language;
+
+// What shows the other language: French words and accents, in any case; English
+// words, whole and with their capitals ("board file (*.brd)" is a French text).
+const QRegularExpression frenchMarks(QStringLiteral("[éèàçêôû«]|joueur|partie|plateau|coup|humain|ordinateur|réseau|"
+                                                    "niveau|minuterie|quitter|ouvrir|enregistrer|annuler|attente|"
+                                                    "impossible|fichier|ligne|étiquette"),
+                                     QRegularExpression::CaseInsensitiveOption);
+const QRegularExpression englishMarks(QStringLiteral("\\b(Cancel|Open|File|Save|Game|Move|Player|Board|Quit|Undo|Redo|"
+                                                     "Waiting|Computer|Human|Network|Timer|Level|seconds|line|"
+                                                     "[Cc]annot|unknown|wins)\\b"));
+
+QString inWindow(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+// Every text the window shows: its widgets' and actions' texts, titles and tips,
+// the status, and the boxes and file dialogs it opened.
+QStringList shownTexts(const WindowDriver &driver)
+{
+    QStringList texts = {driver.window->windowTitle(), driver.status()};
+    for (const QWidget *widget : driver.window->findChildren<QWidget *>())
+        texts << widget->property("text").toString() << widget->property("title").toString()
+              << widget->windowTitle() << widget->toolTip() << widget->statusTip();
+    for (const QAction *action : driver.window->findChildren<QAction *>())
+        texts << action->text() << action->toolTip() << action->statusTip();
+    return texts + driver.dialogs.warnings + driver.dialogs.informations + driver.dialogs.questions
+           + driver.dialogs.captions;
+}
+} // namespace
+
+// The program in English or in French, Qt's own texts with it, and the language
+// chosen on the command line or from the system.
 class TestTranslations : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY2(translations.installQtFrench(), "qtbase_fr.qm (qttranslations5-l10n) is missing"); }
+    void cleanup() { QVERIFY(translations.install(Language::French)); }
+
+    // The window as it opens and through a game, a refused board, a refused
+    // records file, a won game and the rules, with nothing of the other language.
+    void windowInOneLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QRegularExpression>("foreign");
+        QTest::newRow("English") << Language::English << frenchMarks;
+        QTest::newRow("French") << Language::French << englishMarks;
+    }
+
+    void windowInOneLanguage()
+    {
+        QFETCH(Language, language);
+        QFETCH(QRegularExpression, foreign);
+        QVERIFY(translations.install(language));
+        WindowDriver driver;
+        QStringList texts = shownTexts(driver);
+        driver.play("B2", "B3");
+        QVERIFY(driver.trigger(inWindow("Annuler le coup")));
+        QVERIFY(driver.trigger(inWindow("Refaire")));
+        texts << shownTexts(driver);
+        driver.browseBoard("9 0 0 0 0 0 0 0\n");
+        QTemporaryFile game;
+        QVERIFY(game.open() && game.write("[Result \"1-0\"]\n1. B2 - B3 0-1\n") > 0 && game.flush());
+        driver.dialogs.nextPath = game.fileName();
+        QVERIFY(driver.trigger(inWindow("Ouvrir une partie…")));
+        driver.startCustom("0 0 0 0 0 0 0 2\n4 0 0 0 0 0 0 0\n");
+        driver.play("A7", "A8");
+        QVERIFY(driver.trigger(inWindow("Règles du jeu")));
+        texts << shownTexts(driver);
+        QCOMPARE(driver.dialogs.warnings.size(), 2);
+        QCOMPARE(driver.dialogs.informations.size(), 2);
+        QCOMPARE(driver.dialogs.questions.size(), 3);
+        for (const QString &text : texts)
+            QVERIFY2(!text.contains(foreign), qPrintable(text));
+    }
 
     void qtTexts_data()
     {
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QByteArray>("context");
-        QTest::addColumn<QByteArray>("english");
-        QTest::addColumn<QString>("french");
-        QTest::newRow("button") << QByteArray("QPlatformTheme") << QByteArray("Cancel") << QStringLiteral("Annuler");
-        QTest::newRow("replace") << QByteArray("QFileDialog")
-                                 << QByteArray("%1 already exists.\nDo you want to replace it?")
-                                 << QStringLiteral("Le fichier %1 existe déjà\nVoulez-vous l'écraser ?");
-        QTest::newRow("socket") << QByteArray("QAbstractSocket") << QByteArray("Connection refused")
-                                << QStringLiteral("Connexion refusée");
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QString>("shown");
+        const QByteArray replace("%1 already exists.\nDo you want to replace it?");
+        QTest::newRow("button fr") << Language::French << QByteArray("QPlatformTheme") << QByteArray("Cancel")
+                                   << QStringLiteral("Annuler");
+        QTest::newRow("replace fr") << Language::French << QByteArray("QFileDialog") << replace
+                                    << QStringLiteral("Le fichier %1 existe déjà\nVoulez-vous l'écraser ?");
+        QTest::newRow("socket fr") << Language::French << QByteArray("QAbstractSocket")
+                                   << QByteArray("Connection refused") << QStringLiteral("Connexion refusée");
+        QTest::newRow("button en") << Language::English << QByteArray("QPlatformTheme") << QByteArray("Cancel")
+                                   << QStringLiteral("Cancel");
+        QTest::newRow("replace en") << Language::English << QByteArray("QFileDialog") << replace
+                                    << QString::fromLatin1(replace);
     }
 
     void qtTexts()
     {
+        QFETCH(Language, language);
         QFETCH(QByteArray, context);
-        QFETCH(QByteArray, english);
-        QFETCH(QString, french);
-        QCOMPARE(QCoreApplication::translate(context.constData(), english.constData()), french);
+        QFETCH(QByteArray, source);
+        QFETCH(QString, shown);
+        QVERIFY2(translations.install(language), "qtbase_fr.qm (qttranslations5-l10n) is missing");
+        QCOMPARE(QCoreApplication::translate(context.constData(), source.constData()), shown);
     }
 
-    void widgetsShowFrench()
+    void widgetsOfQt_data()
     {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("lookIn");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("French") << Language::French << QStringLiteral("Voir dans :") << QStringLiteral("Annuler");
+        QTest::newRow("English") << Language::English << QStringLiteral("Look in:") << QStringLiteral("Cancel");
+    }
+
+    void widgetsOfQt()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, lookIn);
+        QFETCH(QString, cancel);
+        QVERIFY(translations.install(language));
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"))->text(), QStringLiteral("Voir dans :"));
-        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text(),
-                 QStringLiteral("&Nom de fichier :"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"))->text(), lookIn);
         QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
     }
 
-    // Qt leaves these reasons in English; the window's warnings must not.
-    void fileErrorsInFrench()
+    // Qt 5 leaves these reasons in English; the window's French warnings must not.
+    void fileErrors_data()
     {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("warned");
+        QTest::newRow("French") << Language::French << QStringLiteral("Aucun fichier ou dossier")
+                                << QStringLiteral(" : Aucun fichier ou dossier");
+        QTest::newRow("English") << Language::English << QStringLiteral("No such file or directory")
+                                 << QStringLiteral(": No such file or directory");
+    }
+
+    void fileErrors()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, reason);
+        QFETCH(QString, warned);
+        QVERIFY(translations.install(language));
         QFile missing(QStringLiteral("/nonexistent/zarvik/board.brd"));
         QVERIFY(!missing.open(QIODevice::ReadOnly));
-        QCOMPARE(FileErrors::reason(missing), QStringLiteral("Aucun fichier ou dossier"));
+        QCOMPARE(FileErrors::reason(missing), reason);
         WindowDriver driver;
         driver.dialogs.nextPath = missing.fileName();
         driver.click("BrowseButton");
         driver.click("saveButton");
         QCOMPARE(driver.dialogs.warnings.size(), 2);
         for (const QString &warning : driver.dialogs.warnings)
-            QVERIFY2(warning.contains(QStringLiteral(" : Aucun fichier ou dossier")), qPrintable(warning));
+            QVERIFY2(warning.contains(warned), qPrintable(warning));
+    }
+
+    // --lang chooses; without it, English on an English system and French on any other.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        const QString english = QStringLiteral("Race game for two players");
+        const QString french = QStringLiteral("Jeu de course à deux joueurs");
+        QTest::newRow("English system") << QStringList{"--help"} << "en_GB.UTF-8" << 0 << english;
+        QTest::newRow("German system") << QStringList{"--help"} << "de_DE.UTF-8" << 0 << french;
+        QTest::newRow("--lang fr") << QStringList{"--lang", "fr", "--help"} << "en_US.UTF-8" << 0 << french;
+        QTest::newRow("--lang=en") << QStringList{"--lang=en", "--help"} << "fr_FR.UTF-8" << 0 << english;
+        QTest::newRow("--lang de") << QStringList{"--lang", "de", "--version"} << "fr_FR.UTF-8" << 1
+                                   << QStringLiteral("Langue inconnue : de (fr ou en).");
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QProcess zarvik;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        zarvik.setProcessEnvironment(environment);
+        zarvik.start(QStringLiteral(ZARVIK), arguments);
+        QVERIFY(zarvik.waitForFinished(60000));
+        QCOMPARE(zarvik.exitCode(), exitCode);
+        const QString output = QString::fromUtf8(zarvik.readAllStandardOutput() + zarvik.readAllStandardError());
+        QVERIFY2(output.contains(said), qPrintable(output));
     }
 
 private:

@@ -236,7 +236,7 @@ private slots:
         // Before the peer reads: what follows is the test's own copying.
         memory.report(QString::asprintf("peer sent %lld of %d bytes (%lld still in its own buffer at the end), "
                                         "the program held at most %lld bytes unread and %lld unsent",
-                                        sent, bytes.size(), black.socket.bytesToWrite(), mostUnread, mostUnsent));
+                                        sent, int(bytes.size()), black.socket.bytesToWrite(), mostUnread, mostUnsent));
         QVERIFY(mostUnread <= 65536 && mostUnsent <= 65536);
 
         black.socket.setReadBufferSize(0);
@@ -341,7 +341,7 @@ private slots:
         QVERIFY(red.waitForClosed() && black.waitForClosed());
         QCOMPARE(red.received, boardMessage("1 "));
         QCOMPARE(black.received, boardMessage("2 ") + "3 B2 - B3");
-        memory.report(QString::asprintf("peer sent %d bytes, was sent %d", fragment.size(), black.received.size()));
+        memory.report(QString::asprintf("peer sent %d bytes, was sent %d", int(fragment.size()), int(black.received.size())));
     }
 };
 

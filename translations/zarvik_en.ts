@@ -1,0 +1,559 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>BoardFile</name>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier est trop grand (%1 octets, au plus %2)</source>
+        <translation>the file is too large (%1 bytes, at most %2)</translation>
+    </message>
+    <message>
+        <source>« %1%2 »</source>
+        <translation>“%1%2”</translation>
+    </message>
+    <message>
+        <source>code %1 inconnu (0 à 4)</source>
+        <translation>unknown code %1 (0 to 4)</translation>
+    </message>
+    <message>
+        <source>%1 codes au lieu de %2</source>
+        <translation>%1 codes instead of %2</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;est pas du texte (octet %1)</source>
+        <translation>the file is not text (byte %1)</translation>
+    </message>
+    <message>
+        <source>le fichier est vide</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>ligne de trop, le plateau a %1 rangées</source>
+        <translation>one line too many, the board has %1 rows</translation>
+    </message>
+    <message>
+        <source>ligne vide au lieu d&apos;une rangée</source>
+        <translation>empty line instead of a row</translation>
+    </message>
+    <message>
+        <source>le fichier s&apos;arrête après %1 rangées sur %2</source>
+        <translation>the file ends after %1 rows of %2</translation>
+    </message>
+    <message>
+        <source>le fichier est protégé en écriture</source>
+        <translation>the file is write-protected</translation>
+    </message>
+    <message>
+        <source>le dossier « %1 » n&apos;accepte pas l&apos;écriture</source>
+        <translation>the folder “%1” does not allow writing</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le plateau « %1 » : %2.</source>
+        <translation>Cannot open the board “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier « %1 » n&apos;est pas un plateau : %2.</source>
+        <translation>The file “%1” is not a board: %2.</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture s&apos;est arrêtée avant la fin, le disque est peut-être plein (%1)</source>
+        <translation>writing stopped before the end, the disk may be full (%1)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le plateau « %1 » : %2.</source>
+        <translation>Cannot save the board “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameController</name>
+    <message>
+        <source>Partie terminée</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>Joueur 1 gagne la partie</source>
+        <translation>Player 1 wins the game</translation>
+    </message>
+    <message>
+        <source>Joueur 2 gagne la partie</source>
+        <translation>Player 2 wins the game</translation>
+    </message>
+    <message>
+        <source>Match nulle!</source>
+        <translation>Draw!</translation>
+    </message>
+    <message>
+        <source>position illisible</source>
+        <translation>unreadable position</translation>
+    </message>
+    <message>
+        <source>Chargement d&apos;un plateau</source>
+        <translation>Loading a board</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;attendre les joueurs réseau sur le port %1 : %2</source>
+        <translation>Cannot wait for network players on port %1: %2</translation>
+    </message>
+    <message>
+        <source>Attente de connection du joueur 1 (rouge)...</source>
+        <translation>Waiting for player 1 (red) to connect...</translation>
+    </message>
+    <message>
+        <source>Attente de connection du joueur 2 (noir)...</source>
+        <translation>Waiting for player 2 (black) to connect...</translation>
+    </message>
+    <message>
+        <source>En attente du coup rouge...</source>
+        <translation>Waiting for red&apos;s move...</translation>
+    </message>
+    <message>
+        <source>En attente du coup noir...</source>
+        <translation>Waiting for black&apos;s move...</translation>
+    </message>
+    <message>
+        <source>Le joueur rouge ne peut pas jouer, il passe son tour.</source>
+        <translation>Red cannot move and passes.</translation>
+    </message>
+    <message>
+        <source>Le joueur noir ne peut pas jouer, il passe son tour.</source>
+        <translation>Black cannot move and passes.</translation>
+    </message>
+    <message>
+        <source>En attente du coup rouge</source>
+        <translation>Waiting for red&apos;s move</translation>
+    </message>
+    <message>
+        <source>En attente du coup noir</source>
+        <translation>Waiting for black&apos;s move</translation>
+    </message>
+    <message>
+        <source>Connection réseau a été perdue, la partie est annulée.</source>
+        <translation>The network connection was lost, the game is cancelled.</translation>
+    </message>
+    <message>
+        <source>Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.</source>
+        <translation>Red took too long.  Black wins.</translation>
+    </message>
+    <message>
+        <source>Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.</source>
+        <translation>Black took too long.  Red wins.</translation>
+    </message>
+</context>
+<context>
+    <name>GameRecordReader</name>
+    <message>
+        <source>« %1 »</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>résultat manquant à la fin du texte</source>
+        <translation>result missing at the end of the text</translation>
+    </message>
+    <message>
+        <source>ligne trop longue</source>
+        <translation>line too long</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>étiquette %1 illisible</source>
+        <translation>unreadable tag %1</translation>
+    </message>
+    <message>
+        <source>étiquette %1 en double</source>
+        <translation>tag %1 given twice</translation>
+    </message>
+    <message>
+        <source>plus de %1 étiquettes</source>
+        <translation>more than %1 tags</translation>
+    </message>
+    <message>
+        <source>résultat %1 inconnu</source>
+        <translation>unknown result %1</translation>
+    </message>
+    <message>
+        <source>position de départ illisible</source>
+        <translation>unreadable starting position</translation>
+    </message>
+    <message>
+        <source>texte après le résultat</source>
+        <translation>text after the result</translation>
+    </message>
+    <message>
+        <source>numéro %1 attendu au lieu de %2</source>
+        <translation>number %1 expected instead of %2</translation>
+    </message>
+    <message>
+        <source>plus de %1 coups</source>
+        <translation>more than %1 moves</translation>
+    </message>
+    <message>
+        <source>coup %1 illisible</source>
+        <translation>unreadable move %1</translation>
+    </message>
+    <message>
+        <source>étiquette Result absente</source>
+        <translation>no Result tag</translation>
+    </message>
+    <message>
+        <source>le résultat %1 diffère de l&apos;étiquette Result %2</source>
+        <translation>the result %1 differs from the Result tag %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source>Coups joués:</source>
+        <translation>Moves played:</translation>
+    </message>
+    <message>
+        <source>  Joueur</source>
+        <translation>  Player</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Joueur 1 (Rouge)</source>
+        <translation>Player 1 (Red)</translation>
+    </message>
+    <message>
+        <source>player1KindGroup</source>
+        <translation>player1KindGroup</translation>
+    </message>
+    <message>
+        <source>Humain</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source>Ordinateur</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Réseau</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>Minuterie</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>secondes</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>Niveau</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>Joueur 2 (Noir)</source>
+        <translation>Player 2 (Black)</translation>
+    </message>
+    <message>
+        <source>player2KindGroup</source>
+        <translation>player2KindGroup</translation>
+    </message>
+    <message>
+        <source>Plateau</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Initial</source>
+        <translation>Initial</translation>
+    </message>
+    <message>
+        <source>Personalisé</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Commencer une nouvelle partie</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Ouvrir un plateau sauvegardé...</source>
+        <translation>Open a saved board...</translation>
+    </message>
+    <message>
+        <source>Sauvegarder le plateau courant...</source>
+        <translation>Save the current board...</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie ...</source>
+        <translation>New game ...</translation>
+    </message>
+    <message>
+        <source>Sauvegarder plateau...</source>
+        <translation>Save board...</translation>
+    </message>
+    <message>
+        <source>Charger un plateau...</source>
+        <translation>Load a board...</translation>
+    </message>
+    <message>
+        <source>board file (*.brd)</source>
+        <translation>board file (*.brd)</translation>
+    </message>
+    <message>
+        <source>parties (*.zgn)</source>
+        <translation>games (*.zgn)</translation>
+    </message>
+    <message>
+        <source>&amp;Partie</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie…</source>
+        <translation>Open a game…</translation>
+    </message>
+    <message>
+        <source>Lire une partie enregistrée pour la rejouer</source>
+        <translation>Read a saved game to replay it</translation>
+    </message>
+    <message>
+        <source>Enregistrer la partie…</source>
+        <translation>Save the game…</translation>
+    </message>
+    <message>
+        <source>Écrire la partie jouée dans un fichier</source>
+        <translation>Write the game played to a file</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Coups</source>
+        <translation>&amp;Moves</translation>
+    </message>
+    <message>
+        <source>Annuler le coup</source>
+        <translation>Undo move</translation>
+    </message>
+    <message>
+        <source>Reprendre le dernier coup (et la réponse de l&apos;ordinateur)</source>
+        <translation>Take back the last move (and the computer&apos;s reply)</translation>
+    </message>
+    <message>
+        <source>Refaire</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Rejouer le coup repris</source>
+        <translation>Play the move taken back again</translation>
+    </message>
+    <message>
+        <source>Début de la partie</source>
+        <translation>Start of the game</translation>
+    </message>
+    <message>
+        <source>Coup précédent</source>
+        <translation>Previous move</translation>
+    </message>
+    <message>
+        <source>Coup suivant</source>
+        <translation>Next move</translation>
+    </message>
+    <message>
+        <source>Fin de la partie</source>
+        <translation>End of the game</translation>
+    </message>
+    <message>
+        <source>Rejouer la partie ouverte</source>
+        <translation>Replay the opened game</translation>
+    </message>
+    <message>
+        <source>Continuer d&apos;ici</source>
+        <translation>Continue from here</translation>
+    </message>
+    <message>
+        <source>Commencer une partie depuis la position affichée, avec les options choisies</source>
+        <translation>Start a game from the position shown, with the options chosen</translation>
+    </message>
+    <message>
+        <source>Impossible contre un programme réseau : il ne reprend pas ses coups.</source>
+        <translation>Not against a network program: it does not take back its moves.</translation>
+    </message>
+    <message>
+        <source>Partie en cours</source>
+        <translation>Game in progress</translation>
+    </message>
+    <message>
+        <source>La partie en cours sera perdue. Voulez-vous l&apos;enregistrer ?</source>
+        <translation>The game in progress will be lost. Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>Enregistrer la partie</source>
+        <translation>Save the game</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la partie %1 : %2</source>
+        <translation>Cannot save the game %1: %2</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Open a game</translation>
+    </message>
+    <message>
+        <source>aucune partie</source>
+        <translation>no game</translation>
+    </message>
+    <message>
+        <source>le coup %1 n&apos;est pas permis</source>
+        <translation>move %1 is not allowed</translation>
+    </message>
+    <message>
+        <source>Impossible de lire la partie %1 : %2</source>
+        <translation>Cannot read the game %1: %2</translation>
+    </message>
+    <message>
+        <source>Partie rejouée : tour %1 sur %2</source>
+        <translation>Game replayed: turn %1 of %2</translation>
+    </message>
+    <message>
+        <source>Secondes par coup, de 0 à %1. Minuterie décochée : l&apos;ordinateur joue en %2 secondes au plus, un programme réseau n&apos;a pas de limite.</source>
+        <translation>Seconds per move, 0 to %1. Timer unchecked: the computer moves within %2 seconds, a network program has no limit.</translation>
+    </message>
+    <message>
+        <source>Chargement d&apos;un plateau</source>
+        <translation>Loading a board</translation>
+    </message>
+    <message>
+        <source>Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie.</source>
+        <translation>Board loaded. To play on it, check “Custom” and start a new game.</translation>
+    </message>
+    <message>
+        <source>Le temps par coup du joueur %1 doit être un nombre de secondes, de 0 à %2.</source>
+        <translation>The time per move of player %1 must be a number of seconds, 0 to %2.</translation>
+    </message>
+    <message>
+        <source>Sauvegarde du plateau</source>
+        <translation>Saving the board</translation>
+    </message>
+    <message>
+        <source>Jouer maintenant</source>
+        <translation>Play now</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur joue tout de suite le meilleur coup trouvé jusqu&apos;ici</source>
+        <translation>The computer plays at once the best move found so far</translation>
+    </message>
+    <message>
+        <source>Indice</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Marquer sur le plateau le coup que l&apos;ordinateur jouerait (en une seconde)</source>
+        <translation>Mark on the board the move the computer would play (in one second)</translation>
+    </message>
+    <message>
+        <source>&amp;Affichage</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Retourner le plateau</source>
+        <translation>Flip the board</translation>
+    </message>
+    <message>
+        <source>Montrer le plateau du côté noir</source>
+        <translation>Show the board from black&apos;s side</translation>
+    </message>
+    <message>
+        <source>A&amp;ide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Règles du jeu</source>
+        <translation>Rules of the game</translation>
+    </message>
+    <message>
+        <source>Comment on joue à Zarvik</source>
+        <translation>How to play Zarvik</translation>
+    </message>
+    <message>
+        <source>À propos de Zarvik</source>
+        <translation>About Zarvik</translation>
+    </message>
+    <message>
+        <source>Version et licence</source>
+        <translation>Version and licence</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Zarvik&lt;/h3&gt;&lt;p&gt;Deux joueurs, rouge et noir, ont chacun seize pierres sur un plateau de 8 × 8 cases. Rouge part des deux rangées du bas et monte, noir part des deux rangées du haut et descend. Rouge joue en premier, puis chacun son tour.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Déplacement :&lt;/b&gt; une pierre avance d&apos;une case, tout droit sur une case vide, ou en diagonale sur une case vide ou sur une pierre adverse, qu&apos;elle &lt;b&gt;capture&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Victoire :&lt;/b&gt; le premier joueur qui amène une pierre sur la dernière rangée, celle de départ de l&apos;adversaire, gagne la partie.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Passe :&lt;/b&gt; un joueur qui ne peut pas jouer passe son tour. Si aucun des deux ne peut jouer, la partie est nulle.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Joueurs :&lt;/b&gt; chaque camp est joué par une personne (« Humain »), par l&apos;ordinateur (« Ordinateur », quatre niveaux et un temps par coup) ou par un programme distant relié par le réseau (« Réseau », port TCP 8888).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Zarvik&lt;/h3&gt;&lt;p&gt;Two players, red and black, each have sixteen stones on a board of 8 × 8 squares. Red starts on the two bottom rows and moves up, black starts on the two top rows and moves down. Red moves first, then each in turn.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Moving:&lt;/b&gt; a stone steps one square forward, straight onto an empty square, or diagonally onto an empty square or onto an enemy stone, which it &lt;b&gt;captures&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Winning:&lt;/b&gt; the first player to bring a stone onto the last row, the opponent&apos;s starting row, wins the game.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Passing:&lt;/b&gt; a player who cannot move passes. When neither can move, the game is drawn.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Players:&lt;/b&gt; each side is played by a person (“Human”), by the computer (“Computer”, four levels and a time per move) or by a remote program connected over the network (“Network”, TCP port 8888).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Zarvik %1&lt;/h3&gt;&lt;p&gt;Un jeu de course à deux joueurs sur un plateau de 8 × 8 cases, contre une personne, l&apos;ordinateur ou un programme en réseau.&lt;/p&gt;&lt;p&gt;Licence : GNU GPL version 3 ou ultérieure (GPL-3.0-or-later).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Zarvik %1&lt;/h3&gt;&lt;p&gt;A race game for two players on a board of 8 × 8 squares, against a person, the computer or a program over the network.&lt;/p&gt;&lt;p&gt;Licence: GNU GPL version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur réfléchit…</source>
+        <translation>The computer is thinking…</translation>
+    </message>
+    <message>
+        <source>Expert : la recherche la plus forte, sur tous les cœurs</source>
+        <translation>Expert: the strongest search, on every core</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur réfléchit… profondeur %1, score %2</source>
+        <translation>The computer is thinking… depth %1, score %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Jeu de course à deux joueurs sur un plateau de 8 × 8.</source>
+        <translation>Race game for two players on an 8 × 8 board.</translation>
+    </message>
+    <message>
+        <source>Langue de l&apos;interface : fr (français) ou en (anglais). Par défaut, l&apos;anglais sur un système en anglais, le français sinon.</source>
+        <translation>Language of the interface: fr (French) or en (English). By default, English on an English system, French otherwise.</translation>
+    </message>
+    <message>
+        <source>langue</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>Langue inconnue : %1 (fr ou en).</source>
+        <translation>Unknown language: %1 (fr or en).</translation>
+    </message>
+</context>
+</TS>

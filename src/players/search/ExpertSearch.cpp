@@ -55,7 +55,7 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
         });
     ExpertWorker &main = *workers.front();
     Move legal[DepthReport::capacity];
-    root.generateMoves(side, legal);
+    const bool onlyMove = root.generateMoves(side, legal) == 1;
     result.best = legal[0];
     for (int depth = 1; depth <= settings.maxDepth; ++depth) {
         const int score = main.searchRoot(root, side, depth);
@@ -69,7 +69,7 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
         if (listener)
             listener->depthCompleted(report);
         stop.armClock();
-        if (finished(score, depth))
+        if (onlyMove || finished(score, depth))
             break;
     }
     stop.raise();

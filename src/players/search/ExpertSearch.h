@@ -16,8 +16,8 @@
 // iteration gives the move. It keeps to the seconds it is given: a new iteration
 // starts only while less than half of them are spent, and every thread stops when
 // nine tenths are; the first iteration always completes, so that even no time at
-// all still yields a considered move. The table is allocated once and kept from one
-// search to the next.
+// all still yields a considered move. With a single legal move it stops there. The
+// table is allocated once and kept from one search to the next.
 class ExpertSearch : public SearchEngine
 {
 public:

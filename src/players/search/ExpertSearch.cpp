@@ -47,6 +47,7 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
     table.resize(settings.tableMegabytes);
     table.nextSearch();
     prepareWorkers(std::max(1, settings.threads));
+    searchBegan = std::chrono::steady_clock::now();
     std::vector<std::thread> helpers;
     for (std::size_t i = 1; i < workers.size(); ++i)
         helpers.emplace_back([this, i, &settings] {
@@ -104,7 +105,7 @@ void ExpertSearch::fillReport(int depth, int score, int move)
     report.bestScore = score;
     report.best = toMove(move);
     report.nodeCount = nodeCount();
-    report.seconds = stop.elapsed();
+    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - searchBegan).count();
     report.lineLength = 0;
     BitPosition position = root;
     int mover = side;

@@ -7,6 +7,7 @@
 #include "StopSignal.h"
 #include "TranspositionTable.h"
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,7 @@ private:
     bool selective = true;
     TranspositionTable table;
     StopSignal stop;
+    std::chrono::steady_clock::time_point searchBegan; // once the table is ready: for nodes per second
     std::vector<std::unique_ptr<ExpertWorker>> workers; // the first is the calling thread's
     DepthReport report;
 };

@@ -57,7 +57,7 @@ private:
     int passTurn(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply);
     int moveLoop(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply,
                  const Steps &moves, bool forced, int tableMove);
-    int reduction(const BitPosition &position, int side, int move, int index, int depth, bool forced, int ply) const;
+    bool reducible(const BitPosition &position, int side, int move, int index, int depth, bool forced, int ply) const;
     void rememberCut(int side, int move, int depth, int ply);
     int collect(const BitPosition &position, int side, const Steps &moves, int tableMove, int ply,
                 ScoredMove *out) const;

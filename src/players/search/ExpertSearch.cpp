@@ -84,7 +84,7 @@ void ExpertSearch::prepareWorkers(int threads)
     if (int(workers.size()) != threads) {
         workers.clear();
         for (int i = 0; i < threads; ++i)
-            workers.push_back(std::make_unique<ExpertWorker>(table, stop, selective));
+            workers.push_back(std::make_unique<ExpertWorker>(table, stop, reductions));
     }
     for (const auto &worker : workers)
         worker->startSearch();

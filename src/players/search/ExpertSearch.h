@@ -27,10 +27,10 @@ public:
                      DepthListener *listener = nullptr) override;
     std::int64_t nodeCount() const override;
 
-    // Whether late moves are reduced and forced answers extended (the default).
-    // Without, a search to a fixed depth scores as plain alpha-beta over the same
-    // quiescence search: a check of the table and of the move ordering.
-    void setSelective(bool on) { selective = on; }
+    // Whether late moves are reduced (the default). Without, a search to a fixed depth
+    // scores as plain alpha-beta over the same quiescence search: a check of the table
+    // and of the move ordering.
+    void setReductions(bool on) { reductions = on; }
 
     // The seconds a search given timeLimit seconds allows itself; negative for none.
     static double allowedSeconds(int timeLimit);
@@ -42,7 +42,7 @@ private:
 
     BitPosition root;
     int side = BitPosition::red;
-    bool selective = true;
+    bool reductions = true;
     TranspositionTable table;
     StopSignal stop;
     std::chrono::steady_clock::time_point searchBegan; // once the table is ready: for nodes per second

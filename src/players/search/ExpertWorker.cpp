@@ -37,8 +37,8 @@ int stepTo(int side, int way, int from)
 }
 } // namespace
 
-ExpertWorker::ExpertWorker(TranspositionTable &table, StopSignal &stop, bool selective)
-    : table(table), stop(stop), selective(selective)
+ExpertWorker::ExpertWorker(TranspositionTable &table, StopSignal &stop, bool reduceLateMoves)
+    : table(table), stop(stop), reduceLateMoves(reduceLateMoves)
 {
 }
 
@@ -89,8 +89,8 @@ int ExpertWorker::search(const BitPosition &position, Key key, int side, int alp
         return passTurn(position, key, side, alpha, beta, depth, ply);
     if (ply >= maxPly - 1)
         return ExpertEvaluation::evaluate(position, side);
-    bool forced = false;
-    const Steps answers = threatAnswers(position, side, moves, forced);
+    bool threatened = false;
+    const Steps answers = threatAnswers(position, side, moves, threatened);
     if (answers.empty())
         return -winIn(ply + 2);
     TranspositionTable::Entry entry;
@@ -103,8 +103,7 @@ int ExpertWorker::search(const BitPosition &position, Key key, int side, int alp
                 || (entry.bound == Bound::upper && score <= alpha)))
             return score;
     }
-    const int searched = forced && selective ? depth + 1 : depth;
-    return moveLoop(position, key, side, alpha, beta, searched, ply, answers, forced, tableMove);
+    return moveLoop(position, key, side, alpha, beta, depth, ply, answers, tableMove);
 }
 
 // A side without a move passes; when neither side can move the game is drawn.
@@ -118,7 +117,7 @@ int ExpertWorker::passTurn(const BitPosition &position, Key key, int side, int a
 // The first move with the full window, the others with a null window around alpha,
 // searched again fully when they beat it.
 int ExpertWorker::moveLoop(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply,
-                           const Steps &moves, bool forced, int tableMove)
+                           const Steps &moves, int tableMove)
 {
     ScoredMove list[DepthReport::capacity];
     const int count = collect(position, side, moves, tableMove, ply, list);
@@ -134,7 +133,7 @@ int ExpertWorker::moveLoop(const BitPosition &position, Key key, int side, int a
         if (i == 0) {
             score = -search(child, childKey, 1 - side, -beta, -alpha, depth - 1, ply + 1);
         } else {
-            const int reduced = reducible(position, side, move, i, depth, forced, ply) ? lateMoveReduction : 0;
+            const int reduced = reducible(position, side, move, i, depth, ply) ? lateMoveReduction : 0;
             score = -search(child, childKey, 1 - side, -alpha - 1, -alpha, depth - 1 - reduced, ply + 1);
             if (score > alpha && reduced > 0)
                 score = -search(child, childKey, 1 - side, -alpha - 1, -alpha, depth - 1, ply + 1);
@@ -161,10 +160,10 @@ int ExpertWorker::moveLoop(const BitPosition &position, Key key, int side, int a
     return best;
 }
 
-bool ExpertWorker::reducible(const BitPosition &position, int side, int move, int index, int depth, bool forced,
-                             int ply) const
+// Never the answers to a threat, which are captures.
+bool ExpertWorker::reducible(const BitPosition &position, int side, int move, int index, int depth, int ply) const
 {
-    return selective && !forced && index >= reducedFromIndex && depth >= reducedFromDepth
+    return reduceLateMoves && index >= reducedFromIndex && depth >= reducedFromDepth
            && !captures(position, side, move) && ExpertEvaluation::distance(side, moveTo(move)) > unreducedDistance
            && move != killers[ply][0] && move != killers[ply][1];
 }

@@ -57,6 +57,17 @@ private slots:
                  referenceText(board, {ZarvikBoard::red, 1, 2, -1, 1}));
     }
 
+    // Level 4 prints a line per depth: score, nodes, nodes per second, line of play.
+    void analyseLevelFour()
+    {
+        const Run run = engine("analyse DATA/analyse.brd --side black --level 4 --depth 4 --threads 1");
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        for (int depth = 1; depth <= 4; ++depth)
+            QVERIFY2(QRegularExpression(QString("^depth %1 score -?\\d+ nodes \\d+ nps \\d+ pv( [A-H][1-8]-[A-H][1-8]){1,%1}$")
+                                            .arg(depth)).match(lines[depth - 1]).hasMatch(), qPrintable(run.out));
+    }
+
     // The node count of the bench changes only when the search's behaviour does.
     void benchSignatureIsUnchanged()
     {
@@ -71,6 +82,7 @@ private slots:
                  QString("depth 1 leaves 22\ndepth 2 leaves 484\ndepth 3 leaves 11132\n"));
         for (const char *wrong : {"", "play", "perft x", "perft 2 --side blue",
                                   "analyse DATA/racing.brd --side red --depth 3", // no level
+                                  "analyse DATA/racing.brd --side red --level 5 --depth 3",
                                   "analyse DATA/none.brd --side red --level 2 --depth 3",
                                   "perft 2 --board DATA/analyse-golden.txt"}) {
             const Run run = engine(wrong);

@@ -103,7 +103,7 @@ private slots:
         }
     }
 
-    // Without reductions and extensions, the table, the ordering and the null windows
+    // Without reductions, the table, the ordering and the null windows
     // change no score: along random games, every depth up to 4 scores as plain
     // alpha-beta.
     void tableAndNullWindowsKeepScores()
@@ -115,7 +115,7 @@ private slots:
                 if (QTest::currentTestFailed() || ++positions % 3)
                     return;
                 ExpertSearch search;
-                search.setSelective(false);
+                search.setReductions(false);
                 search.setPosition(board);
                 for (int depth = 1; depth <= 4; ++depth) {
                     LastDepth log;

@@ -47,6 +47,7 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
     table.resize(settings.tableMegabytes);
     table.nextSearch();
     prepareWorkers(std::max(1, settings.threads));
+    searchBegan = std::chrono::steady_clock::now();
     std::vector<std::thread> helpers;
     for (std::size_t i = 1; i < workers.size(); ++i)
         helpers.emplace_back([this, i, &settings] {
@@ -55,7 +56,7 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
         });
     ExpertWorker &main = *workers.front();
     Move legal[DepthReport::capacity];
-    root.generateMoves(side, legal);
+    const bool onlyMove = root.generateMoves(side, legal) == 1;
     result.best = legal[0];
     for (int depth = 1; depth <= settings.maxDepth; ++depth) {
         const int score = main.searchRoot(root, side, depth);
@@ -69,7 +70,7 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
         if (listener)
             listener->depthCompleted(report);
         stop.armClock();
-        if (finished(score, depth))
+        if (onlyMove || finished(score, depth))
             break;
     }
     stop.raise();
@@ -83,7 +84,7 @@ void ExpertSearch::prepareWorkers(int threads)
     if (int(workers.size()) != threads) {
         workers.clear();
         for (int i = 0; i < threads; ++i)
-            workers.push_back(std::make_unique<ExpertWorker>(table, stop, selective));
+            workers.push_back(std::make_unique<ExpertWorker>(table, stop, reductions));
     }
     for (const auto &worker : workers)
         worker->startSearch();
@@ -104,7 +105,7 @@ void ExpertSearch::fillReport(int depth, int score, int move)
     report.bestScore = score;
     report.best = toMove(move);
     report.nodeCount = nodeCount();
-    report.seconds = stop.elapsed();
+    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - searchBegan).count();
     report.lineLength = 0;
     BitPosition position = root;
     int mover = side;

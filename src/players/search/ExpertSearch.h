@@ -7,6 +7,7 @@
 #include "StopSignal.h"
 #include "TranspositionTable.h"
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -16,8 +17,8 @@
 // iteration gives the move. It keeps to the seconds it is given: a new iteration
 // starts only while less than half of them are spent, and every thread stops when
 // nine tenths are; the first iteration always completes, so that even no time at
-// all still yields a considered move. The table is allocated once and kept from one
-// search to the next.
+// all still yields a considered move. With a single legal move it stops there. The
+// table is allocated once and kept from one search to the next.
 class ExpertSearch : public SearchEngine
 {
 public:
@@ -26,10 +27,10 @@ public:
                      DepthListener *listener = nullptr) override;
     std::int64_t nodeCount() const override;
 
-    // Whether late moves are reduced and forced answers extended (the default).
-    // Without, a search to a fixed depth scores as plain alpha-beta over the same
-    // quiescence search: a check of the table and of the move ordering.
-    void setSelective(bool on) { selective = on; }
+    // Whether late moves are reduced (the default). Without, a search to a fixed depth
+    // scores as plain alpha-beta over the same quiescence search: a check of the table
+    // and of the move ordering.
+    void setReductions(bool on) { reductions = on; }
 
     // The seconds a search given timeLimit seconds allows itself; negative for none.
     static double allowedSeconds(int timeLimit);
@@ -41,9 +42,10 @@ private:
 
     BitPosition root;
     int side = BitPosition::red;
-    bool selective = true;
+    bool reductions = true;
     TranspositionTable table;
     StopSignal stop;
+    std::chrono::steady_clock::time_point searchBegan; // once the table is ready: for nodes per second
     std::vector<std::unique_ptr<ExpertWorker>> workers; // the first is the calling thread's
     DepthReport report;
 };

@@ -20,9 +20,9 @@ public:
     static constexpr int winBound = winScore - 1000; // scores beyond are sure wins or losses
     static constexpr int maxPly = 96;
 
-    // selective: late moves are reduced and forced answers extended; without, a
-    // search to depth d scores as plain alpha-beta to depth d over quiescence().
-    ExpertWorker(TranspositionTable &table, StopSignal &stop, bool selective);
+    // reduceLateMoves: late quiet moves are searched a ply less deep; without, a search
+    // to depth d scores as plain alpha-beta to depth d over quiescence().
+    ExpertWorker(TranspositionTable &table, StopSignal &stop, bool reduceLateMoves);
 
     // Before each new search: clears the counters and the killer moves, and halves
     // the history.
@@ -56,8 +56,8 @@ private:
     int search(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply);
     int passTurn(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply);
     int moveLoop(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply,
-                 const Steps &moves, bool forced, int tableMove);
-    int reduction(const BitPosition &position, int side, int move, int index, int depth, bool forced, int ply) const;
+                 const Steps &moves, int tableMove);
+    bool reducible(const BitPosition &position, int side, int move, int index, int depth, int ply) const;
     void rememberCut(int side, int move, int depth, int ply);
     int collect(const BitPosition &position, int side, const Steps &moves, int tableMove, int ply,
                 ScoredMove *out) const;
@@ -73,7 +73,7 @@ private:
 
     TranspositionTable &table;
     StopSignal &stop;
-    const bool selective;
+    const bool reduceLateMoves;
     std::int64_t nodes = 0;
     std::atomic<std::int64_t> publishedNodes{0};
     int bestRootMove = 0;

@@ -4,6 +4,8 @@
 
 namespace {
 constexpr int squares = 64;
+constexpr int kinds = 3; // of stones: red, black that wins, other black
+constexpr std::size_t keyCount = kinds * squares + 1; // and black to move
 
 // splitmix64: fixed, well mixed numbers, the same in every run.
 constexpr std::uint64_t mixed(std::uint64_t n)
@@ -14,29 +16,29 @@ constexpr std::uint64_t mixed(std::uint64_t n)
     return z ^ (z >> 31);
 }
 
-constexpr std::array<std::uint64_t, 3 * squares + 1> makeKeys()
+constexpr std::array<std::uint64_t, keyCount> makeKeys()
 {
-    std::array<std::uint64_t, 3 * squares + 1> keys{};
+    std::array<std::uint64_t, keyCount> keys{};
     for (std::size_t i = 0; i < keys.size(); ++i)
         keys[i] = mixed(i);
     return keys;
 }
 
 constexpr auto keys = makeKeys();
-constexpr std::size_t blackToMove = 3 * squares;
+constexpr std::size_t blackToMove = keyCount - 1;
 } // namespace
 
 ZobristKeys::Key ZobristKeys::stone(Kind kind, int square)
 {
-    return keys[std::size_t(kind * squares + square)];
+    return keys[std::size_t(int(kind) * squares + square)];
 }
 
 ZobristKeys::Kind ZobristKeys::kindOn(const BitPosition &position, int square)
 {
     const BitPosition::Bits bit = BitPosition::Bits(1) << square;
     if (position.stones(BitPosition::red) & bit)
-        return redStone;
-    return position.runners(BitPosition::black) & bit ? blackRunner : blackOther;
+        return Kind::redStone;
+    return position.runners(BitPosition::black) & bit ? Kind::blackRunner : Kind::blackOther;
 }
 
 ZobristKeys::Key ZobristKeys::sideChange()

@@ -19,7 +19,7 @@ public:
     static Key sideChange();
 
 private:
-    enum Kind { redStone, blackRunner, blackOther };
+    enum class Kind { redStone, blackRunner, blackOther };
     static Kind kindOn(const BitPosition &position, int square);
     static Key stone(Kind kind, int square);
 };

@@ -35,7 +35,7 @@ QString MatchCommand::name() const
 
 QString MatchCommand::synopsis() const
 {
-    return QStringLiteral("match --player SPEC --player SPEC [--games N] [--openings FILE|DIR] [--concurrency J] "
+    return QStringLiteral("match --player PLAYER --player PLAYER [--games N] [--openings FILE|DIR] [--concurrency J] "
                           "[--records FILE] [--shard K/N] [--seed S] [--sprt ELO0,ELO1] [--time S] "
                           "[--connect-timeout S] | match --summarize RECORDS...");
 }
@@ -44,7 +44,7 @@ QString MatchCommand::summary() const
 {
     return QStringLiteral("Plays N games (default 10) between two players on Zarvik's own game host, colours "
                           "alternating, J at once, and prints each player's wins, draws, losses, score, Elo "
-                          "difference with its 95% interval and LOS, and how the games ended. SPEC is "
+                          "difference with its 95% interval and LOS, and how the games ended. PLAYER is "
                           "cpu:LEVEL:SECONDS, cmd:COMMAND ({port} in it replaced) or remote:PORT, followed by "
                           ",name=TEXT and, for programs, ,tc=SECONDS (default --time, 1). Records of the games are "
                           "appended to --records. --summarize prints the table of records files. Exit codes: 0 done, "
@@ -57,7 +57,7 @@ void MatchCommand::addArguments(QCommandLineParser &parser) const
                                  QStringLiteral("[RECORDS...]"));
     parser.addOptions({
         {playerOption, QStringLiteral("A player, twice: cpu:LEVEL:SECONDS, cmd:COMMAND or remote:PORT."),
-         QStringLiteral("SPEC")},
+         QStringLiteral("PLAYER")},
         {gamesOption, QStringLiteral("Games to play (default 10)."), QStringLiteral("N"), QString::number(defaultGames)},
         {openingsOption, QStringLiteral("Start positions: a .brd file, a directory of them, or a file of lines "
                                         "\"<64 codes> r|b\"; each is played twice, colours swapped."),
@@ -156,7 +156,7 @@ bool MatchCommand::readPlayers(const QCommandLineParser &parser, MatchPlan &plan
     if (!readInt(parser.value(timeOption), QStringLiteral("--time"), seconds, err))
         return false;
     if (texts.size() != 2) {
-        err << "give two players: --player SPEC --player SPEC\n";
+        err << "give two players: --player PLAYER --player PLAYER\n";
         return false;
     }
     QString error;

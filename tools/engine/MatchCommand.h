@@ -6,7 +6,7 @@ struct MatchPlan;
 class MatchTable;
 class Sprt;
 
-// match --player SPEC --player SPEC [...]: plays games between two players on the
+// match --player PLAYER --player PLAYER [...]: plays games between two players on the
 // program's own game host, headless, and prints the score table; match --summarize
 // RECORDS... prints the table of records files written by earlier matches.
 class MatchCommand : public EngineCommand

@@ -3,12 +3,6 @@
 #include "WindowDriver.h"
 
 #include <QAction>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -120,28 +114,6 @@ private slots:
         QFETCH(QString, shown);
         QVERIFY2(translations.install(language), "qtbase_fr.qm (qttranslations5-l10n) is missing");
         QCOMPARE(QCoreApplication::translate(context.constData(), source.constData()), shown);
-    }
-
-    void widgetsOfQt_data()
-    {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QString>("lookIn");
-        QTest::addColumn<QString>("cancel");
-        QTest::newRow("French") << Language::French << QStringLiteral("Voir dans :") << QStringLiteral("Annuler");
-        QTest::newRow("English") << Language::English << QStringLiteral("Look in:") << QStringLiteral("Cancel");
-    }
-
-    void widgetsOfQt()
-    {
-        QFETCH(Language, language);
-        QFETCH(QString, lookIn);
-        QFETCH(QString, cancel);
-        QVERIFY(translations.install(language));
-        QFileDialog dialog;
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"))->text(), lookIn);
-        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
     }
 
     // Qt 5 leaves these reasons in English; the window's French warnings must not.

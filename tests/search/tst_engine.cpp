@@ -1,6 +1,3 @@
-#include "ReferenceSearch.h"
-#include "ZarvikBoard.h"
-
 #include <QtTest>
 
 namespace {
@@ -17,25 +14,6 @@ Run engine(const QString &text)
         return Run();
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
-
-// What the plain reference search finds, written the way analyse writes it.
-QString referenceText(Board &board, const SearchSettings &settings)
-{
-    struct : DepthListener {
-        void depthCompleted(const DepthReport &r) override
-        {
-            const auto compact = [](const Move &move) { return move.toText(8, 8).remove(' '); };
-            text += QString("depth %1 nodes %2 best %3 score %4\nscores")
-                        .arg(r.depth).arg(r.nodeCount).arg(compact(r.best)).arg(r.bestScore);
-            for (int i = 0; i < r.moveCount; ++i)
-                text += QString(" %1:%2").arg(compact(r.moves[i])).arg(r.scores[i]);
-            text += '\n';
-        }
-        QString text;
-    } log;
-    ReferenceSearch(board).run(settings, std::atomic<bool>(false), &log);
-    return log.text;
-}
 } // namespace
 
 class TestEngine : public QObject
@@ -43,18 +21,16 @@ class TestEngine : public QObject
     Q_OBJECT
 
 private slots:
-    // analyse prints what the plain reference search finds, depth by depth (at level 1
-    // depth 2 only); the golden text keeps both from drifting.
+    // analyse prints the search depth by depth, at level 1 to depth 2 only; the golden
+    // text keeps it from drifting (the exactness test holds it to the reference search).
     void analyseMatchesGoldenText()
     {
-        ZarvikBoard board;
         QFile golden(SEARCH_TEST_DATA "/analyse-golden.txt");
-        QVERIFY(board.loadFromFile(SEARCH_TEST_DATA "/analyse.brd") && golden.open(QFile::ReadOnly | QFile::Text));
+        QVERIFY(golden.open(QFile::ReadOnly | QFile::Text));
         const Run run = engine("analyse DATA/analyse.brd --side black --level 3 --depth 5 --seed 7");
         QVERIFY(run.exitCode == 0 && run.out == golden.readAll());
-        QCOMPARE(run.out, referenceText(board, {ZarvikBoard::black, 3, 5, -1, 7}));
-        QCOMPARE(engine("analyse DATA/analyse.brd --side red --level 1 --depth 6").out,
-                 referenceText(board, {ZarvikBoard::red, 1, 2, -1, 1}));
+        const QString levelOne = engine("analyse DATA/analyse.brd --side red --level 1 --depth 6").out;
+        QVERIFY2(levelOne.startsWith("depth 2 ") && levelOne.count("depth ") == 1, qPrintable(levelOne));
     }
 
     // Level 4 prints a line per depth: score, nodes, nodes per second, line of play.

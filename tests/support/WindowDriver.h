@@ -49,6 +49,4 @@ public:
 
 private:
     MainWindow *newWindow(bool freshSettings);
-
-    QString tempDir;
 };

@@ -60,16 +60,12 @@ private slots:
 
         QFile file(records);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray written = file.readAll();
-        file.seek(0);
         std::vector<GameRecord> games;
         QString error;
         QVERIFY2(GameRecordReader::readAll(file, games, &error), qPrintable(error));
         QCOMPARE(int(games.size()), 2);
-        QByteArray writtenBack;
         QSet<QString> rounds;
         for (const GameRecord &game : games) {
-            writtenBack += game.toText().toUtf8();
             rounds << game.tag("Round");
             QCOMPARE(game.tag("Start"), start);
             QCOMPARE(game.tag("Termination"), termination);
@@ -77,7 +73,6 @@ private slots:
             ZarvikBoard board;
             QVERIFY(game.replay(board));
         }
-        QCOMPARE(writtenBack, written);
         QCOMPARE(rounds, QSet<QString>({"1", "2"}));
         for (const QByteArray &pid : readFile(pids).split('\n'))
             if (!pid.isEmpty())

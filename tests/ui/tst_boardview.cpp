@@ -123,20 +123,6 @@ private slots:
         view.clearSelection();
     }
 
-    // Red then black enter a move by two presses each: the view emits it, changes
-    // nothing itself, and leaves no frame.
-    void enteredMovesAreEmitted()
-    {
-        const std::pair<const char *, Move> entries[] = {{"B2 - C3", Move(1, 6, 2, 5)}, {"E7 - E6", Move(4, 1, 4, 2)}};
-        for (int side = 0; side < 2; ++side) {
-            view.setInputSide(side);
-            QCOMPARE(press(entries[side].first), QString("|"));
-            QCOMPARE(entered.size(), side + 1);
-            QVERIFY(entered.last().at(0).value<Move>() == entries[side].second);
-        }
-        QVERIFY(board.cells[2][5] == 0 && board.cells[1][6] == ZarvikBoard::redStone);
-    }
-
     // The arrows move a cursor, which stops at the edges; Space and Enter press the
     // square under it. The cursor is drawn on that square alone.
     void keyboardEntersAMove()

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QListWidget>
 #include <QRadioButton>
@@ -34,6 +35,9 @@ private slots:
     void theBoardGrowsWithTheWindow()
     {
         WindowDriver driver;
+        const int menuHeight = driver.window->menuBar()->height(); // below it, the window opens as it always did
+        QVERIFY(driver.window->size() == QSize(737, 737 + menuHeight) && driver.boardView()->cellSide() == 64);
+        QCOMPARE(driver.boardView()->pos(), QPoint(10, 15 + menuHeight));
         driver.window->resize(driver.window->size() + QSize(200, 160));
         QTRY_COMPARE(driver.boardView()->cellSide(), 64 + 20);
         auto *options = driver.child<QWidget>("groupBox_4");

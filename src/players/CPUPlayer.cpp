@@ -1,8 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPUPlayer.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTime>
+
+namespace {
+// How often the GUI looks at how far the search has come.
+constexpr int progressIntervalMs = 100;
+}
 
 CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs, qint64 seed)
     : Player(board, color),
@@ -14,6 +20,9 @@ CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int paus
       search(SearchEngine::forLevel(level))
 {
     connect(this, &QThread::finished, this, &CPUPlayer::onThreadFinished);
+    progressTimer = new QTimer(this);
+    progressTimer->setInterval(progressIntervalMs);
+    connect(progressTimer, &QTimer::timeout, this, &CPUPlayer::reportProgress);
 }
 
 int CPUPlayer::searchSeconds(int timeLimit)
@@ -54,6 +63,8 @@ void CPUPlayer::startSearch()
     }
     abortRequested = false;
     discardRequested = false;
+    progress = progressShown = 0;
+    progressTimer->start();
     start();
 }
 
@@ -61,6 +72,7 @@ void CPUPlayer::cancelSearch()
 {
     discardRequested = true;
     abortRequested = true;
+    progressTimer->stop();
     wait();
     // The finished() of a search that has just ended may still wait in the event
     // queue for onThreadFinished(); dropped, it cannot announce the cancelled move.
@@ -78,6 +90,7 @@ void CPUPlayer::playNow()
 
 void CPUPlayer::onThreadFinished()
 {
+    progressTimer->stop();
     {
         std::lock_guard<std::mutex> lock(handoff);
         move = result;
@@ -108,5 +121,14 @@ void CPUPlayer::run()
 
 void CPUPlayer::depthCompleted(const DepthReport &report)
 {
-    emit DepthReached(report.depth, report.bestScore);
+    progress.store(qint64(report.depth) << 32 | quint32(report.bestScore), std::memory_order_relaxed);
+}
+
+void CPUPlayer::reportProgress()
+{
+    const qint64 now = progress.load(std::memory_order_relaxed);
+    if (now == progressShown)
+        return;
+    progressShown = now;
+    emit DepthReached(int(now >> 32), int(quint32(now)));
 }

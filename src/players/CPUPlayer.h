@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "DepthListener.h"
@@ -5,6 +6,7 @@
 #include "SearchEngine.h"
 
 #include <QObject>
+#include <QTimer>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -48,7 +50,7 @@ public:
 signals:
     void MoveReady();
     // A depth of the search is complete, with the best score found, from the
-    // computer's side. Emitted on the search thread, so received queued.
+    // computer's side; looked at a few times a second, on the GUI thread.
     void DepthReached(int depth, int score);
 
 private slots:
@@ -60,6 +62,7 @@ protected:
 private:
     void startSearch();
     void depthCompleted(const DepthReport &report) override;
+    void reportProgress();
 
     // The best move of the last completed depth of the last search, or the first
     // legal move when the time ran out before depth 2 was complete. A side without
@@ -80,5 +83,11 @@ private:
     // Hands the search's result to the GUI thread: the search thread writes it under
     // the lock just before it ends, the GUI thread reads it under the lock after.
     std::mutex handoff;
+    // The last completed depth and its score, (depth << 32) | score, written by the
+    // search thread: the GUI thread reads it on its own clock rather than be sent
+    // events from the search thread.
+    std::atomic<qint64> progress{0};
+    qint64 progressShown = 0;
+    QTimer *progressTimer;
     Move result;
 };

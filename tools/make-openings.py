@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the balanced start positions of the strength tables: every distinct
 position after two moves of each side from the initial position, drawn with a
 fixed seed, red to move, one per line as "<64 codes> r" (the records' Start form).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Remote programs that misuse the protocol or the connection, against the real
 // controller and window: floods of bytes and of connections, peers that never read
 // their answers, never speak or hang up in the middle of a move. After each the game

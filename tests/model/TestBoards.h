@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Helpers of the tests over the rules: positions written as on screen ("D4:4 C5:2"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network player against a peer on the loopback interface: its messages, how it
 // cuts the peer's bytes into lines and judges them, its clock, and slots that re-enter
 // it while it handles a line. Hang-ups, floods and garbage are the hostile tests'.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-package.sh CPACK BUILD_DIR VERSION: builds the Debian package from the build
 # folder and checks it as a distribution would. lintian must find nothing at all
 # (no error, no warning), the installed desktop entry and AppStream file must pass

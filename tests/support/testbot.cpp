@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A remote player that misbehaves in one way, for the match tests:
 //   testbot MODE PORT
 // crash  connects, reads its first message, then aborts;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MatchSchedule.h"
 
 MatchSchedule::MatchSchedule(int games, int openings, int shard, int shards)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Sequential probability ratio test between two Elo hypotheses, elo0 (H0) and elo1

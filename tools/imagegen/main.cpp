@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarvik-imagegen OUTDIR: draws the program's pictures and icons under OUTDIR.
 // The drawing is deterministic, so running it again reproduces the same files.
 #include "PictureSet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarvik-screenshot [--replay] OUT.png: the main window after a few opening moves,
 // rendered off screen, for the README; with --replay, the same moves saved, opened
 // again and stepped back by one, the last move shown marked.

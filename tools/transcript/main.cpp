@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarvik-transcript OUT.md: plays a short game between two zarvik-engine connect
 // players through the real window, headless, and writes what happened as a
 // Markdown page (docs/protocol-transcript.md).

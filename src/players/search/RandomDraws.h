@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The per-thread random sequence that breaks ties between root moves of equal score.

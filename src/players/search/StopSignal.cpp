@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "StopSignal.h"
 
 void StopSignal::start(const std::atomic<bool> *abort, double seconds)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TranspositionTable.h"
 
 // Data bits: move 0-11, score 12-27 (signed), depth 28-35, bound 36-37, generation 38-45.

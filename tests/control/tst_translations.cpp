@@ -99,12 +99,8 @@ private slots:
                                    << QStringLiteral("Annuler");
         QTest::newRow("replace fr") << Language::French << QByteArray("QFileDialog") << replace
                                     << QStringLiteral("Le fichier %1 existe déjà\nVoulez-vous l'écraser ?");
-        QTest::newRow("socket fr") << Language::French << QByteArray("QAbstractSocket")
-                                   << QByteArray("Connection refused") << QStringLiteral("Connexion refusée");
         QTest::newRow("button en") << Language::English << QByteArray("QPlatformTheme") << QByteArray("Cancel")
                                    << QStringLiteral("Cancel");
-        QTest::newRow("replace en") << Language::English << QByteArray("QFileDialog") << replace
-                                    << QString::fromLatin1(replace);
     }
 
     void qtTexts()

@@ -77,19 +77,6 @@ QByteArray boardMessage(const char *code)
     return code + board.toText().toLatin1();
 }
 
-// Random bytes, a quarter of them NUL and none a column letter, so that no line
-// reads as a move.
-QByteArray binaryLines(int size)
-{
-    QRandomGenerator random(20240611);
-    QByteArray bytes(size, '\0');
-    for (char &byte : bytes) {
-        const char drawn = char(random.bounded(256));
-        byte = random.bounded(4) == 0 || (drawn >= 'A' && drawn <= 'H') ? '\0' : drawn;
-    }
-    return bytes + '\n';
-}
-
 // Makes a side (1 red, 2 black) a remote program with that many seconds per move,
 // or without a clock when seconds is empty.
 void chooseRemote(WindowDriver &driver, int player, const QByteArray &seconds)
@@ -199,7 +186,6 @@ private slots:
         QTest::newRow("10 MB without line feed")
             << QByteArray("A7 - A6 ").repeated(tenMb / 8) << block << 0 << 1 << "\n" + move;
         QTest::newRow("10 MB of empty lines") << QByteArray(tenMb, '\n') << block << 0 << -1 << move;
-        QTest::newRow("binary bytes with NUL") << binaryLines(400000) << block << 0 << -1 << move;
         QTest::newRow("10000 bad lines in one burst") << bad.repeated(1250) << tenMb << 0 << -1 << move;
         QTest::newRow("legal move byte by byte") << move << 1 << 20 << 0 << QByteArray();
         QTest::newRow("CR LF, line feed apart") << QByteArray("A7 - A6\r\n") << 8 << 50 << 0 << QByteArray();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BoardFile.h"
 #include "TestBoards.h"
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <pwd.h>
@@ -83,10 +81,6 @@ private slots:
             lines[line - 1] = text;
             return lines.join('\n');
         };
-        QByteArray noise(3000, 0);
-        QRandomGenerator random(17);
-        std::generate(noise.begin(), noise.end(), [&] { return char(random.bounded(256)); });
-        addRow("random bytes", noise, "n'est pas du texte");
         addRow("NUL byte", withLine(3, QByteArray("0 0 0\0 0 0 0 0", 15)), "ligne 3 : le fichier n'est pas du texte (octet 0)");
         addRow("empty", "", "le fichier est vide");
         addRow("prose", "Il était une fois un plateau.\n", "ligne 1 : code « Il » inconnu (0 à 4)");
@@ -172,14 +166,6 @@ private slots:
         QCOMPARE(readAll(path), ZarvikBoard().fileText().toLatin1());
         QCOMPARE(readAll(kept), QByteArray("kept\n"));
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"board.brd", "kept.brd"}));
-    }
-
-    void withExtension()
-    {
-        const std::pair<const char *, const char *> cases[] = {{"plateau", "plateau.brd"}, {"/a.b/c", "/a.b/c.brd"},
-            {"c.", "c.brd"}, {".c", ".c.brd"}, {"c.brd", "c.brd"}, {"/a/c.txt", "/a/c.txt"}, {"/a/", "/a/"}};
-        for (const auto &c : cases)
-            QCOMPARE(BoardFile::withExtension(c.first), QString(c.second));
     }
 
     void parse()

@@ -22,13 +22,9 @@ private slots:
         ZarvikBoard board;
         board.resetToInitial();
         const QByteArray initial = board.toText().toLatin1();
-        QTest::newRow("joined and split") << QByteArrayList{"2 " + initial + "3 B2 - B3", "<", "3 C", "2 - ", "C3", "<",
-                                                            "5 C3 - C4"}
-                                          << "^lost as black, last move C3 - C4\nexit 0$";
         QTest::newRow("refused") << QByteArrayList{"1 " + initial, "<", "4"} << "refused our move [A-H].*exit 4$";
         QTest::newRow("lost") << QByteArrayList{"2 " + initial + "3 B2", ""}
                               << "was lost.*middle of a message\nexit 3$";
-        QTest::newRow("unreadable") << QByteArrayList{"2 2 2 x"} << "unreadable message.*exit 5$";
         QTest::newRow("nothing listening") << QByteArrayList()
                                            << ": cannot connect to 127.0.0.1 port \\d+: Connection refused.*exit 2$";
     }

@@ -46,18 +46,6 @@ private slots:
         }
     }
 
-    void contentsAreDecoded()
-    {
-        MessageSplitter splitter;
-        splitter.append(conversation.join());
-        MessageSplitter::Message board, move;
-        QVERIFY(splitter.next(board) && splitter.next(move));
-        std::vector<int> cells = {2, 2, -1, 12, 0, 2147483647, -2147483648, 3};
-        cells.resize(MessageSplitter::cellCount);
-        QCOMPARE(board.cells, cells);
-        QCOMPARE(board.code + move.moveText, QByteArray("2B2 - B3"));
-    }
-
     // A broken stream gives what came before the fault and nothing after it.
     void unreadableStreams()
     {

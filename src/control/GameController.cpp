@@ -260,7 +260,7 @@ Player *GameController::createPlayer(int side)
         return new HumanPlayer(gameBoard, side);
     // Each side draws from its own sequence, so that the two never search with one seed.
     const qint64 seed = chosen.seed < 0 ? -1 : chosen.seed + side * seedStride;
-    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs, seed);
+    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs, seed, how.threads);
     connect(cpu, &CPUPlayer::MoveReady, this, &GameController::MoveReady);
     connect(cpu, &CPUPlayer::DepthReached, this, &GameController::DepthReached);
     return cpu;

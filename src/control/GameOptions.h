@@ -18,6 +18,7 @@ struct GameOptions
         bool timer = true;
         int seconds = 5; // per move, 0 to Player::maxSeconds; read only when timer is on
         int level = 1;
+        int threads = 0; // the computer's search threads; 0: every core
 
         // The limit handed to the side's player: a side without timer gets
         // Player::untimed, which the computer turns into its own ceiling.

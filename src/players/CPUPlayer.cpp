@@ -10,12 +10,13 @@ namespace {
 constexpr int progressIntervalMs = 100;
 }
 
-CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs, qint64 seed)
+CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs, qint64 seed, int threads)
     : Player(board, color),
       maxDepth(SearchSettings::maxDepthFor(level)),
       timeLimit(searchSeconds(timeLimit)),
       level(level),
       pauseMs(pauseMs),
+      threads(threads),
       nextSeed(seed),
       search(SearchEngine::forLevel(level))
 {
@@ -105,6 +106,8 @@ void CPUPlayer::run()
     SearchSettings settings;
     settings.color = color;
     settings.level = level;
+    if (threads > 0)
+        settings.threads = threads;
     settings.maxDepth = maxDepth;
     settings.timeLimit = timeLimit;
     settings.seed = nextSeed < 0 ? unsigned(QTime::currentTime().msec()) : unsigned(nextSeed++);

@@ -27,7 +27,9 @@ public:
 
     // seed: the first search's seed, the next searches counting up from it;
     // negative, a new one from the clock at every search.
-    CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs = defaultPauseMs, qint64 seed = -1);
+    // threads: how many search at once; 0 every core.
+    CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs = defaultPauseMs, qint64 seed = -1,
+              int threads = 0);
     // Stops a running search and waits for it; MoveReady() does not follow.
     ~CPUPlayer() override;
 
@@ -73,6 +75,7 @@ private:
     const int timeLimit; // seconds per search, after searchSeconds
     const int level;     // 1 to 3, passed to the evaluation; 4 the expert search
     const int pauseMs;
+    const int threads;
     qint64 nextSeed; // the seed of the next search; negative: the clock's
 
     // The search of the level, with its copy of the position; the search thread's

@@ -62,11 +62,12 @@ private slots:
     void playerTexts_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("parsed"); // kind name level seconds command port, or the error's start
-        QTest::newRow("cpu") << "cpu:3:1" << "0 cpu:3:1 3 1  0";
-        QTest::newRow("named cpu") << "cpu:2:5,name=L2" << "0 L2 2 5  0";
-        QTest::newRow("command") << "cmd:./bot --port {port} -x a,b,tc=3,name=Bot" << "1 Bot 1 3 ./bot --port 7 -x a,b 0";
-        QTest::newRow("remote") << "remote:9000" << "2 remote:9000 1 4  9000";
+        QTest::addColumn<QString>("parsed"); // kind name level seconds command port threads, or the error's start
+        QTest::newRow("cpu") << "cpu:3:1" << "0 cpu:3:1 3 1  0 0";
+        QTest::newRow("named cpu on one thread") << "cpu:4:5,name=L4,threads=1" << "0 L4 4 5  0 1";
+        QTest::newRow("command") << "cmd:./bot --port {port} -x a,b,tc=3,name=Bot" << "1 Bot 1 3 ./bot --port 7 -x a,b 0 0";
+        QTest::newRow("remote") << "remote:9000" << "2 remote:9000 1 4  9000 0";
+        QTest::newRow("program threads") << "cmd:./bot,threads=2" << "player option \"threads=2\"";
         QTest::newRow("level 0") << "cpu:0:1" << "player \"cpu:0:1\"";
         QTest::newRow("cpu clock") << "cpu:1:1,tc=2" << "player option \"tc=2\"";
         QTest::newRow("no command") << "cmd: " << "player \"cmd: \"";
@@ -85,13 +86,14 @@ private slots:
             QVERIFY2(error.startsWith(parsed), qPrintable(error));
             return;
         }
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
                      .arg(int(spec.kind))
                      .arg(spec.name)
                      .arg(spec.level)
                      .arg(spec.seconds)
                      .arg(spec.commandLine(7).join(' '))
-                     .arg(spec.port),
+                     .arg(spec.port)
+                     .arg(spec.threads),
                  parsed);
     }
 

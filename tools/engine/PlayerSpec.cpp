@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 
 namespace {
+// More threads than any machine this runs on has cores.
+constexpr int maxThreads = 64;
 
 bool readNumber(const QString &text, int low, int high, int &value)
 {
@@ -22,7 +24,7 @@ bool PlayerSpec::parse(const QString &text, int defaultSeconds, PlayerSpec &spec
     spec = PlayerSpec();
     spec.seconds = defaultSeconds;
     // Options are taken from the end, so that a command may hold commas of its own.
-    static const QRegularExpression option(QStringLiteral(",(name|tc)=([^,]*)$"));
+    static const QRegularExpression option(QStringLiteral(",(name|tc|threads)=([^,]*)$"));
     QString body = text;
     QStringList options;
     for (QRegularExpressionMatch found = option.match(body); found.hasMatch(); found = option.match(body)) {
@@ -76,11 +78,17 @@ bool PlayerSpec::readOption(const QString &option, QString *error)
         name = value.trimmed();
         if (!name.isEmpty())
             return true;
-    } else if (kind != Kind::Cpu && readNumber(value, 0, Player::maxSeconds, seconds)) {
+    } else if (kind == Kind::Cpu && option.startsWith(QLatin1String("threads="))
+               && readNumber(value, 1, maxThreads, threads)) {
+        return true;
+    } else if (kind != Kind::Cpu && option.startsWith(QLatin1String("tc="))
+               && readNumber(value, 0, Player::maxSeconds, seconds)) {
         return true;
     }
-    *error = QStringLiteral("player option \"%1\": name=TEXT, or tc=SECONDS (0 to %2) for cmd: and remote: players")
+    *error = QStringLiteral("player option \"%1\": name=TEXT, threads=N (1 to %2) for cpu: players, or "
+                            "tc=SECONDS (0 to %3) for cmd: and remote: players")
                  .arg(option)
+                 .arg(maxThreads)
                  .arg(Player::maxSeconds);
     return false;
 }
@@ -92,6 +100,7 @@ GameOptions::Side PlayerSpec::side() const
     side.timer = true;
     side.seconds = seconds;
     side.level = level;
+    side.threads = threads;
     return side;
 }
 

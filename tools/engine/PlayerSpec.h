@@ -11,8 +11,9 @@
 //   cmd:COMMAND ARGS    a program started for each game; {port} in it becomes the port
 //   remote:PORT         a program already running that connects by itself to PORT
 // followed by options, each ",key=value": name=TEXT (its name in the table and the
-// records; default the text before the options) and, for cmd and remote,
-// tc=SECONDS (the time per move; default the match's --time).
+// records; default the text before the options); for cpu, threads=N (the threads
+// its search uses; default every core); for cmd and remote, tc=SECONDS (the time per
+// move; default the match's --time).
 class PlayerSpec
 {
 public:
@@ -25,6 +26,7 @@ public:
     QString name;
     int level = 1;
     int seconds = 1;  // per move
+    int threads = 0;  // Cpu: the search's threads; 0 every core
     QString command;  // Command: the command line, {port} not yet replaced
     quint16 port = 0; // Remote: where the controller listens
 

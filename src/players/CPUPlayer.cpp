@@ -64,6 +64,8 @@ void CPUPlayer::startSearch()
     }
     abortRequested = false;
     discardRequested = false;
+    // Taken here: the clock's time zone set-up is not for the search thread to race.
+    searchSeed = nextSeed < 0 ? unsigned(QTime::currentTime().msec()) : unsigned(nextSeed++);
     progress = progressShown = 0;
     progressTimer->start();
     start();
@@ -89,13 +91,20 @@ void CPUPlayer::playNow()
     abortRequested = true;
 }
 
+// The depth line is written here, on the GUI thread, as every other message of the
+// program: a message handler need not be safe for other threads.
 void CPUPlayer::onThreadFinished()
 {
+    reportProgress();
     progressTimer->stop();
+    int depth = 0;
     {
         std::lock_guard<std::mutex> lock(handoff);
         move = result;
+        depth = depthReached;
     }
+    qDebug() << "Minimax: Profondeur joueur " << (color == 1 ? QStringLiteral("noir") : QStringLiteral("rouge"))
+             << ": " << uint(depth);
     emit MoveReady();
 }
 
@@ -110,7 +119,7 @@ void CPUPlayer::run()
         settings.threads = threads;
     settings.maxDepth = maxDepth;
     settings.timeLimit = timeLimit;
-    settings.seed = nextSeed < 0 ? unsigned(QTime::currentTime().msec()) : unsigned(nextSeed++);
+    settings.seed = searchSeed;
     std::lock_guard<std::mutex> lock(handoff);
     const SearchResult outcome = search->run(settings, abortRequested, this);
     if (discardRequested)
@@ -118,8 +127,7 @@ void CPUPlayer::run()
     // Out of time before depth 2 was complete, this is the first legal move rather
     // than a record left from an earlier position.
     result = outcome.best;
-    qDebug() << "Minimax: Profondeur joueur " << (color == 1 ? QStringLiteral("noir") : QStringLiteral("rouge"))
-             << ": " << uint(outcome.depthReached);
+    depthReached = outcome.depthReached;
 }
 
 void CPUPlayer::depthCompleted(const DepthReport &report)

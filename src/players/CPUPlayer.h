@@ -93,4 +93,6 @@ private:
     qint64 progressShown = 0;
     QTimer *progressTimer;
     Move result;
+    int depthReached = 0;
+    unsigned searchSeed = 0; // set before the search thread starts
 };

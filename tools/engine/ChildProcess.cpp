@@ -14,6 +14,9 @@ ChildProcess::ChildProcess(QObject *parent)
     setStandardOutputFile(QProcess::nullDevice());
     setStandardErrorFile(QProcess::nullDevice());
     connect(this, &QProcess::started, this, [this] { group = processId(); });
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
 }
 
 ChildProcess::~ChildProcess()
@@ -37,7 +40,10 @@ bool ChildProcess::failed() const
     return state() == NotRunning && (exitStatus() == CrashExit || exitCode() != 0);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+// In the child, before the program starts: a group of its own.
 void ChildProcess::setupChildProcess()
 {
     ::setpgid(0, 0);
 }
+#endif

@@ -19,8 +19,10 @@ public:
     // The program has ended abnormally: killed by a signal or a non-zero exit code.
     bool failed() const;
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 protected:
     void setupChildProcess() override;
+#endif
 
 private:
     // The group's id, the program's pid, kept after the program itself has ended:

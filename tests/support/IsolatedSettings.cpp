@@ -2,10 +2,14 @@
 #include "IsolatedSettings.h"
 
 #include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
+// A folder of this process's own: test programs run side by side (ctest -j), and one
+// must not read the settings another has just written.
 void IsolatedSettings::begin()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    static const QTemporaryDir folder;
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder.path());
     QSettings(QStringLiteral("Zarvik"), QStringLiteral("Zarvik")).clear();
 }

@@ -469,10 +469,11 @@ GameRecord GameController::record() const
     return game;
 }
 
-// Reports of a search that was stopped, or of the other side's, may still be queued.
+// Only the side to move's reports count; its last one comes as its search ends,
+// just before its move.
 void GameController::DepthReached(int depth, int score)
 {
-    if (computerThinking() && sender() == currentPlayer())
+    if (inProgress() && sender() == currentPlayer())
         emit computerDepth(depth, score);
 }
 

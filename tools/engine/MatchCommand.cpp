@@ -48,8 +48,9 @@ QString MatchCommand::summary() const
                           "difference with its 95% interval and LOS, and how the games ended. PLAYER is "
                           "cpu:LEVEL:SECONDS, cmd:COMMAND ({port} in it replaced) or remote:PORT, followed by "
                           ",name=TEXT and, for the computer, ,threads=N (default every core), for programs, "
-                          ",tc=SECONDS (default --time, 1). Records of the games are appended to --records. --summarize prints the table of records files. Exit codes: 0 done, "
-                          "1 bad arguments, 2 a file that cannot be read or written, 3 interrupted. See docs/match.md.");
+                          ",tc=SECONDS (default --time, 1). Records of the games are appended to --records. "
+                          "--summarize prints the table of records files. Exit codes: 0 done, 1 bad arguments, "
+                          "2 a file that cannot be read or written, 3 interrupted. See docs/match.md.");
 }
 
 void MatchCommand::addArguments(QCommandLineParser &parser) const

@@ -9,7 +9,9 @@ namespace {
 constexpr double usedShare = 0.9;     // of the time limit
 // Kept back also from small limits, for what the caller does before and after.
 constexpr double safetySeconds = 0.15;
-constexpr double newIterationShare = 0.5; // of the allowed time, past which no iteration starts
+// Of the allowed time, past which no iteration starts: a stopped one still counts
+// with the root moves it finished.
+constexpr double newIterationShare = 0.6;
 
 Move toMove(int move)
 {
@@ -63,6 +65,10 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
         const int score = main.searchRoot(root, side, depth);
         if (stop.raised()) {
             result.stopped = true;
+            // The stopped iteration began with the table's move, the best known; a root
+            // move it then put ahead had beaten it.
+            if (main.rootMoveSearched())
+                result.best = toMove(main.rootMove());
             break;
         }
         result.depthReached = result.lastCompleted = depth;

@@ -14,12 +14,13 @@
 
 // Level 4: iterative deepening over ExpertWorker on settings.threads threads that
 // share one table (the helpers search the same tree, half of them a ply ahead, and
-// leave what they find in the table). The calling thread's deepest completed
-// iteration gives the move. It keeps to the seconds it is given: a new iteration
-// starts only while less than half of them are spent, and every thread stops when
-// nine tenths are; the first iteration always completes, so that even no time at
-// all still yields a considered move. With a single legal move it stops there. The
-// table is allocated once and kept from one search to the next.
+// leave what they find in the table). The calling thread's iterations give the move.
+// It keeps to the seconds it is given: a new iteration starts only while less than
+// three fifths of them are spent, and every thread stops when nine tenths are; a
+// stopped iteration still gives the best of the root moves it searched to the end.
+// The first iteration always completes, so that even no time at all still yields a
+// considered move. With a single legal move it stops there. The table is allocated
+// once and kept from one search to the next.
 class ExpertSearch : public SearchEngine
 {
 public:

@@ -57,6 +57,7 @@ void ExpertWorker::startSearch()
 int ExpertWorker::searchRoot(const BitPosition &root, int side, int depth)
 {
     bestRootMove = firstMove(side, root.stepsOf(side));
+    rootMovesSearched = 0;
     const int score = search(root, ZobristKeys::of(root, side), side, -infinity, infinity, depth, 0);
     publishedNodes.store(nodes, std::memory_order_relaxed);
     return score;
@@ -82,8 +83,10 @@ int ExpertWorker::search(const BitPosition &position, Key key, int side, int alp
     const Steps moves = position.stepsOf(side);
     const Steps wins = position.winningOf(side, moves);
     if (!wins.empty()) {
-        if (ply == 0)
+        if (ply == 0) {
             bestRootMove = firstMove(side, wins);
+            rootMovesSearched = 1;
+        }
         return winIn(ply + 1);
     }
     if (moves.empty())
@@ -149,6 +152,7 @@ int ExpertWorker::moveLoop(const BitPosition &position, Key key, int side, int a
             if (ply == 0)
                 bestRootMove = move;
         }
+        rootMovesSearched += ply == 0;
         alpha = std::max(alpha, best);
         if (alpha >= beta) {
             if (!captures(position, side, move))

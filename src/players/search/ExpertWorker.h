@@ -31,8 +31,11 @@ public:
     // One iteration from the root to depth plies with the full window; its score.
     // Meaningless once the stop signal is raised.
     int searchRoot(const BitPosition &root, int side, int depth);
-    // The best root move of the last iteration, from | to << 6.
+    // The best root move of the last iteration, from | to << 6; of a stopped iteration,
+    // the best of the root moves it searched to the end.
     int rootMove() const { return bestRootMove; }
+    // Whether the last iteration searched at least one root move to the end.
+    bool rootMoveSearched() const { return rootMovesSearched > 0; }
 
     int quiescence(const BitPosition &position, int side, int alpha, int beta, int ply);
 
@@ -78,6 +81,7 @@ private:
     std::int64_t nodes = 0;
     std::atomic<std::int64_t> publishedNodes{0};
     int bestRootMove = 0;
+    int rootMovesSearched = 0;
     int killers[maxPly][killerSlots] = {};
     int history[2][64][64] = {};
 };

@@ -6,12 +6,11 @@
 
 #include <algorithm>
 #include <numeric>
-#include <thread>
 
 namespace {
 constexpr int worstScore = 1000000; // below every score
-// Shallower depths take less time than starting a thread.
-constexpr int minimumSplitDepth = 4;
+// Shallower depths take less time than handing their moves out.
+constexpr int minimumSplitDepth = 3;
 } // namespace
 
 void FastSearch::setPosition(const Board &board)
@@ -74,12 +73,7 @@ bool FastSearch::scoreRootMoves(RootScorer scorer, int threads)
         std::stable_sort(order, order + report.moveCount, [this](int a, int b) { return moveNodes[a] > moveNodes[b]; });
     std::atomic<int> next{0};
     std::atomic<bool> halted{false};
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t)
-        helpers.emplace_back([&, t] { scoreShare(workers[std::size_t(t)], scorer, next, halted); });
-    scoreShare(workers[0], scorer, next, halted);
-    for (std::thread &helper : helpers)
-        helper.join();
+    crew.run(threads, [&](int t) { scoreShare(workers[std::size_t(t)], scorer, next, halted); });
     return !halted;
 }
 

@@ -6,6 +6,7 @@
 #include "DepthReport.h"
 #include "SearchEngine.h"
 #include "SubtreeSearch.h"
+#include "ThreadCrew.h"
 
 #include <atomic>
 #include <vector>
@@ -49,4 +50,5 @@ private:
     // are handed out first, so that threads finish a depth at about the same time.
     int order[DepthReport::capacity] = {};
     std::int64_t moveNodes[DepthReport::capacity] = {};
+    ThreadCrew crew; // last: its threads stop before the rest goes
 };

@@ -35,6 +35,7 @@ class TestSearchExactness : public QObject
 
     int searchesCompared = 0;
     Move chosen; // by the last searches compared
+    FastSearch fast; // one for every search, as a player keeps it: its threads wake again and again
 
     // Both searches, the fast one on one and on two threads, must agree depth by depth
     // and on the result; the reference search leaves the board as it found it.
@@ -50,7 +51,6 @@ class TestSearchExactness : public QObject
         QVERIFY2(board.cells == cells, qPrintable(where));
         for (int threads : {1, 2}) {
             DepthLog got;
-            FastSearch fast;
             fast.setPosition(board);
             SearchSettings split = settings;
             split.threads = threads;

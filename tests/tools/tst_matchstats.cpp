@@ -23,6 +23,8 @@ private slots:
         QTest::newRow("even") << QVector<int>{10, 0, 10} << QVector<double>{0.5, 0, -163.32, 163.32, 0.5};
         QTest::newRow("drawn") << QVector<int>{0, 8, 0} << QVector<double>{0.5, 0, 0, 0, 0.5};
         QTest::newRow("losing") << QVector<int>{8, 4, 20} << QVector<double>{0.3125, -136.97, -282.89, -27.18, 0.0117};
+        // 0.025^(1/100) = 0.96378: 570.03 Elo.
+        QTest::newRow("swept") << QVector<int>{0, 0, 100} << QVector<double>{0, -INFINITY, -INFINITY, -570.03, 0};
     }
 
     void eloFigures()
@@ -32,8 +34,10 @@ private slots:
         const EloStats stats(wdl[0], wdl[1], wdl[2]);
         const double got[] = {stats.score(), stats.elo(), stats.eloLow(), stats.eloHigh(), stats.los()};
         for (int i = 0; i < 5; ++i)
-            QVERIFY2(std::abs(got[i] - figures[i]) < 0.01, qPrintable(QString("figure %1: %2").arg(i).arg(got[i])));
-        QVERIFY(std::isinf(EloStats(3, 0, 0).elo()) && EloStats(3, 0, 0).elo() > 0);
+            QVERIFY2(got[i] == figures[i] || std::abs(got[i] - figures[i]) < 0.01,
+                     qPrintable(QString("figure %1: %2").arg(i).arg(got[i])));
+        const EloStats sweep(3, 0, 0);
+        QVERIFY(std::isinf(sweep.elo()) && sweep.elo() > 0 && std::isinf(sweep.eloHigh()) && sweep.eloLow() < sweep.elo());
     }
 
     void sprtDecides_data()

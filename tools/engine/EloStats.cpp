@@ -7,6 +7,8 @@
 namespace {
 // Two-sided 95% quantile of the normal law.
 constexpr double z95 = 1.959963984540054;
+// The chance left on each side of a 95% interval.
+constexpr double tail95 = 0.025;
 } // namespace
 
 EloStats::EloStats(int wins, int draws, int losses)
@@ -41,13 +43,25 @@ double EloStats::margin() const
     return games() == 0 ? 0 : z95 * std::sqrt(variance() / games());
 }
 
+// Games that all end the same way have no spread to measure, yet n wins in a row
+// do not prove an infinite difference: they only make a win chance below
+// tail95^(1/n) unlikely (the exact binomial bound).
+double EloStats::sweepBound() const
+{
+    return std::pow(tail95, 1.0 / games());
+}
+
 double EloStats::eloLow() const
 {
+    if (wins > 0 && wins == games())
+        return eloOf(sweepBound());
     return eloOf(std::max(0.0, score() - margin()));
 }
 
 double EloStats::eloHigh() const
 {
+    if (losses > 0 && losses == games())
+        return eloOf(1 - sweepBound());
     return eloOf(std::min(1.0, score() + margin()));
 }
 

@@ -3,7 +3,8 @@
 
 // The figures of a series of games from one side's view: its score, the Elo
 // difference that score implies under the logistic model, the 95% interval of that
-// difference from the per-game score variance, and the likelihood of superiority.
+// difference from the per-game score variance (from the exact binomial bound when
+// one side won every game), and the likelihood of superiority.
 class EloStats
 {
 public:
@@ -25,6 +26,7 @@ public:
 
 private:
     double margin() const;
+    double sweepBound() const;
 
     int wins;
     int draws;

@@ -50,40 +50,70 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
     table.resize(settings.tableMegabytes);
     table.nextSearch();
     prepareWorkers(std::max(1, settings.threads));
+    deepestIteration = Iteration();
     searchBegan = std::chrono::steady_clock::now();
     std::vector<std::thread> helpers;
     for (std::size_t i = 1; i < workers.size(); ++i)
-        helpers.emplace_back([this, i, &settings] {
-            for (int depth = 1 + int(i % 2); depth <= settings.maxDepth && !stop.raised(); ++depth)
-                workers[i]->searchRoot(root, side, depth);
-        });
+        helpers.emplace_back(&ExpertSearch::runHelper, this, i, settings.maxDepth);
     ExpertWorker &main = *workers.front();
     Move legal[DepthReport::capacity];
     const bool onlyMove = root.generateMoves(side, legal) == 1;
     result.best = legal[0];
-    for (int depth = 1; depth <= settings.maxDepth; ++depth) {
+    Iteration deepest;
+    for (int depth = 1; depth <= settings.maxDepth; depth = std::max(depth, deepest.depth) + 1) {
         const int score = main.searchRoot(root, side, depth);
         if (stop.raised()) {
-            result.stopped = true;
+            deepest = publish(Iteration());
+            result.stopped = deepest.depth < settings.maxDepth; // else a helper got there first
             // The stopped iteration began with the table's move, the best known; a root
             // move it then put ahead had beaten it.
-            if (main.rootMoveSearched())
-                result.best = toMove(main.rootMove());
+            if (deepest.depth < depth && main.rootMoveSearched())
+                deepest.move = main.rootMove();
             break;
         }
-        result.depthReached = result.lastCompleted = depth;
-        result.best = toMove(main.rootMove());
-        fillReport(depth, score, main.rootMove());
-        if (listener)
-            listener->depthCompleted(report);
+        const int reported = deepest.depth;
+        deepest = publish({depth, score, main.rootMove()});
+        if (deepest.depth > reported) {
+            fillReport(deepest);
+            if (listener)
+                listener->depthCompleted(report);
+        }
         stop.armClock();
-        if (onlyMove || finished(score, depth))
+        if (onlyMove || finished(deepest))
             break;
     }
     stop.raise();
     for (std::thread &helper : helpers)
         helper.join();
+    if (deepest.move != 0)
+        result.best = toMove(deepest.move);
+    result.depthReached = result.lastCompleted = deepest.depth;
     return result;
+}
+
+// Odd helpers go a ply beyond the next iteration, even ones search it beside the
+// calling thread; each picks the next depth from the deepest completed.
+void ExpertSearch::runHelper(std::size_t index, int maxDepth)
+{
+    ExpertWorker &worker = *workers[index];
+    const int ahead = int(index % 2);
+    for (int depth = 1 + ahead; depth <= maxDepth && !stop.raised();) {
+        const int score = worker.searchRoot(root, side, depth);
+        if (stop.raised())
+            break;
+        const Iteration deepest = publish({depth, score, worker.rootMove()});
+        if (deepest.depth >= maxDepth)
+            stop.raise();
+        depth = std::min(maxDepth, std::max(depth, deepest.depth + ahead) + 1);
+    }
+}
+
+ExpertSearch::Iteration ExpertSearch::publish(const Iteration &iteration)
+{
+    std::lock_guard<std::mutex> guard(deepestLock);
+    if (iteration.depth > deepestIteration.depth)
+        deepestIteration = iteration;
+    return deepestIteration;
 }
 
 void ExpertSearch::prepareWorkers(int threads)
@@ -98,18 +128,21 @@ void ExpertSearch::prepareWorkers(int threads)
 }
 
 // A sure win or loss no farther than the depth searched does not change deeper.
-bool ExpertSearch::finished(int score, int depth) const
+bool ExpertSearch::finished(const Iteration &deepest) const
 {
-    if (std::abs(score) > ExpertWorker::winBound && ExpertWorker::winScore - std::abs(score) <= depth)
+    const int score = std::abs(deepest.score);
+    if (score > ExpertWorker::winBound && ExpertWorker::winScore - score <= deepest.depth)
         return true;
     return stop.allowed() >= 0 && stop.elapsed() >= newIterationShare * stop.allowed();
 }
 
 // The line of play follows the table's moves from the root for as long as they are legal.
-void ExpertSearch::fillReport(int depth, int score, int move)
+void ExpertSearch::fillReport(const Iteration &deepest)
 {
+    const int depth = deepest.depth;
+    int move = deepest.move;
     report.depth = depth;
-    report.bestScore = score;
+    report.bestScore = deepest.score;
     report.best = toMove(move);
     report.nodeCount = nodeCount();
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - searchBegan).count();

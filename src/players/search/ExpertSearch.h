@@ -10,11 +10,14 @@
 
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 // Level 4: iterative deepening over ExpertWorker on settings.threads threads that
-// share one table (the helpers search the same tree, half of them a ply ahead, and
-// leave what they find in the table). The calling thread's iterations give the move.
+// share one table: the helpers search the same tree, half of them a ply ahead of the
+// deepest iteration completed so far, and leave what they find in the table. The
+// deepest iteration completed by any thread gives the move, and the calling thread
+// goes on past it.
 // It keeps to the seconds it is given: a new iteration starts only while less than
 // three fifths of them are spent, and every thread stops when nine tenths are; a
 // stopped iteration still gives the best of the root moves it searched to the end.
@@ -38,9 +41,20 @@ public:
     static double allowedSeconds(int timeLimit);
 
 private:
+    // An iteration completed by one of the threads.
+    struct Iteration
+    {
+        int depth = 0;
+        int score = 0;
+        int move = 0;
+    };
+
     void prepareWorkers(int threads);
-    bool finished(int score, int depth) const;
-    void fillReport(int depth, int score, int move);
+    void runHelper(std::size_t index, int maxDepth);
+    // Keeps the iteration when it is the deepest so far; returns the deepest.
+    Iteration publish(const Iteration &iteration);
+    bool finished(const Iteration &deepest) const;
+    void fillReport(const Iteration &deepest);
 
     BitPosition root;
     int side = BitPosition::red;
@@ -50,4 +64,6 @@ private:
     std::chrono::steady_clock::time_point searchBegan; // once the table is ready: for nodes per second
     std::vector<std::unique_ptr<ExpertWorker>> workers; // the first is the calling thread's
     DepthReport report;
+    std::mutex deepestLock;
+    Iteration deepestIteration; // guarded by deepestLock
 };

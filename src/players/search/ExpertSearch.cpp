@@ -60,24 +60,20 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
     const bool onlyMove = root.generateMoves(side, legal) == 1;
     result.best = legal[0];
     Iteration deepest;
+    Iteration stopped; // the root move of a stopped iteration, at that iteration's depth
+    int reported = 0;
     for (int depth = 1; depth <= settings.maxDepth; depth = std::max(depth, deepest.depth) + 1) {
         const int score = main.searchRoot(root, side, depth);
         if (stop.raised()) {
-            deepest = publish(Iteration());
-            result.stopped = deepest.depth < settings.maxDepth; // else a helper got there first
             // The stopped iteration began with the table's move, the best known; a root
             // move it then put ahead had beaten it.
-            if (deepest.depth < depth && main.rootMoveSearched())
-                deepest.move = main.rootMove();
+            if (main.rootMoveSearched())
+                stopped = {depth, 0, main.rootMove()};
+            result.stopped = true;
             break;
         }
-        const int reported = deepest.depth;
         deepest = publish({depth, score, main.rootMove()});
-        if (deepest.depth > reported) {
-            fillReport(deepest);
-            if (listener)
-                listener->depthCompleted(report);
-        }
+        reportDeeper(deepest, reported, listener);
         stop.armClock();
         if (onlyMove || finished(deepest))
             break;
@@ -85,8 +81,12 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
     stop.raise();
     for (std::thread &helper : helpers)
         helper.join();
-    if (deepest.move != 0)
-        result.best = toMove(deepest.move);
+    deepest = publish(Iteration()); // a helper may have completed a deeper one meanwhile
+    reportDeeper(deepest, reported, listener);
+    result.stopped = result.stopped && deepest.depth < settings.maxDepth; // else a helper got there
+    const int move = stopped.depth > deepest.depth ? stopped.move : deepest.move;
+    if (move != 0)
+        result.best = toMove(move);
     result.depthReached = result.lastCompleted = deepest.depth;
     return result;
 }
@@ -125,6 +125,16 @@ void ExpertSearch::prepareWorkers(int threads)
     }
     for (const auto &worker : workers)
         worker->startSearch();
+}
+
+void ExpertSearch::reportDeeper(const Iteration &deepest, int &reported, DepthListener *listener)
+{
+    if (deepest.depth <= reported)
+        return;
+    reported = deepest.depth;
+    fillReport(deepest);
+    if (listener)
+        listener->depthCompleted(report);
 }
 
 // A sure win or loss no farther than the depth searched does not change deeper.

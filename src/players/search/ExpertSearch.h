@@ -54,6 +54,8 @@ private:
     // Keeps the iteration when it is the deepest so far; returns the deepest.
     Iteration publish(const Iteration &iteration);
     bool finished(const Iteration &deepest) const;
+    // Tells the listener of the deepest iteration when it is deeper than the last told.
+    void reportDeeper(const Iteration &deepest, int &reported, DepthListener *listener);
     void fillReport(const Iteration &deepest);
 
     BitPosition root;

@@ -113,7 +113,7 @@ void CPUPlayer::run()
     if (pauseMs > 0)
         QThread::msleep(unsigned(pauseMs));
     SearchSettings settings;
-    settings.color = color;
+    settings.color = static_cast<Side>(color);
     settings.level = level;
     if (threads > 0)
         settings.threads = threads;

@@ -9,22 +9,22 @@ BitPosition::BitPosition(const Board &board)
         for (int y = 0; y < 8; ++y) {
             const int code = board.cells[x][y];
             const Bits bit = Bits(1) << square(x, y);
-            if (code == ZarvikBoard::redStone) {
+            if (code == Piece::redStone) {
                 redStones |= bit;
                 material += 5;
-                advance += ZarvikBoard::advance(red, y);
-            } else if (code != 0) {
+                advance += ZarvikBoard::advance(indexOf(Side::Red), y);
+            } else if (code != Piece::empty) {
                 blackStones |= bit;
-                if (code == ZarvikBoard::blackStone)
+                if (code == Piece::blackStone)
                     blackRunners |= bit;
                 material -= 5;
-                advance -= ZarvikBoard::advance(black, y);
+                advance -= ZarvikBoard::advance(indexOf(Side::Black), y);
             }
         }
     }
 }
 
-int BitPosition::generateMoves(int side, Move *out) const
+int BitPosition::generateMoves(Side side, Move *out) const
 {
     if (anyWon())
         return 0;
@@ -33,37 +33,27 @@ int BitPosition::generateMoves(int side, Move *out) const
         out[count++] = toMove(from, to);
         return true;
     };
-    if (side == red)
-        forEachMove<red>(add);
+    if (side == Side::Red)
+        forEachMove<Side::Red>(add);
     else
-        forEachMove<black>(add);
+        forEachMove<Side::Black>(add);
     return count;
 }
 
-int BitPosition::evaluate(int player, int depth, int level) const
-{
-    if (hasWon(player))
-        return ZarvikBoard::winScore - depth;
-    if (hasWon(1 - player))
-        return depth - ZarvikBoard::winScore;
-    const int score = level >= 3 ? redScore<true>() : redScore<false>();
-    return player == red ? score : -score;
-}
-
-std::uint64_t BitPosition::perft(int side, int depth) const
+std::uint64_t BitPosition::perft(Side side, int depth) const
 {
     Q_ASSERT(depth >= 1);
-    return side == red ? perftFrom<red>(depth) : perftFrom<black>(depth);
+    return side == Side::Red ? perftFrom<Side::Red>(depth) : perftFrom<Side::Black>(depth);
 }
 
-template <int Side>
+template <Side S>
 std::uint64_t BitPosition::perftFrom(int depth) const
 {
     std::uint64_t leaves = 0;
     if (anyWon())
         return leaves;
-    forEachMove<Side>([&](int from, int to) {
-        leaves += depth == 1 ? 1 : played<Side>(from, to).template perftFrom<1 - Side>(depth - 1);
+    forEachMove<S>([&](int from, int to) {
+        leaves += depth == 1 ? 1 : played<S>(from, to).template perftFrom<~S>(depth - 1);
         return true;
     });
     return leaves;

@@ -3,6 +3,8 @@
 
 #include "Board.h"
 #include "Move.h"
+#include "Pieces.h"
+#include "Side.h"
 
 #include <cstdint>
 
@@ -28,18 +30,16 @@
 // visiting set bits from the lowest goes column by column from the left and each
 // column from the top: the order in which the rules list moves.
 //
-// Only three kinds of stone matter to the rules: red (code 4), black code 2 (the
-// only black stone that wins or attacks in the evaluation) and every other nonzero
-// code, which belongs to black but never wins and never attacks. The material and
-// the advance of all stones are kept up to date move by move, so the evaluation
-// only has to correct for the few stones under attack.
+// Only three kinds of stone matter to the rules: red (Piece::redStone), black's full
+// stone (the only black stone that wins or attacks in the evaluation) and every
+// other nonzero code, which belongs to black but never wins and never attacks. The
+// material and the advance of all stones are kept up to date move by move, so the
+// evaluation only has to correct for the few stones under attack.
 class BitPosition
 {
 public:
     using Bits = std::uint64_t;
 
-    static constexpr int red = 0;
-    static constexpr int black = 1;
     static constexpr Bits topRow = 0x0101010101010101ULL;    // y = 0 in every column
     static constexpr Bits bottomRow = 0x8080808080808080ULL; // y = 7 in every column
 
@@ -52,7 +52,7 @@ public:
     ZARVIK_ALWAYS_INLINE bool redWon() const { return (redStones & topRow) != 0; }
     ZARVIK_ALWAYS_INLINE bool blackWon() const { return (blackRunners & bottomRow) != 0; }
     ZARVIK_ALWAYS_INLINE bool anyWon() const { return ((redStones & topRow) | (blackRunners & bottomRow)) != 0; }
-    ZARVIK_ALWAYS_INLINE bool hasWon(int side) const { return side == red ? redWon() : blackWon(); }
+    ZARVIK_ALWAYS_INLINE bool hasWon(Side side) const { return side == Side::Red ? redWon() : blackWon(); }
 
     // The moves of a side as the squares they start from, one set per way in the
     // rules' order: straight, toward the higher column, toward the lower one.
@@ -84,67 +84,64 @@ public:
         }
     };
 
-    // Where a step of Side in that way leads, from square 0.
-    static constexpr int stepOffset(int side, int which)
+    // Where a step of side in that way leads, from square 0.
+    static constexpr int stepOffset(Side side, int which)
     {
-        return side == red ? (which == 0 ? -1 : which == 1 ? 7 : -9) : (which == 0 ? 1 : which == 1 ? 9 : -7);
+        return side == Side::Red ? (which == 0 ? -1 : which == 1 ? 7 : -9) : (which == 0 ? 1 : which == 1 ? 9 : -7);
     }
 
-    // Every move of Side; does not ask whether a side has won.
-    template <int Side>
+    // Every move of S; does not ask whether a side has won.
+    template <Side S>
     Steps steps() const;
     // The moves among these that take a stone, and those that win.
-    template <int Side>
+    template <Side S>
     Steps capturing(const Steps &moves) const;
-    template <int Side>
+    template <Side S>
     Steps winning(const Steps &moves) const;
 
-    // Calls visit(from, to) for every move of Side in the rules' order until it
+    // Calls visit(from, to) for every move of S in the rules' order until it
     // returns false; returns false when it was stopped. Does not ask whether a side
     // has won: the search never generates in a won position.
-    template <int Side, typename Visit>
+    template <Side S, typename Visit>
     bool forEachMove(Visit &&visit) const;
 
     // The moves of side in the rules' order, none once a side has won; returns the
     // count. out needs room for 3 * 64 moves.
-    int generateMoves(int side, Move *out) const;
+    int generateMoves(Side side, Move *out) const;
 
-    // The position after Side moves from one square to another.
-    template <int Side>
+    // The position after S moves from one square to another.
+    template <Side S>
     BitPosition played(int from, int to) const;
 
     // The same for a side known only at run time, for searches that do not compile
     // one copy per side.
-    Steps stepsOf(int side) const { return side == red ? steps<red>() : steps<black>(); }
-    Steps capturingOf(int side, const Steps &moves) const
+    Steps stepsOf(Side side) const { return side == Side::Red ? steps<Side::Red>() : steps<Side::Black>(); }
+    Steps capturingOf(Side side, const Steps &moves) const
     {
-        return side == red ? capturing<red>(moves) : capturing<black>(moves);
+        return side == Side::Red ? capturing<Side::Red>(moves) : capturing<Side::Black>(moves);
     }
-    Steps winningOf(int side, const Steps &moves) const
+    Steps winningOf(Side side, const Steps &moves) const
     {
-        return side == red ? winning<red>(moves) : winning<black>(moves);
+        return side == Side::Red ? winning<Side::Red>(moves) : winning<Side::Black>(moves);
     }
-    BitPosition playedBy(int side, int from, int to) const
+    BitPosition playedBy(Side side, int from, int to) const
     {
-        return side == red ? played<red>(from, to) : played<black>(from, to);
+        return side == Side::Red ? played<Side::Red>(from, to) : played<Side::Black>(from, to);
     }
     // Every stone of a side, and the stones of a side that win on its goal row.
-    Bits stones(int side) const { return side == red ? redStones : blackStones; }
-    Bits runners(int side) const { return side == red ? redStones : blackRunners; }
+    Bits stones(Side side) const { return side == Side::Red ? redStones : blackStones; }
+    Bits runners(Side side) const { return side == Side::Red ? redStones : blackRunners; }
 
     // The evaluation of a position in which nobody has won, from red's side: material
     // only, or with withAdvance the advance of the stones that are not under attack.
     template <bool withAdvance>
     int redScore() const;
 
-    // The rules' evaluation, from player's side, depth plies below the root.
-    int evaluate(int player, int depth, int level) const;
-
     // Leaf count of the move tree depth plies deep, side to move.
-    std::uint64_t perft(int side, int depth) const;
+    std::uint64_t perft(Side side, int depth) const;
 
 private:
-    template <int Side>
+    template <Side S>
     std::uint64_t perftFrom(int depth) const;
 
     ZARVIK_ALWAYS_INLINE static int stoneCount(Bits bits) { return __builtin_popcountll(bits); }
@@ -156,65 +153,65 @@ private:
     }
 
     Bits redStones = 0;
-    Bits blackStones = 0;  // every black stone, code 2 or any other nonzero code
-    Bits blackRunners = 0; // the black stones of code 2
+    Bits blackStones = 0;  // every black stone, full or of any other nonzero code
+    Bits blackRunners = 0; // black's full stones
     int material = 0;      // 5 per red stone minus 5 per black stone
     int advance = 0;       // advance of every red stone minus that of every black stone
 };
 
-template <int Side>
+template <Side S>
 ZARVIK_ALWAYS_INLINE inline BitPosition::Steps BitPosition::steps() const
 {
     constexpr Bits columnA = 0xffULL;
     constexpr Bits columnH = 0xffULL << 56;
-    const Bits own = Side == red ? redStones : blackStones;
+    const Bits own = S == Side::Red ? redStones : blackStones;
     const Bits empty = ~(redStones | blackStones);
     const Bits open = ~own; // empty or enemy: a diagonal step may go there
-    const Bits movable = own & ~(Side == red ? topRow : bottomRow);
-    if (Side == red)
+    const Bits movable = own & ~(S == Side::Red ? topRow : bottomRow);
+    if (S == Side::Red)
         return Steps{{movable & (empty << 1), movable & ~columnH & (open >> 7), movable & ~columnA & (open << 9)}};
     return Steps{{movable & (empty >> 1), movable & ~columnH & (open >> 9), movable & ~columnA & (open << 7)}};
 }
 
-template <int Side>
+template <Side S>
 ZARVIK_ALWAYS_INLINE inline BitPosition::Steps BitPosition::capturing(const Steps &moves) const
 {
-    if (Side == red)
+    if (S == Side::Red)
         return Steps{{0, moves.way[1] & (blackStones >> 7), moves.way[2] & (blackStones << 9)}};
     return Steps{{0, moves.way[1] & (redStones >> 9), moves.way[2] & (redStones << 7)}};
 }
 
-// Any red stone reaching the top row wins; of black, only code 2 on the bottom row.
-template <int Side>
+// Any red stone reaching the top row wins; of black, only its full stones on the bottom row.
+template <Side S>
 ZARVIK_ALWAYS_INLINE inline BitPosition::Steps BitPosition::winning(const Steps &moves) const
 {
-    const Bits winners = Side == red ? topRow << 1 : blackRunners & (bottomRow >> 1);
+    const Bits winners = S == Side::Red ? topRow << 1 : blackRunners & (bottomRow >> 1);
     return Steps{{moves.way[0] & winners, moves.way[1] & winners, moves.way[2] & winners}};
 }
 
-template <int Side, typename Visit>
+template <Side S, typename Visit>
 ZARVIK_ALWAYS_INLINE inline bool BitPosition::forEachMove(Visit &&visit) const
 {
-    const Steps moves = steps<Side>();
+    const Steps moves = steps<S>();
     for (Bits stones = moves.from(); stones != 0; stones &= stones - 1) {
         const int from = __builtin_ctzll(stones);
         for (int which = 0; which < 3; ++which)
-            if (moves.has(which, from) && !visit(from, from + stepOffset(Side, which)))
+            if (moves.has(which, from) && !visit(from, from + stepOffset(S, which)))
                 return false;
     }
     return true;
 }
 
-// Without branches: whether the move captures, or moves a code 2 stone, is hard
+// Without branches: whether the move captures, or moves a full black stone, is hard
 // to predict.
-template <int Side>
+template <Side S>
 ZARVIK_ALWAYS_INLINE inline BitPosition BitPosition::played(int from, int to) const
 {
     BitPosition next = *this;
     const Bits fromBit = Bits(1) << from;
     const Bits toBit = Bits(1) << to;
     const int toRow = to & 7;
-    if (Side == red) {
+    if (S == Side::Red) {
         const Bits captured = blackStones & toBit;
         const int took = int(captured >> to);
         next.redStones ^= fromBit | toBit;
@@ -240,7 +237,7 @@ ZARVIK_ALWAYS_INLINE inline int BitPosition::redScore() const
 {
     if (!withAdvance)
         return material;
-    // A red stone is attacked by a code 2 stone on the row above it, one column to
+    // A red stone is attacked by a full black stone on the row above it, one column to
     // either side; a black stone by a red one on the row below.
     const Bits redAttacked = redStones & ~topRow & ((blackRunners << 9) | (blackRunners >> 7));
     const Bits blackAttacked = blackStones & ~bottomRow & ((redStones << 7) | (redStones >> 9));

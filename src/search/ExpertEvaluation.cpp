@@ -8,13 +8,13 @@ namespace {
 using Bits = BitPosition::Bits;
 constexpr int squares = 64;
 
-constexpr Bits interceptorsOf(int side, int square)
+constexpr Bits interceptorsOf(Side side, int square)
 {
     const int x = square >> 3;
     const int y = square & 7;
     Bits found = 0;
     for (int ahead = 1; ahead < 8; ++ahead) {
-        const int row = side == BitPosition::red ? y - ahead : y + ahead;
+        const int row = side == Side::Red ? y - ahead : y + ahead;
         for (int column = x - ahead; row >= 0 && row < 8 && column <= x + ahead; ++column)
             if (column >= 0 && column < 8)
                 found |= Bits(1) << (column * 8 + row);
@@ -25,19 +25,19 @@ constexpr Bits interceptorsOf(int side, int square)
 constexpr std::array<std::array<Bits, squares>, 2> makeInterceptors()
 {
     std::array<std::array<Bits, squares>, 2> table{};
-    for (int side = 0; side < 2; ++side)
+    for (Side side : bothSides)
         for (int square = 0; square < squares; ++square)
-            table[std::size_t(side)][std::size_t(square)] = interceptorsOf(side, square);
+            table[std::size_t(indexOf(side))][std::size_t(square)] = interceptorsOf(side, square);
     return table;
 }
 
 constexpr auto interceptorTable = makeInterceptors();
 
 // The squares that the stones of side could take on next move.
-ZARVIK_ALWAYS_INLINE inline Bits attackedBy(const BitPosition &position, int side)
+ZARVIK_ALWAYS_INLINE inline Bits attackedBy(const BitPosition &position, Side side)
 {
     const Bits stones = position.stones(side);
-    if (side == BitPosition::red)
+    if (side == Side::Red)
         return ((stones << 7) | (stones >> 9)) & ~BitPosition::bottomRow;
     return ((stones << 9) | (stones >> 7)) & ~BitPosition::topRow;
 }
@@ -48,16 +48,16 @@ ZARVIK_ALWAYS_INLINE inline int count(Bits bits)
 }
 } // namespace
 
-BitPosition::Bits ExpertEvaluation::interceptors(int side, int square)
+BitPosition::Bits ExpertEvaluation::interceptors(Side side, int square)
 {
-    return interceptorTable[std::size_t(side)][std::size_t(square)];
+    return interceptorTable[std::size_t(indexOf(side))][std::size_t(square)];
 }
 
-inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &position, int side)
+inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &position, Side side)
 {
     SideTerms terms;
     const Bits own = position.stones(side);
-    const Bits enemy = position.stones(1 - side);
+    const Bits enemy = position.stones(~side);
     const Bits runners = position.runners(side);
     for (Bits stones = runners; stones; stones &= stones - 1) {
         const int square = __builtin_ctzll(stones);
@@ -69,9 +69,9 @@ inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition
             terms.fastestFree = std::min(terms.fastestFree, rows);
         }
     }
-    const Bits attacked = own & attackedBy(position, 1 - side);
+    const Bits attacked = own & attackedBy(position, ~side);
     const Bits covered = attackedBy(position, side);
-    const Bits home = side == BitPosition::red ? BitPosition::bottomRow : BitPosition::topRow;
+    const Bits home = side == Side::Red ? BitPosition::bottomRow : BitPosition::topRow;
     terms.score += Weights::stone * count(own) - Weights::hanging * count(attacked & ~covered)
                    - Weights::attackedCovered * count(attacked & covered) - Weights::homeHole * count(home & ~own)
                    + Weights::mobility * position.stepsOf(side).count();
@@ -89,14 +89,14 @@ inline int ExpertEvaluation::raceScore(const SideTerms &mover, const SideTerms &
     return 0;
 }
 
-int ExpertEvaluation::evaluate(const BitPosition &position, int sideToMove)
+int ExpertEvaluation::evaluate(const BitPosition &position, Side sideToMove)
 {
     return evaluated(position, sideToMove);
 }
 
-int ExpertEvaluation::evaluated(const BitPosition &position, int sideToMove)
+int ExpertEvaluation::evaluated(const BitPosition &position, Side sideToMove)
 {
     const SideTerms mover = sideTerms(position, sideToMove);
-    const SideTerms other = sideTerms(position, 1 - sideToMove);
+    const SideTerms other = sideTerms(position, ~sideToMove);
     return mover.score - other.score + raceScore(mover, other) + Weights::tempo;
 }

@@ -32,13 +32,13 @@ public:
     // Scores above this come from a won race; a sure win scores more still.
     static constexpr int raceBound = Weights::raceWon - 8 * Weights::raceStep;
 
-    static int evaluate(const BitPosition &position, int sideToMove);
+    static int evaluate(const BitPosition &position, Side sideToMove);
 
     // The rows between a stone on square and its side's goal row.
-    static int distance(int side, int square) { return side == BitPosition::red ? square & 7 : 7 - (square & 7); }
+    static int distance(Side side, int square) { return side == Side::Red ? square & 7 : 7 - (square & 7); }
     // The squares from which an enemy stone might still stop a stone of side on square:
     // every square ahead of it no farther sideways than ahead.
-    static BitPosition::Bits interceptors(int side, int square);
+    static BitPosition::Bits interceptors(Side side, int square);
 
 private:
     struct SideTerms
@@ -47,7 +47,7 @@ private:
         int fastest = 8;     // distance of its nearest stone that wins on arrival
         int fastestFree = 8; // the same among its free stones
     };
-    ZARVIK_ALWAYS_INLINE static SideTerms sideTerms(const BitPosition &position, int side);
+    ZARVIK_ALWAYS_INLINE static SideTerms sideTerms(const BitPosition &position, Side side);
     ZARVIK_ALWAYS_INLINE static int raceScore(const SideTerms &mover, const SideTerms &other);
-    ZARVIK_POPCNT_CLONES static int evaluated(const BitPosition &position, int sideToMove);
+    ZARVIK_POPCNT_CLONES static int evaluated(const BitPosition &position, Side sideToMove);
 };

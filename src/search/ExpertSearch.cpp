@@ -158,7 +158,7 @@ void ExpertSearch::fillReport(const Iteration &deepest)
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - searchBegan).count();
     report.lineLength = 0;
     BitPosition position = root;
-    int mover = side;
+    Side mover = side;
     ZobristKeys::Key key = ZobristKeys::of(root, side);
     while (move != 0 && report.lineLength < std::min(depth, DepthReport::lineCapacity)
            && ExpertWorker::isLegal(position, mover, move)) {
@@ -167,7 +167,7 @@ void ExpertSearch::fillReport(const Iteration &deepest)
         report.line[report.lineLength++] = toMove(move);
         key ^= ZobristKeys::moveChange(position, mover, from, to);
         position = position.playedBy(mover, from, to);
-        mover = 1 - mover;
+        mover = ~mover;
         TranspositionTable::Entry entry;
         move = table.probe(key, entry) ? entry.move : 0;
     }

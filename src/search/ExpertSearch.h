@@ -59,7 +59,7 @@ private:
     void fillReport(const Iteration &deepest);
 
     BitPosition root;
-    int side = BitPosition::red;
+    Side side = Side::Red;
     bool reductions = true;
     TranspositionTable table;
     StopSignal stop;

@@ -32,7 +32,7 @@ int winIn(int plies)
     return ExpertWorker::winScore - plies;
 }
 
-int stepTo(int side, int way, int from)
+int stepTo(Side side, int way, int from)
 {
     return from + BitPosition::stepOffset(side, way);
 }
@@ -54,7 +54,7 @@ void ExpertWorker::startSearch()
                 value /= 2;
 }
 
-int ExpertWorker::searchRoot(const BitPosition &root, int side, int depth)
+int ExpertWorker::searchRoot(const BitPosition &root, Side side, int depth)
 {
     bestRootMove = firstMove(side, root.stepsOf(side));
     rootMovesSearched = 0;
@@ -74,7 +74,7 @@ bool ExpertWorker::enter()
 
 // A win at once ends the search of the node; a stone of the opponent about to win
 // leaves only the moves that take it.
-int ExpertWorker::search(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply)
+int ExpertWorker::search(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply)
 {
     if (depth <= 0)
         return quiescence(position, side, alpha, beta, ply);
@@ -111,16 +111,16 @@ int ExpertWorker::search(const BitPosition &position, Key key, int side, int alp
 }
 
 // A side without a move passes; when neither side can move the game is drawn.
-int ExpertWorker::passTurn(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply)
+int ExpertWorker::passTurn(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply)
 {
-    if (position.stepsOf(1 - side).empty())
+    if (position.stepsOf(~side).empty())
         return 0;
-    return -search(position, key ^ ZobristKeys::sideChange(), 1 - side, -beta, -alpha, depth - 1, ply + 1);
+    return -search(position, key ^ ZobristKeys::sideChange(), ~side, -beta, -alpha, depth - 1, ply + 1);
 }
 
 // The first move with the full window, the others with a null window around alpha,
 // searched again fully when they beat it.
-int ExpertWorker::moveLoop(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply,
+int ExpertWorker::moveLoop(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply,
                            const Steps &moves, int tableMove)
 {
     ScoredMove list[DepthReport::capacity];
@@ -135,14 +135,14 @@ int ExpertWorker::moveLoop(const BitPosition &position, Key key, int side, int a
         const Key childKey = key ^ ZobristKeys::moveChange(position, side, moveFrom(move), moveTo(move));
         int score = 0;
         if (i == 0) {
-            score = -search(child, childKey, 1 - side, -beta, -alpha, depth - 1, ply + 1);
+            score = -search(child, childKey, ~side, -beta, -alpha, depth - 1, ply + 1);
         } else {
             const int reduced = reducible(position, side, move, i, depth, ply) ? lateMoveReduction : 0;
-            score = -search(child, childKey, 1 - side, -alpha - 1, -alpha, depth - 1 - reduced, ply + 1);
+            score = -search(child, childKey, ~side, -alpha - 1, -alpha, depth - 1 - reduced, ply + 1);
             if (score > alpha && reduced > 0)
-                score = -search(child, childKey, 1 - side, -alpha - 1, -alpha, depth - 1, ply + 1);
+                score = -search(child, childKey, ~side, -alpha - 1, -alpha, depth - 1, ply + 1);
             if (score > alpha && score < beta)
-                score = -search(child, childKey, 1 - side, -beta, -alpha, depth - 1, ply + 1);
+                score = -search(child, childKey, ~side, -beta, -alpha, depth - 1, ply + 1);
         }
         if (stop.raised())
             return 0;
@@ -166,20 +166,20 @@ int ExpertWorker::moveLoop(const BitPosition &position, Key key, int side, int a
 }
 
 // Never the answers to a threat, which are captures.
-bool ExpertWorker::reducible(const BitPosition &position, int side, int move, int index, int depth, int ply) const
+bool ExpertWorker::reducible(const BitPosition &position, Side side, int move, int index, int depth, int ply) const
 {
     return reduceLateMoves && index >= reducedFromIndex && depth >= reducedFromDepth
            && !captures(position, side, move) && ExpertEvaluation::distance(side, moveTo(move)) > unreducedDistance
            && move != killers[ply][0] && move != killers[ply][1];
 }
 
-void ExpertWorker::rememberCut(int side, int move, int depth, int ply)
+void ExpertWorker::rememberCut(Side side, int move, int depth, int ply)
 {
     if (killers[ply][0] != move) {
         killers[ply][1] = killers[ply][0];
         killers[ply][0] = move;
     }
-    int &value = history[side][moveFrom(move)][moveTo(move)];
+    int &value = history[indexOf(side)][moveFrom(move)][moveTo(move)];
     value += depth * depth;
     if (value > historyCeiling)
         for (auto &bySide : history)
@@ -189,21 +189,21 @@ void ExpertWorker::rememberCut(int side, int move, int depth, int ply)
 }
 
 // Captures of the enemy's most advanced stones first.
-int ExpertWorker::collect(const BitPosition &position, int side, const Steps &moves, int tableMove, int ply,
+int ExpertWorker::collect(const BitPosition &position, Side side, const Steps &moves, int tableMove, int ply,
                           ScoredMove *out) const
 {
-    const Bits enemy = position.stones(1 - side);
+    const Bits enemy = position.stones(~side);
     int count = 0;
     for (int way = 0; way < 3; ++way) {
         for (Bits froms = moves.way[way]; froms; froms &= froms - 1) {
             const int from = __builtin_ctzll(froms);
             const int to = stepTo(side, way, from);
             const int move = packMove(from, to);
-            int order = history[side][from][to];
+            int order = history[indexOf(side)][from][to];
             if (move == tableMove)
                 order = tableMoveOrder;
             else if ((enemy >> to) & 1)
-                order = captureOrder - ExpertEvaluation::distance(1 - side, to);
+                order = captureOrder - ExpertEvaluation::distance(~side, to);
             else if (move == killers[ply][0] || move == killers[ply][1])
                 order = killerOrder - (move == killers[ply][1]);
             out[count++] = {move, order};
@@ -219,10 +219,10 @@ void ExpertWorker::bringBestForward(ScoredMove *moves, int from, int count)
 }
 
 // The moves that take an enemy stone about to win, or all moves when none is.
-BitPosition::Steps ExpertWorker::threatAnswers(const BitPosition &position, int side, const Steps &moves,
+BitPosition::Steps ExpertWorker::threatAnswers(const BitPosition &position, Side side, const Steps &moves,
                                                bool &threatened)
 {
-    const Bits threats = position.winningOf(1 - side, position.stepsOf(1 - side)).from();
+    const Bits threats = position.winningOf(~side, position.stepsOf(~side)).from();
     threatened = threats != 0;
     if (!threatened)
         return moves;
@@ -236,7 +236,7 @@ BitPosition::Steps ExpertWorker::threatAnswers(const BitPosition &position, int 
 
 // Stands pat on the evaluation, then tries captures and steps next to the goal row;
 // under threat of a win, only the answers to it.
-int ExpertWorker::quiescence(const BitPosition &position, int side, int alpha, int beta, int ply)
+int ExpertWorker::quiescence(const BitPosition &position, Side side, int alpha, int beta, int ply)
 {
     if (enter())
         return 0;
@@ -256,7 +256,7 @@ int ExpertWorker::quiescence(const BitPosition &position, int side, int alpha, i
         if (best >= beta)
             return best;
         alpha = std::max(alpha, best);
-        const Bits pushers = position.runners(side) & (side == BitPosition::red ? BitPosition::topRow << 2
+        const Bits pushers = position.runners(side) & (side == Side::Red ? BitPosition::topRow << 2
                                                                                  : BitPosition::bottomRow >> 2);
         candidates = position.capturingOf(side, moves)
                      | Steps{{moves.way[0] & pushers, moves.way[1] & pushers, moves.way[2] & pushers}};
@@ -267,7 +267,7 @@ int ExpertWorker::quiescence(const BitPosition &position, int side, int alpha, i
         bringBestForward(list, i, count);
         const int move = list[i].move;
         const int score =
-            -quiescence(position.playedBy(side, moveFrom(move), moveTo(move)), 1 - side, -beta, -alpha, ply + 1);
+            -quiescence(position.playedBy(side, moveFrom(move), moveTo(move)), ~side, -beta, -alpha, ply + 1);
         if (stop.raised())
             return 0;
         best = std::max(best, score);
@@ -276,12 +276,12 @@ int ExpertWorker::quiescence(const BitPosition &position, int side, int alpha, i
     return best;
 }
 
-bool ExpertWorker::captures(const BitPosition &position, int side, int move)
+bool ExpertWorker::captures(const BitPosition &position, Side side, int move)
 {
-    return (position.stones(1 - side) >> moveTo(move)) & 1;
+    return (position.stones(~side) >> moveTo(move)) & 1;
 }
 
-int ExpertWorker::firstMove(int side, const Steps &moves)
+int ExpertWorker::firstMove(Side side, const Steps &moves)
 {
     if (moves.empty())
         return 0;
@@ -292,7 +292,7 @@ int ExpertWorker::firstMove(int side, const Steps &moves)
     return packMove(from, stepTo(side, way, from));
 }
 
-bool ExpertWorker::isLegal(const BitPosition &position, int side, int move)
+bool ExpertWorker::isLegal(const BitPosition &position, Side side, int move)
 {
     if (position.anyWon())
         return false;

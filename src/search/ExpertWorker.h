@@ -30,14 +30,14 @@ public:
     void startSearch();
     // One iteration from the root to depth plies with the full window; its score.
     // Meaningless once the stop signal is raised.
-    int searchRoot(const BitPosition &root, int side, int depth);
+    int searchRoot(const BitPosition &root, Side side, int depth);
     // The best root move of the last iteration, from | to << 6; of a stopped iteration,
     // the best of the root moves it searched to the end.
     int rootMove() const { return bestRootMove; }
     // Whether the last iteration searched at least one root move to the end.
     bool rootMoveSearched() const { return rootMovesSearched > 0; }
 
-    int quiescence(const BitPosition &position, int side, int alpha, int beta, int ply);
+    int quiescence(const BitPosition &position, Side side, int alpha, int beta, int ply);
 
     // Nodes so far, readable from any thread; exact once the search is over.
     std::int64_t nodeCount() const { return publishedNodes.load(std::memory_order_relaxed); }
@@ -46,7 +46,7 @@ public:
     static int moveFrom(int move) { return move & 63; }
     static int moveTo(int move) { return move >> 6; }
     // Whether side may make the move in position.
-    static bool isLegal(const BitPosition &position, int side, int move);
+    static bool isLegal(const BitPosition &position, Side side, int move);
 
 private:
     struct ScoredMove
@@ -57,18 +57,18 @@ private:
     using Key = ZobristKeys::Key;
     using Steps = BitPosition::Steps;
 
-    int search(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply);
-    int passTurn(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply);
-    int moveLoop(const BitPosition &position, Key key, int side, int alpha, int beta, int depth, int ply,
+    int search(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply);
+    int passTurn(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply);
+    int moveLoop(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply,
                  const Steps &moves, int tableMove);
-    bool reducible(const BitPosition &position, int side, int move, int index, int depth, int ply) const;
-    void rememberCut(int side, int move, int depth, int ply);
-    int collect(const BitPosition &position, int side, const Steps &moves, int tableMove, int ply,
+    bool reducible(const BitPosition &position, Side side, int move, int index, int depth, int ply) const;
+    void rememberCut(Side side, int move, int depth, int ply);
+    int collect(const BitPosition &position, Side side, const Steps &moves, int tableMove, int ply,
                 ScoredMove *out) const;
     static void bringBestForward(ScoredMove *moves, int from, int count);
-    static Steps threatAnswers(const BitPosition &position, int side, const Steps &moves, bool &threatened);
-    static bool captures(const BitPosition &position, int side, int move);
-    static int firstMove(int side, const Steps &moves);
+    static Steps threatAnswers(const BitPosition &position, Side side, const Steps &moves, bool &threatened);
+    static bool captures(const BitPosition &position, Side side, int move);
+    static int firstMove(Side side, const Steps &moves);
     static int toTable(int score, int ply);
     static int fromTable(int score, int ply);
     bool enter();
@@ -83,5 +83,5 @@ private:
     int bestRootMove = 0;
     int rootMovesSearched = 0;
     int killers[maxPly][killerSlots] = {};
-    int history[2][64][64] = {};
+    int history[std::size(bothSides)][64][64] = {};
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Side.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -16,7 +18,7 @@ struct SearchSettings
     // The computer looks two plies deep at level 1, up to twenty at levels 2 and 3.
     static int maxDepthFor(int level) { return level == 1 ? 2 : level >= expertLevel ? expertMaxDepth : 20; }
 
-    int color = 0;     // the side the search plays for: 0 red, 1 black
+    Side color = Side::Red; // the side the search plays for
     int level = 1;     // passed unchanged to the evaluation; 3 or more adds the advance
     int maxDepth = 2;  // iterative deepening runs up to this depth, from 2 plies (level 4: from 1)
     int timeLimit = -1; // seconds; compared as unsigned, so a negative limit never stops

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SubtreeSearch.h"
 
-#include "ZarvikBoard.h"
 
 #include <algorithm>
 
@@ -10,13 +9,13 @@ constexpr int worstScore = 1000000; // start of every node's best score
 constexpr int window = 100000;      // the root's alpha-beta window
 } // namespace
 
-SubtreeSearch::RootScorer SubtreeSearch::rootScorer(int color, int level)
+SubtreeSearch::RootScorer SubtreeSearch::rootScorer(Side color, int level)
 {
-    if (color == BitPosition::red)
-        return level >= 3 ? &SubtreeSearch::scoreRootMove<BitPosition::red, true>
-                          : &SubtreeSearch::scoreRootMove<BitPosition::red, false>;
-    return level >= 3 ? &SubtreeSearch::scoreRootMove<BitPosition::black, true>
-                      : &SubtreeSearch::scoreRootMove<BitPosition::black, false>;
+    if (color == Side::Red)
+        return level >= 3 ? &SubtreeSearch::scoreRootMove<Side::Red, true>
+                          : &SubtreeSearch::scoreRootMove<Side::Red, false>;
+    return level >= 3 ? &SubtreeSearch::scoreRootMove<Side::Black, true>
+                      : &SubtreeSearch::scoreRootMove<Side::Black, false>;
 }
 
 void SubtreeSearch::start(const BitPosition &position, int timeLimit, const std::atomic<bool> *abort)
@@ -25,7 +24,7 @@ void SubtreeSearch::start(const BitPosition &position, int timeLimit, const std:
     budget.start(timeLimit, abort);
 }
 
-template <int Color, bool withAdvance>
+template <Side Color, bool withAdvance>
 int SubtreeSearch::scoreRootMove(const Move &move)
 {
     const BitPosition child = root.played<Color>(BitPosition::square(move.fromX, move.fromY),
@@ -33,7 +32,7 @@ int SubtreeSearch::scoreRootMove(const Move &move)
     return node<Color, withAdvance, false>(child, -window, window, 1);
 }
 
-template <int Color, bool withAdvance, bool maximising>
+template <Side Color, bool withAdvance, bool maximising>
 int SubtreeSearch::node(const BitPosition &position, int alpha, int beta, int ply)
 {
     if (budget.enter())
@@ -46,7 +45,7 @@ int SubtreeSearch::node(const BitPosition &position, int alpha, int beta, int pl
         else
             return materialFrontier<Color, maximising>(position, alpha, beta, ply);
     }
-    constexpr int mover = maximising ? Color : 1 - Color;
+    constexpr Side mover = maximising ? Color : ~Color;
     int best = maximising ? -worstScore : worstScore;
     bool moved = false;
     position.forEachMove<mover>([&](int from, int to) ZARVIK_ALWAYS_INLINE {
@@ -64,10 +63,10 @@ int SubtreeSearch::node(const BitPosition &position, int alpha, int beta, int pl
 
 // A node one ply above the evaluation scores its children in place; each is still
 // counted, and the clock still checked, as if it had been entered.
-template <int Color, bool withAdvance, bool maximising>
+template <Side Color, bool withAdvance, bool maximising>
 int SubtreeSearch::frontier(const BitPosition &position, int alpha, int beta, int ply)
 {
-    constexpr int mover = maximising ? Color : 1 - Color;
+    constexpr Side mover = maximising ? Color : ~Color;
     int best = maximising ? -worstScore : worstScore;
     bool moved = false;
     position.forEachMove<mover>([&](int from, int to) ZARVIK_ALWAYS_INLINE {
@@ -84,11 +83,11 @@ int SubtreeSearch::frontier(const BitPosition &position, int alpha, int beta, in
 // Counting material only, a child scores by whether its move wins or takes a stone
 // and nothing else, so the node is settled from its move sets: the children up to
 // the cut-off are counted at once instead of being entered one by one.
-template <int Color, bool maximising>
+template <Side Color, bool maximising>
 int SubtreeSearch::materialFrontier(const BitPosition &position, int alpha, int beta, int ply)
 {
     using Steps = BitPosition::Steps;
-    constexpr int mover = maximising ? Color : 1 - Color;
+    constexpr Side mover = maximising ? Color : ~Color;
     const Steps moves = position.steps<mover>();
     if (moves.empty())
         return leafScore<Color, false>(position, ply);
@@ -96,7 +95,7 @@ int SubtreeSearch::materialFrontier(const BitPosition &position, int alpha, int 
     const Steps wins = position.winning<mover>(moves);
     const int quiet = leafScore<Color, false>(position, ply + 1);
     const int taking = maximising ? quiet + 5 : quiet - 5;
-    const int winning = maximising ? ZarvikBoard::winScore - (ply + 1) : ply + 1 - ZarvikBoard::winScore;
+    const int winning = maximising ? Score::win - (ply + 1) : ply + 1 - Score::win;
     const auto cuts = [&](int score) { return maximising ? score >= beta : score <= alpha; };
     const Steps cutting = cuts(quiet) ? moves : cuts(taking) ? captures | wins : cuts(winning) ? wins : Steps();
     if (cutting.empty()) {
@@ -111,13 +110,13 @@ int SubtreeSearch::materialFrontier(const BitPosition &position, int alpha, int 
     return wins.has(which, from) ? winning : captures.has(which, from) ? taking : quiet;
 }
 
-template <int Color, bool withAdvance>
+template <Side Color, bool withAdvance>
 ZARVIK_ALWAYS_INLINE inline int SubtreeSearch::leafScore(const BitPosition &position, int ply)
 {
     if (position.hasWon(Color))
-        return ZarvikBoard::winScore - ply;
-    if (position.hasWon(1 - Color))
-        return ply - ZarvikBoard::winScore;
+        return Score::win - ply;
+    if (position.hasWon(~Color))
+        return ply - Score::win;
     const int score = position.redScore<withAdvance>();
-    return Color == BitPosition::red ? score : -score;
+    return Color == Side::Red ? score : -score;
 }

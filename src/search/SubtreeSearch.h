@@ -17,7 +17,7 @@ public:
     using RootScorer = int (SubtreeSearch::*)(const Move &move);
 
     // The scorer of root moves for the side the search plays for, at that level.
-    static RootScorer rootScorer(int color, int level);
+    static RootScorer rootScorer(Side color, int level);
 
     // A new search from root: the node count starts again from 0 and the clock now.
     void start(const BitPosition &root, int timeLimit, const std::atomic<bool> *abort);
@@ -30,15 +30,15 @@ public:
     std::int64_t nodeCount() const { return budget.nodeCount(); }
 
 private:
-    template <int Color, bool withAdvance>
+    template <Side Color, bool withAdvance>
     int scoreRootMove(const Move &move);
-    template <int Color, bool withAdvance, bool maximising>
+    template <Side Color, bool withAdvance, bool maximising>
     ZARVIK_POPCNT_CLONES int node(const BitPosition &position, int alpha, int beta, int ply);
-    template <int Color, bool withAdvance, bool maximising>
+    template <Side Color, bool withAdvance, bool maximising>
     ZARVIK_POPCNT_CLONES int frontier(const BitPosition &position, int alpha, int beta, int ply);
-    template <int Color, bool maximising>
+    template <Side Color, bool maximising>
     ZARVIK_POPCNT_CLONES int materialFrontier(const BitPosition &position, int alpha, int beta, int ply);
-    template <int Color, bool withAdvance>
+    template <Side Color, bool withAdvance>
     static int leafScore(const BitPosition &position, int ply);
 
     BitPosition root;

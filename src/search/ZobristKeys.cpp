@@ -37,9 +37,9 @@ ZobristKeys::Key ZobristKeys::stone(Kind kind, int square)
 ZobristKeys::Kind ZobristKeys::kindOn(const BitPosition &position, int square)
 {
     const BitPosition::Bits bit = BitPosition::Bits(1) << square;
-    if (position.stones(BitPosition::red) & bit)
+    if (position.stones(Side::Red) & bit)
         return Kind::redStone;
-    return position.runners(BitPosition::black) & bit ? Kind::blackRunner : Kind::blackOther;
+    return position.runners(Side::Black) & bit ? Kind::blackRunner : Kind::blackOther;
 }
 
 ZobristKeys::Key ZobristKeys::sideChange()
@@ -47,10 +47,10 @@ ZobristKeys::Key ZobristKeys::sideChange()
     return keys[blackToMove];
 }
 
-ZobristKeys::Key ZobristKeys::of(const BitPosition &position, int sideToMove)
+ZobristKeys::Key ZobristKeys::of(const BitPosition &position, Side sideToMove)
 {
-    Key key = sideToMove == BitPosition::black ? sideChange() : 0;
-    for (BitPosition::Bits stones = position.stones(BitPosition::red) | position.stones(BitPosition::black); stones;
+    Key key = sideToMove == Side::Black ? sideChange() : 0;
+    for (BitPosition::Bits stones = position.stones(Side::Red) | position.stones(Side::Black); stones;
          stones &= stones - 1) {
         const int square = __builtin_ctzll(stones);
         key ^= stone(kindOn(position, square), square);
@@ -58,11 +58,11 @@ ZobristKeys::Key ZobristKeys::of(const BitPosition &position, int sideToMove)
     return key;
 }
 
-ZobristKeys::Key ZobristKeys::moveChange(const BitPosition &position, int side, int from, int to)
+ZobristKeys::Key ZobristKeys::moveChange(const BitPosition &position, Side side, int from, int to)
 {
     const Kind mover = kindOn(position, from);
     Key change = sideChange() ^ stone(mover, from) ^ stone(mover, to);
-    if ((position.stones(1 - side) >> to) & 1)
+    if ((position.stones(~side) >> to) & 1)
         change ^= stone(kindOn(position, to), to);
     return change;
 }

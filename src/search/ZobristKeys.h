@@ -13,10 +13,10 @@ class ZobristKeys
 public:
     using Key = std::uint64_t;
 
-    static Key of(const BitPosition &position, int sideToMove);
+    static Key of(const BitPosition &position, Side sideToMove);
     // What a move of side from one square to another changes in the key, the side
     // to move included.
-    static Key moveChange(const BitPosition &position, int side, int from, int to);
+    static Key moveChange(const BitPosition &position, Side side, int from, int to);
     static Key sideChange();
 
 private:

@@ -5,7 +5,7 @@
 
 namespace {
 
-const SearchSettings level1{ZarvikBoard::red, 1, 2, 1, 1};
+const SearchSettings level1{Side::Red, 1, 2, 1, 1};
 
 QByteArray boardMessage(char code, const ZarvikBoard &board)
 {

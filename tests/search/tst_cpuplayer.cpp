@@ -42,7 +42,7 @@ bool hasBestScore(const Board &board, const Move &move, int color, int level, in
     } log;
     FastSearch search;
     search.setPosition(board);
-    search.run({color, level, depth, -1, 1}, std::atomic<bool>(false), &log);
+    search.run({static_cast<Side>(color), level, depth, -1, 1}, std::atomic<bool>(false), &log);
     const DepthReport &last = log.last;
     const Move *found = std::find(last.moves, last.moves + last.moveCount, move);
     return found != last.moves + last.moveCount && last.scores[found - last.moves] == last.bestScore;

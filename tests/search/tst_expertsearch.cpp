@@ -17,7 +17,7 @@ struct LastDepth : DepthListener {
     std::atomic<bool> abort{false};
 };
 
-SearchSettings settings(int side, int depth, int timeLimit, int threads)
+SearchSettings settings(Side side, int depth, int timeLimit, int threads)
 {
     SearchSettings s{side, SearchSettings::expertLevel, depth, timeLimit, 1};
     s.threads = threads;
@@ -29,7 +29,7 @@ int square(int x, int y) { return BitPosition::square(x, y); }
 
 // Plain alpha-beta to a fixed depth over the expert's quiescence search: no table,
 // no ordering, no null windows.
-int plainScore(ExpertWorker &leaves, const BitPosition &p, int side, int alpha, int beta, int depth, int ply)
+int plainScore(ExpertWorker &leaves, const BitPosition &p, Side side, int alpha, int beta, int depth, int ply)
 {
     if (p.anyWon())
         return ply - win;
@@ -38,12 +38,12 @@ int plainScore(ExpertWorker &leaves, const BitPosition &p, int side, int alpha, 
     Move moves[DepthReport::capacity];
     const int count = p.generateMoves(side, moves);
     if (count == 0)
-        return p.generateMoves(1 - side, moves) == 0 ? 0 : -plainScore(leaves, p, 1 - side, -beta, -alpha, depth - 1, ply + 1);
+        return p.generateMoves(~side, moves) == 0 ? 0 : -plainScore(leaves, p, ~side, -beta, -alpha, depth - 1, ply + 1);
     int best = -win - 1;
     for (int i = 0; i < count && best < beta; ++i) {
         const Move &m = moves[i];
         const BitPosition child = p.playedBy(side, square(m.fromX, m.fromY), square(m.toX, m.toY));
-        best = std::max(best, -plainScore(leaves, child, 1 - side, -beta, -std::max(alpha, best), depth - 1, ply + 1));
+        best = std::max(best, -plainScore(leaves, child, ~side, -beta, -std::max(alpha, best), depth - 1, ply + 1));
     }
     return best;
 }
@@ -55,7 +55,7 @@ void mirror(Board &board)
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 8; ++y) {
             const int code = cells[x][7 - y];
-            board.cells[x][y] = code == ZarvikBoard::redStone ? ZarvikBoard::blackStone : code ? ZarvikBoard::redStone : 0;
+            board.cells[x][y] = code == Piece::redStone ? Piece::blackStone : code ? Piece::redStone : Piece::empty;
         }
 }
 } // namespace
@@ -88,19 +88,19 @@ private slots:
         QFETCH(QString, stones);
         ZarvikBoard board;
         position(board, qPrintable(stones));
-        for (int side : {red, black}) {
-            if (side == black)
+        for (Side side : bothSides) {
+            if (side == Side::Black)
                 mirror(board);
             ExpertSearch search;
             search.setPosition(board);
             LastDepth log;
             const SearchResult result = search.run(settings(side, 8, -1, 2), log.abort, &log);
             QCOMPARE(log.last.bestScore, win - 9);
-            QVERIFY(board.isLegal(result.best, side) && log.last.lineLength > 0 && log.last.line[0] == result.best);
+            QVERIFY(board.isLegal(result.best, indexOf(side)) && log.last.lineLength > 0 && log.last.line[0] == result.best);
             ExpertWorker leaves(table, unlimited, false);
             const BitPosition after = BitPosition(board).playedBy(side, square(result.best.fromX, result.best.fromY),
                                                                   square(result.best.toX, result.best.toY));
-            QCOMPARE(plainScore(leaves, after, 1 - side, -win - 1, win + 1, 8, 1), -(win - 9));
+            QCOMPARE(plainScore(leaves, after, ~side, -win - 1, win + 1, 8, 1), -(win - 9));
         }
     }
 
@@ -112,9 +112,10 @@ private slots:
         ZarvikBoard board;
         int positions = 0, compared = 0;
         for (quint32 seed = 1; seed <= 6; ++seed)
-            playRandomGame(board, seed, [&](int side) {
+            playRandomGame(board, seed, [&](int mover) {
                 if (QTest::currentTestFailed() || ++positions % 3)
                     return;
+                const Side side = static_cast<Side>(mover);
                 ExpertSearch search;
                 search.setReductions(false);
                 search.setPosition(board);
@@ -125,7 +126,7 @@ private slots:
                     const int plain = plainScore(leaves, BitPosition(board), side, -win - 1, win + 1, depth, 0);
                     compared += log.last.depth == depth; // a sure win may end the search sooner
                     QVERIFY2(log.last.depth != depth || log.last.bestScore == plain,
-                             qPrintable(QString("%1side %2 depth %3: %4 instead of %5").arg(board.toText()).arg(side)
+                             qPrintable(QString("%1side %2 depth %3: %4 instead of %5").arg(board.toText()).arg(mover)
                                             .arg(depth).arg(log.last.bestScore).arg(plain)));
                 }
             });
@@ -144,7 +145,8 @@ private slots:
                 if (legal.count == 0 || QTest::currentTestFailed())
                     return;
                 search.setPosition(board);
-                const SearchResult result = search.run(settings(side, 64, 0, 2), std::atomic<bool>(false));
+                const SearchResult result =
+                    search.run(settings(static_cast<Side>(side), 64, 0, 2), std::atomic<bool>(false));
                 QVERIFY2(board.isLegal(result.best, side) && result.lastCompleted >= 1, qPrintable(board.toText()));
             });
     }
@@ -160,7 +162,7 @@ private slots:
             LastDepth log;
             log.stopAfter = stopAfter;
             log.abort = stopAfter == 0;
-            const SearchResult result = search.run(settings(red, 64, -1, 2), log.abort, &log);
+            const SearchResult result = search.run(settings(Side::Red, 64, -1, 2), log.abort, &log);
             QVERIFY(result.stopped && result.lastCompleted == stopAfter);
             QCOMPARE(result.best, stopAfter ? log.last.best : move("A2", "A3"));
         }
@@ -175,7 +177,7 @@ private slots:
         search.setPosition(board);
         QElapsedTimer clock;
         clock.start();
-        const SearchResult result = search.run(settings(black, 64, 1, 2), std::atomic<bool>(false));
+        const SearchResult result = search.run(settings(Side::Black, 64, 1, 2), std::atomic<bool>(false));
         QVERIFY(clock.elapsed() < 1500 && result.lastCompleted >= 1 && board.isLegal(result.best, black));
     }
 };

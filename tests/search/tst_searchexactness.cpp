@@ -43,7 +43,7 @@ class TestSearchExactness : public QObject
     {
         if (QTest::currentTestFailed())
             return; // the first difference says it all
-        const QString where = QString("%1side %2 level %3 depth %4 seed %5:\n").arg(board.toText()).arg(settings.color)
+        const QString where = QString("%1side %2 level %3 depth %4 seed %5:\n").arg(board.toText()).arg(indexOf(settings.color))
                                   .arg(settings.level).arg(settings.maxDepth).arg(settings.seed);
         const auto cells = board.cells;
         DepthLog want;
@@ -91,11 +91,12 @@ private slots:
         ZarvikBoard board;
         const quint64 leaves[] = {22, 484, 11132, 256036};
         for (int depth = 1; depth <= 4; ++depth)
-            QCOMPARE(quint64(BitPosition(board).perft(red, depth)), leaves[depth - 1]);
+            QCOMPARE(quint64(BitPosition(board).perft(Side::Red, depth)), leaves[depth - 1]);
         for (quint32 seed = 1; seed <= 30; ++seed)
             playRandomGame(board, seed, [&](int side) {
-                for (int mover : {side, 1 - side})
-                    QVERIFY2(BitPosition(board).perft(mover, 3) == perft(board, mover, 3), qPrintable(board.toText()));
+                for (Side mover : {static_cast<Side>(side), ~static_cast<Side>(side)})
+                    QVERIFY2(BitPosition(board).perft(mover, 3) == perft(board, indexOf(mover), 3),
+                             qPrintable(board.toText()));
             });
     }
 
@@ -108,7 +109,7 @@ private slots:
         for (quint32 seed = 1; seed <= 32; ++seed)
             playRandomGame(board, seed, [&](int side) {
                 if (++n % 2 == 0)
-                    compare(board, {(side + n / 2) % 2, 1 + n / 4 % 3, n % 30 ? 2 + n / 12 % 3 : 5, -1, unsigned(n)});
+                    compare(board, {static_cast<Side>((side + n / 2) % 2), 1 + n / 4 % 3, n % 30 ? 2 + n / 12 % 3 : 5, -1, unsigned(n)});
             });
     }
 
@@ -122,7 +123,7 @@ private slots:
                 board.cells[6][2] = -1;
             }
             for (int n = 0; n < 6; ++n)
-                compare(board, {n % 2, 1 + n / 2, 5, -1, unsigned(n)});
+                compare(board, {static_cast<Side>(n % 2), 1 + n / 2, 5, -1, unsigned(n)});
         }
     }
 
@@ -133,7 +134,7 @@ private slots:
         ZarvikBoard board;
         QSet<QString> choices;
         for (unsigned seed = 0; seed < 40; ++seed) {
-            compare(board, {red, 1, 2, -1, seed});
+            compare(board, {Side::Red, 1, 2, -1, seed});
             choices.insert(chosen.toText(8, 8));
         }
         QVERIFY(choices.size() > 1 && choices.contains("A2 - A3"));
@@ -144,7 +145,7 @@ private slots:
     void stoppedSearchKeepsLastCompletedDepth()
     {
         ZarvikBoard board;
-        const SearchSettings settings{black, 3, 20, -1, 5};
+        const SearchSettings settings{Side::Black, 3, 20, -1, 5};
         for (int stopAfter : {4, 0}) {
             DepthLog fastLog, referenceLog;
             fastLog.stopAfter = referenceLog.stopAfter = stopAfter;

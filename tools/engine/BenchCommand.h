@@ -5,8 +5,7 @@
 
 #include <cstdint>
 
-// bench [--signature]: times the computer's search against the plain reference
-// search on fixed positions.
+// bench [--signature]: times the computer's search on fixed positions.
 class BenchCommand : public EngineCommand
 {
 public:
@@ -30,7 +29,6 @@ private:
 
     static std::int64_t fastPass(int level, int threads);
     static Timing timeFast(int level, int threads);
-    static Timing timeReference(int level);
     static Timing timeExpert(int threads);
     static void printTiming(QTextStream &out, const QString &label, const Timing &timing);
 };

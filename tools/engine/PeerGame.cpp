@@ -37,7 +37,7 @@ PeerGame::Step PeerGame::setBoard(const MessageSplitter::Message &message, int s
     for (int i = 0; i < MessageSplitter::cellCount; ++i)
         board.cells[i % ZarvikBoard::size][i / ZarvikBoard::size] = message.cells[i];
     const bool again = sideKnown;
-    settings.color = side;
+    settings.color = static_cast<Side>(side);
     sideKnown = true;
     remark = again ? QStringLiteral("the board again: the opponent passed")
                    : QStringLiteral("we play %1").arg(side == ZarvikBoard::red ? "red" : "black");
@@ -59,7 +59,7 @@ PeerGame::Step PeerGame::gameOver(const MessageSplitter::Message &message)
 {
     const Move move = readMove(message.moveText);
     const int winner = move.toY < move.fromY ? ZarvikBoard::red : ZarvikBoard::black;
-    ownWin = sideKnown && winner == settings.color;
+    ownWin = sideKnown && winner == side();
     if (sideKnown && !ownWin)
         applyOpponentMove(move);
     return Step::over;
@@ -69,7 +69,7 @@ PeerGame::Step PeerGame::play()
 {
     search->setPosition(board);
     const SearchResult result = search->run(settings, std::atomic<bool>(false));
-    if (!board.isLegal(result.best, settings.color))
+    if (!board.isLegal(result.best, side()))
         return fail(QStringLiteral("asked to move, but there is no legal move"));
     chosen = result.best;
     board.applyMove(chosen);

@@ -32,7 +32,7 @@ public:
 
     Step take(const MessageSplitter::Message &message);
 
-    int side() const { return settings.color; }
+    int side() const { return indexOf(settings.color); }
     bool knowsSide() const { return sideKnown; }
     const ZarvikBoard &position() const { return board; }
     // The move to send after Step::play.
@@ -52,7 +52,7 @@ private:
     // Applies the move when it is a legal move of the opponent; false otherwise.
     bool applyOpponentMove(const Move &move);
     static Move readMove(const QByteArray &moveText);
-    int opponent() const { return settings.color == ZarvikBoard::red ? ZarvikBoard::black : ZarvikBoard::red; }
+    int opponent() const { return indexOf(~settings.color); }
 
     SearchSettings settings;
     bool sideKnown = false;

@@ -30,6 +30,7 @@ private:
 
     Board &board;
     SearchSettings settings;
+    int player = 0;
     int opponent = 1;
     SearchBudget budget;
     DepthReport report;

@@ -71,10 +71,6 @@
 <context>
     <name>GameController</name>
     <message>
-        <source>Partie terminée</source>
-        <translation>Game over</translation>
-    </message>
-    <message>
         <source>Joueur 1 gagne la partie</source>
         <translation>Player 1 wins the game</translation>
     </message>
@@ -141,6 +137,10 @@
     <message>
         <source>Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.</source>
         <translation>Black took too long.  Red wins.</translation>
+    </message>
+    <message>
+        <source>Partie en réseau</source>
+        <translation>Network game</translation>
     </message>
 </context>
 <context>
@@ -535,6 +535,10 @@
     <message>
         <source>L&apos;ordinateur réfléchit… profondeur %1, score %2</source>
         <translation>The computer is thinking… depth %1, score %2</translation>
+    </message>
+    <message>
+        <source>Partie terminée</source>
+        <translation>Game over</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameController.h"
 
-#include "Board.h"
 #include "CPUPlayer.h"
-#include "Dialogs.h"
 #include "HumanPlayer.h"
 #include "SocketPlayer.h"
 
@@ -11,25 +9,13 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
-#include <algorithm>
-
 namespace {
 // Texts shown as the game ends; functions, so that they are looked up in the
 // language installed, not before it.
-QString gameOverTitle()
+QString winText(Side side)
 {
-    return QCoreApplication::translate("GameController", "Partie terminée");
-}
-
-int otherSide(int side)
-{
-    return side == GameController::red ? GameController::black : GameController::red;
-}
-
-QString winText(int side)
-{
-    return side == GameController::red ? QCoreApplication::translate("GameController", "Joueur 1 gagne la partie")
-                                       : QCoreApplication::translate("GameController", "Joueur 2 gagne la partie");
+    return side == Side::Red ? QCoreApplication::translate("GameController", "Joueur 1 gagne la partie")
+                             : QCoreApplication::translate("GameController", "Joueur 2 gagne la partie");
 }
 
 QString drawText()
@@ -39,6 +25,15 @@ QString drawText()
 
 // Far apart seeds for the two sides' searches of one game.
 constexpr qint64 seedStride = 1000003;
+
+// The moves (passes not counted) among the first plies of a game.
+int movesAmong(const std::vector<GameModel::Ply> &plies, int count)
+{
+    int moves = 0;
+    for (int i = 0; i < count; ++i)
+        moves += plies[size_t(i)].isPass() ? 0 : 1;
+    return moves;
+}
 } // namespace
 
 GameController::GameController(QObject *parent)
@@ -49,12 +44,13 @@ GameController::GameController(QObject *parent)
 GameController::GameController(const Settings &settings, QObject *parent)
     : QObject(parent), settings(settings)
 {
-    connect(&server, &QTcpServer::newConnection, this, &GameController::ConnectedSocket);
+    qRegisterMetaType<std::optional<Side>>();
+    connect(&server, &QTcpServer::newConnection, this, &GameController::onConnection);
 }
 
 GameController::~GameController()
 {
-    deletePlayersNow();
+    stopSeats();
 }
 
 GameController *GameController::instance()
@@ -63,37 +59,15 @@ GameController *GameController::instance()
     return controller;
 }
 
-void GameController::setBoard(Board *newBoard)
+std::optional<Side> GameController::turn() const
 {
-    deletePlayersNow();
-    gameBoard = newBoard;
+    return inProgress() ? std::optional<Side>(game.sideToMove()) : std::nullopt;
 }
 
-// Outside any player's signal (the board or the controller is going away).
-void GameController::deletePlayersNow()
+std::optional<Side> GameController::humanSide() const
 {
-    stopGame();
-    for (Player **player : {&player1, &player2}) {
-        delete *player;
-        *player = nullptr;
-    }
-}
-
-void GameController::setDialogs(Dialogs *dialogs)
-{
-    dialogSeam = dialogs;
-}
-
-int GameController::turn() const
-{
-    return inProgress() ? turnSide : noGame;
-}
-
-int GameController::humanSide() const
-{
-    const bool human = inProgress() && player1 && player2
-                       && chosen.side(turnSide).kind == PlayerKind::Human;
-    return human ? turnSide : noGame;
+    const bool human = inProgress() && seated() && isPerson(game.sideToMove());
+    return human ? turn() : std::nullopt;
 }
 
 quint16 GameController::serverPort() const
@@ -101,404 +75,315 @@ quint16 GameController::serverPort() const
     return server.serverPort();
 }
 
-bool GameController::inProgress() const
-{
-    return turnSide != noGame && !endDecided;
-}
-
-Player *GameController::currentPlayer() const
-{
-    return turnSide == red ? player1 : player2;
-}
-
-bool GameController::isPlayedByPerson(int side) const
-{
-    return chosen.side(side).kind == PlayerKind::Human;
-}
-
 bool GameController::hasRemoteSide() const
 {
     return chosen.red.kind == PlayerKind::Socket || chosen.black.kind == PlayerKind::Socket;
 }
 
-bool GameController::canMove(int side) const
+void GameController::startGame(const GameOptions &options)
 {
-    MoveList list;
-    gameBoard->generateMoves(side, list);
-    return list.count > 0;
+    stopGame();
+    chosen = options;
+    ZarvikBoard start;
+    Side first = chosen.firstSide;
+    if (!loadStart(start, first))
+        return;
+    game.reset(start, first);
+    launch(options);
 }
 
-void GameController::startGame(const GameOptions &newOptions)
+void GameController::continueGame(const GameOptions &options)
 {
-    Q_ASSERT(gameBoard);
-    turnSide = noGame;
-    server.close();
-    ++gameNumber;
-    endDecided = false;
-    plies = 0;
-    pliesKnown[red] = pliesKnown[black] = -1;
-    played.clear();
-    undone.clear();
-    destroyPlayers();
-    chosen = newOptions;
-    int firstSide = chosen.firstSide;
-    const bool loaded = loadStartingBoard(firstSide);
-    emit gameCleared();
-    turnSide = firstSide;
-    if (turnSide != red)
-        emit positionChanged(turnSide);
-    updateHumanSide();
-    emit historyChanged();
-    if (!loaded || endsAtStart())
-        return;
-    if (hasRemoteSide()) {
-        if (!openServer())
-            return;
-    }
-    createPlayer1();
+    stopGame();
+    chosen = options;
+    game.truncate();
+    launch(options);
 }
 
 // A custom board file is read again at every start; one that can no longer be read
 // is reported and no game starts on it.
-bool GameController::loadStartingBoard(int &firstSide)
+bool GameController::loadStart(ZarvikBoard &board, Side &side)
 {
-    startRecord = GameRecord::fromInitialPosition();
     QString error;
     if (!chosen.position.isEmpty()) {
-        startRecord.setTag(QStringLiteral("Start"), chosen.position);
-        if (startRecord.start(*gameBoard, firstSide))
+        GameRecord position;
+        position.setTag(QStringLiteral("Start"), chosen.position);
+        if (position.start(board, side))
             return true;
         error = tr("position illisible");
-    } else if (!chosen.customBoard || chosen.boardFile.isEmpty()) {
-        gameBoard->resetToInitial();
-        if (firstSide != red)
-            startRecord.setStart(*gameBoard, firstSide);
-        return true;
-    } else if (gameBoard->loadFromFile(chosen.boardFile, &error)) {
-        startRecord.setStart(*gameBoard, firstSide);
+    } else if (!chosen.customBoard || chosen.boardFile.isEmpty() || board.loadFromFile(chosen.boardFile, &error)) {
         return true;
     }
-    endDecided = true;
     emit statusChanged(error);
-    emit gameDecided(Ending::CannotStart, noGame, noGame);
-    if (dialogSeam)
-        dialogSeam->warning(nullptr, tr("Chargement d'un plateau"), error);
+    emit gameDecided(Ending::CannotStart, std::nullopt, std::nullopt);
+    emit startFailed(tr("Chargement d'un plateau"), error);
     return false;
+}
+
+void GameController::launch(const GameOptions &options)
+{
+    chosen = options;
+    running = true;
+    pliesKnown[0] = pliesKnown[1] = -1;
+    emit historyChanged();
+    updateHumanSide();
+    if (endsAtStart())
+        return;
+    if (hasRemoteSide() && !openServer())
+        return;
+    seatNext();
 }
 
 // A board on which a side already stands on its goal row is that side's win at
 // once (both: a draw); nobody could move on it anyway.
 bool GameController::endsAtStart()
 {
-    const bool redWon = gameBoard->hasWon(red);
-    const bool blackWon = gameBoard->hasWon(black);
+    const bool redWon = game.position().hasWon(Side::Red);
+    const bool blackWon = game.position().hasWon(Side::Black);
     if (!redWon && !blackWon)
         return false;
-    emit positionChanged(redWon && !blackWon ? red : black);
-    if (redWon && blackWon)
+    if (redWon && blackWon) {
         finishGame(drawText(), Ending::Draw);
-    else
-        finishGame(winText(redWon ? red : black), Ending::GoalRow, redWon ? red : black, redWon ? black : red);
-    return true;
-}
-
-// The players' signals are cut first and the objects deleted once control is back
-// in the event loop: a player may be in the middle of emitting the signal that led
-// here, and a network player closing its connection must not cancel the new game.
-void GameController::destroyPlayers()
-{
-    stopSearchesAndClocks();
-    for (Player **player : {&player1, &player2}) {
-        if (*player) {
-            disconnect(*player, nullptr, this, nullptr);
-            (*player)->deleteLater();
-            *player = nullptr;
-        }
+        return true;
     }
+    const Side winner = redWon ? Side::Red : Side::Black;
+    finishGame(winText(winner), Ending::GoalRow, winner, ~winner);
+    return true;
 }
 
 bool GameController::openServer()
 {
     if (server.listen(QHostAddress::Any, settings.port))
         return true;
-    finishGame(tr("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
-                   .arg(settings.port)
-                   .arg(server.errorString()),
-               Ending::CannotStart);
+    const QString text = tr("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
+                             .arg(settings.port)
+                             .arg(server.errorString());
+    finishGame(text, Ending::CannotStart);
+    emit startFailed(tr("Partie en réseau"), text);
     return false;
 }
 
-void GameController::createPlayer1()
+// Seats the sides played here in order, red first; a side played by a remote
+// program waits for its connection, and the game begins once both are seated.
+void GameController::seatNext()
 {
-    if (createLocalPlayer(red))
-        createPlayer2();
-}
-
-void GameController::createPlayer2()
-{
-    if (createLocalPlayer(black))
-        beginGame();
-}
-
-// Creates the player of a side played here; a side played by a remote program
-// waits for its connection instead (false).
-bool GameController::createLocalPlayer(int side)
-{
-    if (chosen.side(side).kind == PlayerKind::Socket) {
-        emit statusChanged(side == red ? tr("Attente de connection du joueur 1 (rouge)...")
-                                       : tr("Attente de connection du joueur 2 (noir)..."));
-        return false;
+    for (Side side : bothSides) {
+        if (seats[indexOf(side)])
+            continue;
+        if (chosen.seat(side).kind == PlayerKind::Socket) {
+            emit statusChanged(side == Side::Red ? tr("Attente de connection du joueur 1 (rouge)...")
+                                                 : tr("Attente de connection du joueur 2 (noir)..."));
+            return;
+        }
+        seats[indexOf(side)] = createSeat(side);
+        connectSeat(seat(side));
     }
-    (side == red ? player1 : player2) = createPlayer(side);
-    return true;
-}
-
-Player *GameController::createPlayer(int side)
-{
-    const GameOptions::Side &how = chosen.side(side);
-    if (how.kind == PlayerKind::Human)
-        return new HumanPlayer(gameBoard, side);
-    // Each side draws from its own sequence, so that the two never search with one seed.
-    const qint64 seed = chosen.seed < 0 ? -1 : chosen.seed + side * seedStride;
-    auto *cpu = new CPUPlayer(gameBoard, side, how.timeLimit(), how.level, settings.computerPauseMs, seed, how.threads);
-    connect(cpu, &CPUPlayer::MoveReady, this, &GameController::MoveReady);
-    connect(cpu, &CPUPlayer::DepthReached, this, &GameController::DepthReached);
-    return cpu;
-}
-
-Player *GameController::createSocketPlayer(int side, QTcpSocket *socket)
-{
-    auto *player = new SocketPlayer(gameBoard, side, chosen.side(side).timeLimit(), socket);
-    // Black's program has just been sent the position.
-    if (side == black)
-        pliesKnown[black] = plies;
-    connect(player, &SocketPlayer::MoveReceived, this, &GameController::MoveReady);
-    connect(player, &SocketPlayer::DisconnectedSocket, this, &GameController::DisconnectedSocket);
-    connect(player, &SocketPlayer::TimeElapsed, this, &GameController::TimeElapsed);
-    connect(player, &SocketPlayer::LineRefused, this, &GameController::LineRefused);
-    emit playerConnected(side);
-    return player;
-}
-
-// Both players exist: the first side is told that the game begins, unless it cannot move.
-void GameController::beginGame()
-{
-    if (!canMove(turnSide)) {
-        askNextPlayer();
+    const Side first = game.sideToMove();
+    if (!game.position().canMove(first)) {
+        askSeat();
         return;
     }
-    pliesKnown[turnSide] = plies;
-    currentPlayer()->StartGame();
+    pliesKnown[indexOf(first)] = movesAmong(game.plies(), game.cursor());
+    seat(first)->play({game.position(), GameRecord::pass, false});
     updateHumanSide();
-    emit statusChanged(turnSide == red ? tr("En attente du coup rouge...") : tr("En attente du coup noir..."));
+    emit statusChanged(first == Side::Red ? tr("En attente du coup rouge...") : tr("En attente du coup noir..."));
 }
 
-void GameController::ConnectedSocket()
+Player *GameController::createSeat(Side side)
+{
+    const SeatOptions &how = chosen.seat(side);
+    if (how.kind == PlayerKind::Human)
+        return new HumanPlayer(side, this);
+    CPUPlayer::Options cpu;
+    cpu.timeLimit = how.timeLimit();
+    cpu.level = how.level;
+    cpu.pauseMs = settings.computerPauseMs;
+    // Each side draws from its own sequence, so that the two never search with one seed.
+    cpu.seed = chosen.seed < 0 ? -1 : chosen.seed + indexOf(side) * seedStride;
+    cpu.threads = how.threads;
+    return new CPUPlayer(side, cpu, this);
+}
+
+void GameController::connectSeat(Player *player)
+{
+    connect(player, &Player::moved, this, &GameController::onMoved);
+    connect(player, &Player::failed, this, &GameController::onFailed);
+    connect(player, &Player::depthReached, this, &GameController::onDepth);
+    connect(player, &Player::lineRefused, this, [this, player] { emit lineRefused(player->side()); });
+}
+
+void GameController::onConnection()
 {
     while (QTcpSocket *socket = server.nextPendingConnection()) {
-        if (inProgress() && !player1) {
-            player1 = createSocketPlayer(red, socket);
-            createPlayer2();
-        } else if (inProgress() && !player2) {
-            player2 = createSocketPlayer(black, socket);
-            beginGame();
-        } else {
+        const bool redWaits = !seats[0] && chosen.red.kind == PlayerKind::Socket;
+        const bool blackWaits = seats[0] && !seats[1];
+        if (!inProgress() || (!redWaits && !blackWaits)) {
             socket->close();
             socket->deleteLater();
+            continue;
         }
+        const Side side = redWaits ? Side::Red : Side::Black;
+        seats[indexOf(side)] = new SocketPlayer(side, chosen.seat(side).timeLimit(), socket, game.position(), this);
+        // Black's program has just been sent the position.
+        if (side == Side::Black)
+            pliesKnown[1] = movesAmong(game.plies(), game.cursor());
+        connectSeat(seat(side));
+        emit playerConnected(side);
+        seatNext();
     }
 }
 
-void GameController::MoveReady()
+void GameController::playMove(const Move &move)
 {
-    if (!inProgress() || !player1 || !player2 || sender() != currentPlayer())
+    if (!humanSide())
         return;
-    playMove(*currentPlayer()->TakeMove());
-}
-
-void GameController::playMove(const Move &proposed)
-{
-    if (!inProgress() || !player1 || !player2)
-        return;
-    const int side = turnSide;
-    if (!gameBoard->isLegal(proposed, side)) {
+    if (!game.position().isLegal(move, game.sideToMove())) {
         qWarning("Refused a move that is not legal for the side to move: %s",
-                 qPrintable(proposed.toText(gameBoard->columns, gameBoard->rows)));
+                 qPrintable(move.toText(ZarvikBoard::size, ZarvikBoard::size)));
         return;
     }
-    // Playing the move that redo() would replay keeps the rest of the undone line.
-    if (!undone.empty() && undone.back().move == proposed)
-        undone.pop_back();
-    else
-        undone.clear();
-    recordMove(proposed, side);
-    concludeMove(side);
+    currentSeat()->enter(move);
+}
+
+// Only the answer of the seat to move counts, once.
+void GameController::onMoved(const Move &move)
+{
+    if (!inProgress() || !seated() || sender() != currentSeat())
+        return;
+    const Side side = game.sideToMove();
+    if (!game.play(move)) {
+        qWarning("Refused a move that is not legal for the side to move: %s",
+                 qPrintable(move.toText(ZarvikBoard::size, ZarvikBoard::size)));
+        return;
+    }
+    pliesKnown[indexOf(side)] = movesAmong(game.plies(), game.cursor());
+    conclude();
     emit historyChanged();
 }
 
-void GameController::recordMove(Move move, int side)
+// After a ply: the game ends, or the next side is asked.
+void GameController::conclude()
 {
-    gameBoard->applyMove(move);
-    pliesKnown[side] = ++plies;
-    played.push_back({move, side});
-    emit movePlayed(move, side);
-}
-
-// After a move of side: the game ends, or the turn passes and the next side is asked.
-void GameController::concludeMove(int side)
-{
-    if (gameBoard->hasWon(side)) {
-        emit positionChanged(side);
-        sendFinalMove(played.back().move);
-        finishGame(winText(side), Ending::GoalRow, side, otherSide(side));
-    } else if (gameBoard->isDraw(side)) {
-        emit positionChanged(side);
-        finishGame(drawText(), Ending::Draw);
-    } else {
-        turnSide = otherSide(side);
-        emit positionChanged(turnSide);
-        askNextPlayer();
+    const GameModel::Ply &last = game.plies()[size_t(game.cursor() - 1)];
+    if (!last.isPass() && game.position().hasWon(last.side)) {
+        for (Player *each : seats)
+            each->gameWon(last.move);
+        finishGame(winText(last.side), Ending::GoalRow, last.side, ~last.side);
+        return;
     }
-}
-
-void GameController::sendFinalMove(const Move &move)
-{
-    for (Player *player : {player1, player2})
-        if (auto *remote = qobject_cast<SocketPlayer *>(player))
-            remote->SendFinalMove(move);
+    askSeat();
 }
 
 // A side without a legal move passes; when neither side can move the game is drawn.
-void GameController::askNextPlayer()
+void GameController::askSeat()
 {
     QString status = waitingText();
-    if (!canMove(turnSide)) {
-        if (!canMove(otherSide(turnSide))) {
+    Side side = game.sideToMove();
+    if (!game.position().canMove(side)) {
+        if (!game.position().canMove(~side)) {
             finishGame(drawText(), Ending::Draw);
             return;
         }
-        played.push_back({GameRecord::pass, turnSide});
-        status = turnSide == red ? tr("Le joueur rouge ne peut pas jouer, il passe son tour.")
-                                 : tr("Le joueur noir ne peut pas jouer, il passe son tour.");
-        turnSide = otherSide(turnSide);
-        emit positionChanged(turnSide);
+        game.play(GameRecord::pass);
+        status = side == Side::Red ? tr("Le joueur rouge ne peut pas jouer, il passe son tour.")
+                                   : tr("Le joueur noir ne peut pas jouer, il passe son tour.");
+        side = ~side;
     }
-    const bool sawOneReply = plies == pliesKnown[turnSide] + 1;
-    pliesKnown[turnSide] = plies;
-    if (redoing && !isPlayedByPerson(turnSide) && !undone.empty()) {
-        updateHumanSide();
-        return;
-    }
-    if (sawOneReply)
-        currentPlayer()->RequestMove();
-    else
-        currentPlayer()->RequestMoveAfterPass();
+    const int moves = movesAmong(game.plies(), game.cursor());
+    const bool sawPrevious = moves == pliesKnown[indexOf(side)] + 1;
+    pliesKnown[indexOf(side)] = moves;
+    seat(side)->play({game.position(), game.position().lastMove, sawPrevious});
     updateHumanSide();
     emit statusChanged(status);
 }
 
 QString GameController::waitingText() const
 {
-    return turnSide == red ? tr("En attente du coup rouge") : tr("En attente du coup noir");
+    return game.sideToMove() == Side::Red ? tr("En attente du coup rouge") : tr("En attente du coup noir");
 }
 
 // Nothing to take back while the computer searches (its move would land on another
 // position) nor against a remote program, which cannot be told.
 bool GameController::canUndo() const
 {
-    if (!player1 || !player2 || hasRemoteSide())
+    if (!seated() || hasRemoteSide() || (inProgress() && !isPerson(game.sideToMove())))
         return false;
-    if (inProgress() && !isPlayedByPerson(turnSide))
-        return false;
-    return std::any_of(played.begin(), played.end(), [this](const Ply &ply) {
-        return isPlayedByPerson(ply.side) && ply.move != GameRecord::pass;
-    });
+    for (int i = game.cursor() - 1; i >= 0; --i) {
+        const GameModel::Ply &ply = game.plies()[size_t(i)];
+        if (isPerson(ply.side) && !ply.isPass())
+            return true;
+    }
+    return false;
 }
 
 bool GameController::canRedo() const
 {
-    return !undone.empty() && inProgress() && player1 && player2 && isPlayedByPerson(turnSide);
+    return inProgress() && seated() && !game.atEnd() && isPerson(game.sideToMove());
 }
 
-// Takes back turns up to the last move of a person, who is then to move; a game that
-// had ended goes on.
+// Moves the cursor back to the last move of a person, who is then to move; a game
+// that had ended goes on.
 void GameController::undo()
 {
     if (!canUndo())
         return;
-    Ply last;
-    do {
-        last = played.back();
-        played.pop_back();
-        if (last.move != GameRecord::pass) {
-            gameBoard->undoMove(last.move);
-            --plies;
-            undone.push_back(last);
-        }
-    } while (!isPlayedByPerson(last.side) || last.move == GameRecord::pass);
-    turnSide = last.side;
-    endDecided = false;
-    startRecord.setResult(GameRecord::unfinished);
-    startRecord.setTag(QStringLiteral("Termination"), GameRecord::byNothingYet);
-    pliesKnown[red] = pliesKnown[black] = plies;
-    emit movesTakenBack(plies);
-    emit positionChanged(turnSide);
+    int at = game.cursor() - 1;
+    while (!isPerson(game.plies()[size_t(at)].side) || game.plies()[size_t(at)].isPass())
+        --at;
+    stopSeats();
+    game.setCursor(at);
+    game.setResult(GameRecord::unfinished, GameRecord::byNothingYet);
+    running = true;
+    pliesKnown[0] = pliesKnown[1] = movesAmong(game.plies(), at);
+    seat(game.sideToMove())->play({game.position(), game.position().lastMove, true});
     updateHumanSide();
     emit statusChanged(waitingText());
     emit historyChanged();
 }
 
 // Plays again the person's move taken back last, and the computer's replies that
-// followed it; the computer searches only once the undone line is used up.
+// followed it; the computer searches only once the plies taken back are used up.
 void GameController::redo()
 {
     if (!canRedo())
         return;
-    redoing = true;
-    do
-        playMove(undone.back().move);
-    while (inProgress() && !undone.empty() && !isPlayedByPerson(turnSide));
-    redoing = false;
-}
-
-GameRecord GameController::record() const
-{
-    GameRecord game = startRecord;
-    for (const Ply &ply : played)
-        game.moves.push_back(ply.move);
-    return game;
+    stopSeats();
+    do {
+        game.setCursor(game.cursor() + 1);
+        const GameModel::Ply &last = game.plies()[size_t(game.cursor() - 1)];
+        pliesKnown[indexOf(last.side)] = movesAmong(game.plies(), game.cursor());
+        if (!last.isPass() && game.position().hasWon(last.side)) {
+            conclude();
+            emit historyChanged();
+            return;
+        }
+    } while (!game.atEnd() && !isPerson(game.sideToMove()));
+    askSeat();
+    emit historyChanged();
 }
 
 // Only the side to move's reports count; its last one comes as its search ends,
 // just before its move.
-void GameController::DepthReached(int depth, int score)
+void GameController::onDepth(int depth, int score)
 {
-    if (inProgress() && sender() == currentPlayer())
+    if (inProgress() && sender() == currentSeat())
         emit computerDepth(depth, score);
 }
 
-void GameController::DisconnectedSocket()
+void GameController::onFailed(Player::Failure how)
 {
-    const auto *player = dynamic_cast<Player *>(sender());
-    if (inProgress() && player)
-        finishGame(tr("Connection réseau a été perdue, la partie est annulée."), Ending::Disconnection,
-                   noGame, player->side());
-}
-
-void GameController::TimeElapsed()
-{
-    if (!inProgress())
+    const auto *player = qobject_cast<Player *>(sender());
+    if (!inProgress() || !player)
         return;
-    finishGame(turnSide == red
-                   ? tr("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
-                   : tr("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
-               Ending::TimeOut, otherSide(turnSide), turnSide);
-}
-
-void GameController::LineRefused()
-{
-    if (const auto *player = dynamic_cast<Player *>(sender()))
-        emit lineRefused(player->side());
+    const Side side = player->side();
+    if (how == Player::Failure::Disconnection) {
+        finishGame(tr("Connection réseau a été perdue, la partie est annulée."), Ending::Disconnection,
+                   std::nullopt, side);
+        return;
+    }
+    finishGame(side == Side::Red ? tr("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
+                                 : tr("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
+               Ending::TimeOut, ~side, side);
 }
 
 // The record's word for how a game ended.
@@ -519,54 +404,60 @@ QString GameController::terminationOf(Ending how)
     return GameRecord::byNothingYet;
 }
 
-// The end is decided, and the status says so, before the box opens; nothing that
-// arrives while it is open can start a second end.
-void GameController::finishGame(const QString &text, Ending how, int winner, int loser)
+void GameController::finishGame(const QString &text, Ending how, std::optional<Side> winner,
+                                std::optional<Side> loser)
 {
-    endDecided = true;
-    startRecord.setResult(winner == red ? GameRecord::redWins
-                          : winner == black ? GameRecord::blackWins
-                          : how == Ending::Draw ? GameRecord::draw : GameRecord::unfinished);
-    startRecord.setTag(QStringLiteral("Termination"), terminationOf(how));
-    stopSearchesAndClocks();
+    running = false;
+    game.setResult(winner == Side::Red     ? GameRecord::redWins
+                   : winner == Side::Black ? GameRecord::blackWins
+                   : how == Ending::Draw   ? GameRecord::draw
+                                           : GameRecord::unfinished,
+                   terminationOf(how));
+    stopSeats();
     server.close();
     updateHumanSide();
     emit statusChanged(text);
     emit gameDecided(how, winner, loser);
     emit gameEnded(text);
-    const int game = gameNumber;
-    if (dialogSeam)
-        dialogSeam->information(gameOverTitle(), text);
-    if (game == gameNumber)
-        turnSide = noGame;
+    emit historyChanged();
 }
 
 void GameController::stopGame()
 {
-    turnSide = noGame;
-    played.clear();
-    undone.clear();
-    emit historyChanged();
+    running = false;
     server.close();
-    stopSearchesAndClocks();
+    clearSeats();
     updateHumanSide();
+    emit historyChanged();
 }
 
-void GameController::stopSearchesAndClocks()
+// The seats' signals are cut first and the objects deleted once control is back in
+// the event loop: a seat may be in the middle of emitting the signal that led here,
+// and a remote program's connection closing must not cancel the new game.
+void GameController::clearSeats()
 {
-    for (Player *player : {player1, player2}) {
-        if (auto *cpu = qobject_cast<CPUPlayer *>(player))
-            cpu->cancelSearch();
-        else if (auto *remote = qobject_cast<SocketPlayer *>(player))
-            remote->stopClock();
+    stopSeats();
+    for (Player *&each : seats) {
+        if (!each)
+            continue;
+        disconnect(each, nullptr, this, nullptr);
+        each->deleteLater();
+        each = nullptr;
     }
+}
+
+void GameController::stopSeats()
+{
+    for (Player *each : seats)
+        if (each)
+            each->stop();
 }
 
 // The computer's turn begins and ends where a person's does.
 void GameController::updateHumanSide()
 {
     updateThinking();
-    const int side = humanSide();
+    const std::optional<Side> side = humanSide();
     if (side == shownHumanSide)
         return;
     shownHumanSide = side;
@@ -575,14 +466,13 @@ void GameController::updateHumanSide()
 
 bool GameController::computerThinking() const
 {
-    auto *cpu = inProgress() && player1 && player2 ? qobject_cast<CPUPlayer *>(currentPlayer()) : nullptr;
-    return cpu && cpu->isRunning();
+    return inProgress() && seated() && currentSeat()->isThinking();
 }
 
 void GameController::playNow()
 {
     if (computerThinking())
-        qobject_cast<CPUPlayer *>(currentPlayer())->playNow();
+        currentSeat()->playNow();
 }
 
 void GameController::updateThinking()

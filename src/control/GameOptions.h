@@ -2,31 +2,32 @@
 #pragma once
 
 #include "Player.h"
+#include "Side.h"
 
 #include <QString>
 
 // How a side is played.
 enum class PlayerKind { Cpu, Human, Socket };
 
-// Everything a new game is started with, as the options panel (or a headless host)
-// chooses it.
+// How one side is played, as the options panel (or a headless host) chooses it.
+struct SeatOptions
+{
+    PlayerKind kind = PlayerKind::Human;
+    bool timer = true;
+    int seconds = 5; // per move, 0 to Player::maxSeconds; read only when timer is on
+    int level = 1;
+    int threads = 0; // the computer's search threads; 0: every core
+
+    // The limit handed to the side's player: a side without timer gets
+    // Player::untimed, which the computer turns into its own ceiling.
+    int timeLimit() const { return timer ? seconds : Player::untimed; }
+};
+
+// Everything a new game is started with.
 struct GameOptions
 {
-    struct Side
-    {
-        PlayerKind kind = PlayerKind::Human;
-        bool timer = true;
-        int seconds = 5; // per move, 0 to Player::maxSeconds; read only when timer is on
-        int level = 1;
-        int threads = 0; // the computer's search threads; 0: every core
-
-        // The limit handed to the side's player: a side without timer gets
-        // Player::untimed, which the computer turns into its own ceiling.
-        int timeLimit() const { return timer ? seconds : Player::untimed; }
-    };
-
-    Side red;
-    Side black;
+    SeatOptions red;
+    SeatOptions black;
     // Start on the board file (read again from disk) instead of the initial position;
     // without a file the initial position is used.
     bool customBoard = false;
@@ -34,11 +35,11 @@ struct GameOptions
     // When not empty, the game starts here: a records file's Start value (the board's
     // codes and the side to move); it takes precedence over the board choice.
     QString position;
-    // The side that moves first (0 red, 1 black); the window always starts with red.
-    int firstSide = 0;
+    // The side that moves first; the window always starts with red.
+    Side firstSide = Side::Red;
     // Seeds the computer's draws between equal moves, its searches taking seed,
     // seed + 1, ... in turn; negative: a new seed from the clock at every search.
     qint64 seed = -1;
 
-    const Side &side(int color) const { return color == 0 ? red : black; }
+    const SeatOptions &seat(Side side) const { return side == Side::Red ? red : black; }
 };

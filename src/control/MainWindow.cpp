@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 constexpr unsigned cellSize = 64;
@@ -52,25 +53,23 @@ PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
 MainWindow::MainWindow(GameController *host, QWidget *parent)
     : QMainWindow(parent),
       ui(new Ui::MainWindow),
-      board(new ZarvikBoard),
-      controller(host ? host : GameController::instance())
+      controller(host ? host : GameController::instance()),
+      game(controller->model())
 {
     useCompactFont();
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Zarvik"));
-    boardWidget = new BoardWidget(this, board, cellSize);
+    boardWidget = new BoardWidget(this, game, cellSize);
     boardWidget->setFocus(); // moves from the keyboard at once
-    turnView = new TurnViewWidget(ui->playerTurnGB);
+    turnView = new TurnViewWidget(ui->playerTurnGB, game);
     turnView->setGeometry(0, 19, ui->playerTurnGB->width(), ui->playerTurnGB->height());
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
-    for (int side : {GameController::red, GameController::black})
+    for (Side side : bothSides)
         for (QRadioButton *kind : sideWidgets(side).kinds)
             connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
     keepClientArea();
-    controller->setBoard(board);
-    controller->setDialogs(dialogs);
     connectController();
     loadSettings();
     // Two people on the initial board, whatever the panel remembers: the computer
@@ -82,17 +81,15 @@ MainWindow::~MainWindow()
 {
     saveSettings();
     hinter.reset();
+    controller->stopGame();
     controller->disconnect(this);
-    controller->setBoard(nullptr);
-    controller->setDialogs(nullptr);
+    game->disconnect(this);
     delete ui;
-    delete board;
 }
 
 void MainWindow::setDialogs(Dialogs *replacement)
 {
     dialogs = replacement ? replacement : &widgetDialogs;
-    controller->setDialogs(dialogs);
 }
 
 void MainWindow::createMenus()
@@ -106,7 +103,7 @@ void MainWindow::createMenus()
     ui->statusBar->addPermanentWidget(thinkingLabel);
     showThinking(false);
     connect(ui->moveListWidget, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { showReplayedRow(ui->moveListWidget->row(item)); });
+            [this](QListWidgetItem *item) { showReplayedPly(ui->moveListWidget->row(item) + 1); });
     updateMoveActions();
 }
 
@@ -231,7 +228,7 @@ void MainWindow::showAbout()
 void MainWindow::keepClientArea()
 {
     const int menuHeight = menuBar()->sizeHint().height();
-    defaultSize = QSize(int(cellSize) * board->columns + 225, int(cellSize) * board->rows + 225 + menuHeight);
+    defaultSize = QSize(int(cellSize) * ZarvikBoard::size + 225, int(cellSize) * ZarvikBoard::size + 225 + menuHeight);
     setGeometry(QRect(QPoint(10, 10), defaultSize));
     setMinimumSize(defaultSize);
     boardWidget->move(boardWidget->x(), boardWidget->y() + menuHeight);
@@ -252,9 +249,9 @@ void MainWindow::fitBoard()
     if (defaultSize.isEmpty())
         return; // still being built
     const QSize extra = size() - defaultSize;
-    const int cell = int(cellSize) + qMax(0, qMin(extra.width() / board->columns, extra.height() / board->rows));
-    const int wider = (cell - int(cellSize)) * board->columns;
-    const int taller = (cell - int(cellSize)) * board->rows;
+    const int cell = int(cellSize) + qMax(0, qMin(extra.width(), extra.height()) / ZarvikBoard::size);
+    const int wider = (cell - int(cellSize)) * ZarvikBoard::size;
+    const int taller = wider;
     boardWidget->setCellSize(cell);
     ui->label->setGeometry(formMoveLabel.translated(wider, 0));
     ui->moveListWidget->setGeometry(formMoveList.translated(wider, 0).adjusted(0, 0, 0, taller));
@@ -277,19 +274,22 @@ void MainWindow::showDepth(int depth, int score)
 
 void MainWindow::askHint()
 {
-    const int side = controller->humanSide();
+    const std::optional<Side> side = controller->humanSide();
     dropHint();
-    if (side == GameController::noGame)
+    if (!side)
         return;
-    hinter = std::make_unique<CPUPlayer>(board, side, hintSeconds, hintLevel, 0);
-    connect(hinter.get(), &CPUPlayer::MoveReady, this, &MainWindow::showHint);
-    hinter->RequestMove();
+    CPUPlayer::Options options;
+    options.timeLimit = hintSeconds;
+    options.level = hintLevel;
+    options.pauseMs = 0;
+    hinter = std::make_unique<CPUPlayer>(*side, options);
+    connect(hinter.get(), &Player::moved, this, &MainWindow::showHint);
+    hinter->play({game->position(), game->position().lastMove, true});
 }
 
-void MainWindow::showHint()
+void MainWindow::showHint(const Move &hint)
 {
-    const Move hint = *hinter->TakeMove();
-    if (board->isLegal(hint, hinter->side()))
+    if (game->position().isLegal(hint, hinter->side()))
         boardWidget->showHint(hint);
 }
 
@@ -308,14 +308,19 @@ void MainWindow::updateMoveActions()
                                   : undoAction->statusTip());
     redoAction->setEnabled(controller->canRedo());
     for (QAction *action : replayActions)
-        action->setEnabled(replayedTurns >= 0);
-    continueAction->setEnabled(replayedTurns >= 0);
-    hintAction->setEnabled(controller->humanSide() != GameController::noGame);
+        action->setEnabled(replaying());
+    continueAction->setEnabled(replaying());
+    hintAction->setEnabled(controller->humanSide().has_value());
+}
+
+bool MainWindow::replaying() const
+{
+    return !controller->turn() && !game->plies().empty();
 }
 
 bool MainWindow::mayDiscardGame()
 {
-    if (controller->turn() == GameController::noGame || controller->history().empty())
+    if (!controller->turn() || game->plies().empty() || game->record() == savedGame)
         return true;
     switch (dialogs->question(this, tr("Partie en cours"),
                               tr("La partie en cours sera perdue. Voulez-vous l'enregistrer ?"))) {
@@ -333,14 +338,17 @@ bool MainWindow::mayDiscardGame()
 bool MainWindow::saveGame()
 {
     const QString title = tr("Enregistrer la partie");
-    const QString path = dialogs->saveFileName(this, title, gameFolder, gameFilter());
-    if (path.isNull())
+    const QString chosen = dialogs->saveFileName(this, title, gameFolder, gameFilter());
+    if (chosen.isNull())
         return false;
-    gameFolder = folderOf(path);
-    const GameRecord game = replayedTurns >= 0 ? replayed : controller->record();
+    const QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".zgn") : chosen;
+    const GameRecord record = game->record();
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(game.toText().toUtf8()) >= 0 && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(record.toText().toUtf8()) >= 0 && file.commit()) {
+        gameFolder = folderOf(path);
+        savedGame = record;
         return true;
+    }
     dialogs->warning(this, title, tr("Impossible d'enregistrer la partie %1 : %2").arg(path, FileErrors::reason(file)));
     return false;
 }
@@ -357,95 +365,77 @@ void MainWindow::openGame()
         return;
     gameFolder = folderOf(path);
     QFile file(path);
-    GameRecord game;
+    GameRecord record;
     QString error = file.open(QIODevice::ReadOnly) ? QString() : FileErrors::reason(file);
     if (error.isEmpty()) {
         GameRecordReader reader(file);
-        if (!reader.next(game))
+        if (!reader.next(record))
             error = reader.error().isEmpty() ? tr("aucune partie") : reader.error();
     }
     int illegal = 0;
-    ZarvikBoard check; // the board shown stays as it is until the game is known good
-    if (error.isEmpty() && !game.replay(check, &illegal))
+    if (error.isEmpty() && !GameModel().load(record, &illegal))
         error = tr("le coup %1 n'est pas permis").arg(illegal);
     if (!error.isEmpty()) {
         dialogs->warning(this, title, tr("Impossible de lire la partie %1 : %2").arg(path, error));
         return;
     }
     controller->stopGame();
-    replayed = game;
-    clearMoveList();
-    showReplayed(int(game.moves.size()));
+    game->load(record);
+    savedGame = record;
+    showReplayedPly(game->cursor());
 }
 
-// The position after the first turns of the game replayed, and its moves listed up
-// to there.
-void MainWindow::showReplayed(int turns)
+// The position after that many plies of the game replayed.
+void MainWindow::showReplayedPly(int plies)
 {
-    replayedTurns = turns;
-    replayed.start(*board, replayedSide);
-    ui->moveListWidget->clear();
-    moveCount = 0;
-    boardWidget->clearLastMove();
-    for (int turn = 0; turn < turns; ++turn) {
-        Move move = replayed.moves[size_t(turn)];
-        if (move != GameRecord::pass) {
-            board->applyMove(move);
-            addMove(move, replayedSide);
-        }
-        replayedSide = 1 - replayedSide;
-    }
-    showPosition(replayedSide);
-    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(turns).arg(replayed.moves.size()));
-    updateMoveActions();
-}
-
-void MainWindow::showReplayedRow(int row)
-{
-    if (replayedTurns < 0)
+    if (!replaying())
         return;
-    int moves = 0;
-    for (int turn = 0; turn < int(replayed.moves.size()); ++turn)
-        if (replayed.moves[size_t(turn)] != GameRecord::pass && moves++ == row)
-            return showReplayed(turn + 1);
+    game->setCursor(plies);
+    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(game->cursor()).arg(game->plies().size()));
 }
 
 void MainWindow::stepReplay(int delta)
 {
-    if (replayedTurns >= 0)
-        showReplayed(qBound(0, replayedTurns + delta, int(replayed.moves.size())));
+    showReplayedPly(qBound(0, game->cursor() + delta, int(game->plies().size())));
 }
 
 // A new game from the position shown, with the side to move there and the options
-// of the panel.
+// of the panel; the moves before it stay in the game's record.
 void MainWindow::continueFromHere()
 {
     GameOptions options;
-    if (replayedTurns < 0 || !readOptions(options))
-        return;
-    GameRecord position;
-    position.setStart(*board, replayedSide);
-    options.position = position.tag(QStringLiteral("Start"));
-    replayedTurns = -1;
-    controller->startGame(options);
+    if (replaying() && readOptions(options))
+        controller->continueGame(options);
 }
 
-void MainWindow::takeBackMoves(int moves)
+// The whole game, each ply numbered as the records file numbers it, a capture in
+// brackets and a pass as "--"; the ply shown is the current row.
+void MainWindow::showMoveList()
 {
-    while (ui->moveListWidget->count() > moves)
-        delete ui->moveListWidget->takeItem(ui->moveListWidget->count() - 1);
-    moveCount = moves;
-    ui->moveListWidget->setCurrentRow(moves - 1);
-    boardWidget->clearSelection();
-    boardWidget->clearLastMove();
-    for (auto ply = controller->history().rbegin(); ply != controller->history().rend(); ++ply)
-        if (ply->move != GameRecord::pass)
-            return boardWidget->showLastMove(ply->move);
+    QListWidget *list = ui->moveListWidget;
+    const std::vector<GameModel::Ply> &plies = game->plies();
+    while (list->count() > int(plies.size()))
+        delete list->takeItem(list->count() - 1);
+    for (size_t i = 0; i < plies.size(); ++i) {
+        const Move &move = plies[i].move;
+        const bool capture = move.captured != Piece::empty;
+        const QString text = QStringLiteral("%1. %2%3%4")
+                                 .arg(i + 1)
+                                 .arg(capture ? QStringLiteral("[") : QString())
+                                 .arg(plies[i].isPass() ? QStringLiteral("--") : move.toText(ZarvikBoard::size, ZarvikBoard::size))
+                                 .arg(capture ? QStringLiteral("]") : QString());
+        if (int(i) >= list->count())
+            list->addItem(text);
+        QListWidgetItem *item = list->item(int(i));
+        item->setText(text);
+        item->setForeground(QBrush(plies[i].side == Side::Red ? Qt::red : Qt::black));
+    }
+    list->setCurrentRow(game->cursor() - 1);
 }
 
-MainWindow::SideWidgets MainWindow::sideWidgets(int side) const
+MainWindow::SideWidgets MainWindow::sideWidgets(Side side) const
 {
-    if (side == GameController::red)
+    if (side == Side::Red)
         return {{ui->player1HumanRB, ui->player1CpuRB, ui->player1SocketRB},
                 {ui->level1_player1_RB, ui->level2_player1_RB, ui->level3_player1_RB, ui->level4_player1_RB},
                 ui->groupBox_5,
@@ -472,9 +462,9 @@ int checkedIndex(QRadioButton *const (&buttons)[N])
 void MainWindow::loadSettings()
 {
     QSettings stored(settingsName, settingsName);
-    for (int side : {GameController::red, GameController::black}) {
+    for (Side side : bothSides) {
         const SideWidgets widgets = sideWidgets(side);
-        stored.beginGroup(QStringLiteral("side%1").arg(side + 1));
+        stored.beginGroup(QStringLiteral("side%1").arg(indexOf(side) + 1));
         widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
         widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 3)]->setChecked(true);
         widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
@@ -494,9 +484,9 @@ void MainWindow::loadSettings()
 void MainWindow::saveSettings() const
 {
     QSettings stored(settingsName, settingsName);
-    for (int side : {GameController::red, GameController::black}) {
+    for (Side side : bothSides) {
         const SideWidgets widgets = sideWidgets(side);
-        stored.beginGroup(QStringLiteral("side%1").arg(side + 1));
+        stored.beginGroup(QStringLiteral("side%1").arg(indexOf(side) + 1));
         stored.setValue(QStringLiteral("kind"), checkedIndex(widgets.kinds));
         stored.setValue(QStringLiteral("level"), checkedIndex(widgets.levels));
         stored.setValue(QStringLiteral("timer"), widgets.timer->isChecked());
@@ -545,60 +535,31 @@ void MainWindow::setUpTimeField(QLineEdit *field)
 
 void MainWindow::connectController()
 {
-    connect(controller, &GameController::gameCleared, this, &MainWindow::clearMoveList);
-    connect(controller, &GameController::movePlayed, this, &MainWindow::addMove);
-    connect(controller, &GameController::positionChanged, this, &MainWindow::showPosition);
+    connect(game, &GameModel::changed, this, &MainWindow::showMoveList);
+    connect(game, &GameModel::changed, this, &MainWindow::dropHint);
+    connect(game, &GameModel::changed, this, &MainWindow::updateMoveActions);
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
     connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
     connect(controller, &GameController::computerDepth, this, &MainWindow::showDepth);
-    for (auto changed : {&GameController::positionChanged, &GameController::humanSideChanged})
-        connect(controller, changed, this, &MainWindow::dropHint);
-    connect(controller, &GameController::gameCleared, this, &MainWindow::dropHint);
-    connect(controller, &GameController::movesTakenBack, this, &MainWindow::takeBackMoves);
-    for (auto changed : {&GameController::historyChanged, &GameController::gameCleared})
-        connect(controller, changed, this, &MainWindow::updateMoveActions);
+    connect(controller, &GameController::humanSideChanged, this, &MainWindow::dropHint);
+    connect(controller, &GameController::historyChanged, this, &MainWindow::updateMoveActions);
     connect(controller, &GameController::humanSideChanged, this, &MainWindow::updateMoveActions);
-    connect(controller, &GameController::gameEnded, this, &MainWindow::updateMoveActions);
+    connect(controller, &GameController::gameEnded, this, &MainWindow::showGameOver);
+    connect(controller, &GameController::startFailed, this,
+            [this](const QString &title, const QString &text) { dialogs->warning(this, title, text); });
     connect(boardWidget, &BoardWidget::moveEntered, controller, &GameController::playMove);
 }
 
-void MainWindow::addMove(const Move &move, int side)
+// Shown once the controller is done with the move that ended the game.
+void MainWindow::showGameOver(const QString &text)
 {
-    ++moveCount;
-    QString line = QStringLiteral("%1. ").arg(moveCount);
-    const bool capture = move.captured != 0;
-    if (capture)
-        line += QLatin1Char('[');
-    line += move.toText(board->columns, board->rows);
-    if (capture)
-        line += QLatin1Char(']');
-    ui->moveListWidget->insertItem(ui->moveListWidget->count(), line);
-    ui->moveListWidget->setCurrentRow(moveCount - 1);
-    const bool redMoved = side == GameController::red;
-    ui->moveListWidget->item(moveCount - 1)->setForeground(QBrush(redMoved ? Qt::red : Qt::black));
-    boardWidget->showLastMove(move);
-}
-
-void MainWindow::clearMoveList()
-{
-    boardWidget->clearSelection();
-    boardWidget->clearLastMove();
-    boardWidget->repaint();
-    turnView->showTurn(GameController::red);
-    moveCount = 0;
-    ui->moveListWidget->clear();
+    QTimer::singleShot(0, this, [this, text] { dialogs->information(tr("Partie terminée"), text); });
 }
 
 void MainWindow::showStatusMessage(const QString &text)
 {
     ui->statusBar->showMessage(text, 0);
-}
-
-void MainWindow::showPosition(int side)
-{
-    boardWidget->repaint();
-    turnView->showTurn(side);
 }
 
 // A board that cannot be read is reported and changes nothing: the position on
@@ -611,19 +572,17 @@ void MainWindow::on_BrowseButton_clicked()
         return;
     boardFolder = folderOf(path);
     QString error;
-    if (!mayDiscardGame())
-        return;
-    if (!board->loadFromFile(path, &error)) {
+    ZarvikBoard loaded;
+    if (!loaded.loadFromFile(path, &error)) {
         dialogs->warning(this, title, error);
         return;
     }
+    if (!mayDiscardGame())
+        return;
     ui->boardLineEdit->setText(path);
     boardFile = path;
-    replayedTurns = -1;
     controller->stopGame();
-    boardWidget->clearSelection();
-    boardWidget->clearLastMove();
-    boardWidget->repaint();
+    game->reset(loaded, Side::Red);
     showStatusMessage(QCoreApplication::translate(
         "MainWindow", "Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie."));
 }
@@ -631,10 +590,12 @@ void MainWindow::on_BrowseButton_clicked()
 // While a game is replayed, the game goes on from the position shown.
 void MainWindow::on_startGameButton_clicked()
 {
-    if (replayedTurns >= 0)
-        return continueFromHere();
     GameOptions options;
-    if (mayDiscardGame() && readOptions(options))
+    if (!readOptions(options))
+        return;
+    if (replaying())
+        controller->continueGame(options);
+    else if (mayDiscardGame())
         controller->startGame(options);
 }
 
@@ -643,12 +604,12 @@ bool MainWindow::readOptions(GameOptions &options)
 {
     options.customBoard = !ui->initialBoardRB->isChecked();
     options.boardFile = boardFile;
-    return readSide(GameController::red, options.red) && readSide(GameController::black, options.black);
+    return readSide(Side::Red, options.red) && readSide(Side::Black, options.black);
 }
 
-bool MainWindow::readSide(int side, GameOptions::Side &chosen)
+bool MainWindow::readSide(Side side, SeatOptions &chosen)
 {
-    const bool red = side == GameController::red;
+    const bool red = side == Side::Red;
     chosen.kind = red ? playerKind(ui->player1CpuRB, ui->player1SocketRB)
                       : playerKind(ui->player2CpuRB, ui->player2SocketRB);
     chosen.level = checkedIndex(sideWidgets(side).levels) + 1;
@@ -677,7 +638,7 @@ void MainWindow::on_saveButton_clicked()
         boardFolder = folderOf(chosen);
     const QString path = chosen.isNull() ? chosen : BoardFile::withExtension(chosen);
     QString error;
-    if (!path.isNull() && !board->saveToFile(path, &error))
+    if (!path.isNull() && !game->position().saveToFile(path, &error))
         dialogs->warning(this, title, error);
 }
 
@@ -689,15 +650,15 @@ void MainWindow::on_quitButton_clicked()
 
 void MainWindow::on_timerPlayer1CB_clicked(bool)
 {
-    updateSideOptions(GameController::red);
+    updateSideOptions(Side::Red);
 }
 
 void MainWindow::on_timerPlayer2CB_clicked(bool)
 {
-    updateSideOptions(GameController::black);
+    updateSideOptions(Side::Black);
 }
 
-void MainWindow::updateSideOptions(int side)
+void MainWindow::updateSideOptions(Side side)
 {
     const SideWidgets widgets = sideWidgets(side);
     const bool computer = widgets.kinds[1]->isChecked();

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-class Board;
+class GameModel;
 class BoardWidget;
 class CPUPlayer;
 class GameController;
@@ -73,24 +73,23 @@ private:
     void showThinking(bool thinking);
     void showDepth(int depth, int score);
     void askHint();
-    void showHint();
+    void showHint(const Move &hint);
     // Stops a hint search and takes the hint off the board: the position changed.
     void dropHint();
     // Asks before a game in progress with moves played is lost; false: keep it.
     bool mayDiscardGame();
     bool saveGame();
     void openGame();
-    void showReplayed(int turns);
-    void showReplayedRow(int row);
+    // Whether a game is shown that is not being played (opened, or over).
+    bool replaying() const;
+    void showReplayedPly(int plies);
     void stepReplay(int delta);
     void continueFromHere();
-    void takeBackMoves(int moves);
+    void showMoveList();
+    void showGameOver(const QString &text);
     void useCompactFont();
     void setUpTimeField(QLineEdit *field);
     void connectController();
-    void addMove(const Move &move, int side);
-    void clearMoveList();
-    void showPosition(int side);
     void showStatusMessage(const QString &text);
     // The options panel's widgets of one side.
     struct SideWidgets
@@ -101,22 +100,22 @@ private:
         QCheckBox *timer;
         QLineEdit *seconds;
     };
-    SideWidgets sideWidgets(int side) const;
+    SideWidgets sideWidgets(Side side) const;
     // Greys the options that do nothing for the side's kind: level and timer for a
     // person, the level for a remote program; the seconds without timer.
-    void updateSideOptions(int side);
+    void updateSideOptions(Side side);
     // The options panel, window size, flip and folders of the last run, kept on exit.
     void loadSettings();
     void saveSettings() const;
     static QString folderOf(const QString &path);
     bool readOptions(GameOptions &options);
-    bool readSide(int side, GameOptions::Side &chosen);
+    bool readSide(Side side, SeatOptions &chosen);
 
     Ui::MainWindow *ui;
     BoardWidget *boardWidget;
     TurnViewWidget *turnView;
-    Board *board;
     GameController *controller;
+    GameModel *game;
     WidgetDialogs widgetDialogs{this};
     Dialogs *dialogs = &widgetDialogs;
     QString boardFile; // the board file last chosen with the browse button
@@ -125,7 +124,6 @@ private:
     QSize defaultSize;
     // The form's geometry of the widgets that move aside when the board grows.
     QRect formMoveList, formMoveLabel, formTurnBox, formOptions;
-    int moveCount = 0;
     QAction *saveGameAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
@@ -137,9 +135,6 @@ private:
     // The computer's search for a hint to the person to move, on a copy of the board.
     std::unique_ptr<CPUPlayer> hinter;
     QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone
-    // The game opened from a records file and the number of its turns on the board;
-    // turns < 0 while no game is being replayed.
-    GameRecord replayed;
-    int replayedTurns = -1;
-    int replayedSide = 0; // to move after those turns
+    // The game as last saved or opened: it need not be saved again.
+    GameRecord savedGame;
 };

@@ -2,6 +2,7 @@
 #include "Board.h"
 
 #include "BoardFile.h"
+#include "Pieces.h"
 
 Board::Board(int columns, int rows)
     : columns(columns), rows(rows), cells(columns, std::vector<int>(rows, 0))
@@ -14,7 +15,7 @@ void Board::applyMove(Move &move)
 {
     move.captured = cells[move.toX][move.toY];
     cells[move.toX][move.toY] = cells[move.fromX][move.fromY];
-    cells[move.fromX][move.fromY] = 0;
+    cells[move.fromX][move.fromY] = Piece::empty;
     lastMove = move;
 }
 
@@ -24,9 +25,25 @@ void Board::undoMove(const Move &move)
     cells[move.toX][move.toY] = move.captured;
 }
 
-bool Board::isDraw(int /*player*/) const
+bool Board::isDraw(Side /*side*/) const
 {
     return false;
+}
+
+bool Board::isLegalPly(const Move &move, Side side) const
+{
+    if (hasWon(side) || hasWon(~side))
+        return false;
+    if (move == passMove)
+        return !canMove(side) && canMove(~side);
+    return isLegal(move, side);
+}
+
+bool Board::canMove(Side side) const
+{
+    MoveList list;
+    generateMoves(side, list);
+    return list.count > 0;
 }
 
 bool Board::loadFromFile(const QString &path, QString *error)

@@ -3,17 +3,17 @@
 
 #include "Move.h"
 #include "MoveList.h"
+#include "Side.h"
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The position of a game: a grid of piece codes addressed cells[x][y], the last move
 // applied, and the rule operations that a concrete game supplies.
 //
-// Player numbers: 0 red, 1 black, 2 nobody. Piece codes: 0 empty, 1 small black
-// stone, 2 black stone, 3 small red stone, 4 red stone. Board files hold only these;
-// other integers, which a remote program may send, are stored unchanged.
+// Piece codes: see Pieces.h. Board files and records hold only those.
 class Board
 {
 public:
@@ -28,13 +28,21 @@ public:
     // Takes back a move that applyMove filled in; lastMove is not restored.
     virtual void undoMove(const Move &move);
     virtual void generateMovesFrom(int x, int y, MoveList &list) const = 0;
-    virtual void generateMoves(int player, MoveList &list) const = 0;
-    virtual int owner(int code) const = 0;
-    virtual bool hasWon(int player) const = 0;
-    virtual bool isDraw(int player) const;
+    virtual void generateMoves(Side side, MoveList &list) const = 0;
+    // The side whose stone the code is; none for an empty cell.
+    virtual std::optional<Side> owner(int code) const = 0;
+    virtual bool hasWon(Side side) const = 0;
+    virtual bool isDraw(Side side) const;
     virtual void resetToInitial() = 0;
-    virtual int evaluate(int player, int depth, int level) const = 0;
-    virtual bool isLegal(const Move &move, int player) const = 0;
+    virtual bool isLegal(const Move &move, Side side) const = 0;
+    // Whether side has a legal move.
+    bool canMove(Side side) const;
+    // Whether side may play this move, or pass (passMove): nothing once a side has
+    // won, and a pass only when side cannot move and the other side can.
+    bool isLegalPly(const Move &move, Side side) const;
+
+    // The ply of a side that had no legal move, its turn going to the other side.
+    static inline const Move passMove = Move(-1, -1, -1, -1);
 
     // Reads a board file (see BoardFile). A file that cannot be read or is not a
     // board leaves the board untouched and returns false; *error is then a French

@@ -12,9 +12,9 @@ namespace {
 constexpr int lineWidth = 80;
 const QString startName = QStringLiteral("Start");
 
-QString sideLetter(int side)
+QString sideLetter(Side side)
 {
-    return side == ZarvikBoard::black ? QStringLiteral("b") : QStringLiteral("r");
+    return side == Side::Black ? QStringLiteral("b") : QStringLiteral("r");
 }
 
 QString escaped(QString value)
@@ -25,24 +25,6 @@ QString escaped(QString value)
 QString moveText(const Move &move)
 {
     return move == GameRecord::pass ? QStringLiteral("--") : move.toText(ZarvikBoard::size, ZarvikBoard::size);
-}
-
-bool canMove(const Board &board, int side)
-{
-    MoveList list;
-    board.generateMoves(side, list);
-    return list.count > 0;
-}
-
-// Nothing is legal once a side has won; a pass only when the game goes on.
-bool legalAt(const Board &board, const Move &move, int side)
-{
-    const int opponent = 1 - side;
-    if (board.hasWon(side) || board.hasWon(opponent))
-        return false;
-    if (move == GameRecord::pass)
-        return !canMove(board, side) && canMove(board, opponent);
-    return board.isLegal(move, side);
 }
 
 } // namespace
@@ -57,7 +39,7 @@ GameRecord GameRecord::fromInitialPosition()
     record.setResult(unfinished);
     record.setTag(QStringLiteral("Termination"), byNothingYet);
     ZarvikBoard initial;
-    record.setStart(initial, ZarvikBoard::red);
+    record.setStart(initial, Side::Red);
     return record;
 }
 
@@ -83,12 +65,12 @@ void GameRecord::setTag(const QString &name, const QString &value)
 
 // The Start value is the board's text (every code followed by a space) and the side
 // letter, written exactly so: "007" or a doubled space is refused.
-bool GameRecord::start(Board &board, int &side) const
+bool GameRecord::start(Board &board, Side &side) const
 {
     const auto found = std::find_if(tagList.begin(), tagList.end(), [](const Tag &t) { return t.first == startName; });
     if (found == tagList.end()) {
         board.resetToInitial();
-        side = ZarvikBoard::red;
+        side = Side::Red;
         return true;
     }
     const QString &text = found->second;
@@ -106,26 +88,26 @@ bool GameRecord::start(Board &board, int &side) const
         cells[i % board.columns][i / board.columns] = code;
         canonical += QString::number(code) + QLatin1Char(' ');
     }
-    side = fields.back() == QLatin1String("b") ? ZarvikBoard::black : ZarvikBoard::red;
+    side = fields.back() == QLatin1String("b") ? Side::Black : Side::Red;
     if (canonical + sideLetter(side) != text)
         return false;
     board.cells = std::move(cells);
     return true;
 }
 
-void GameRecord::setStart(const Board &board, int side)
+void GameRecord::setStart(const Board &board, Side side)
 {
     setTag(startName, board.toText() + sideLetter(side));
 }
 
 bool GameRecord::replay(Board &board, int *illegal) const
 {
-    int side = ZarvikBoard::red;
+    Side side = Side::Red;
     int number = 0;
     bool legal = start(board, side);
-    for (auto it = moves.begin(); legal && it != moves.end(); ++it, side = 1 - side) {
+    for (auto it = moves.begin(); legal && it != moves.end(); ++it, side = ~side) {
         ++number;
-        legal = legalAt(board, *it, side);
+        legal = board.isLegalPly(*it, side);
         Move move = *it;
         if (legal && move != pass)
             board.applyMove(move);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Board.h"
 #include "Move.h"
+#include "Side.h"
 
 #include <QString>
 
 #include <utility>
 #include <vector>
-
-class Board;
 
 // One whole game as the records files hold it (docs/records.md): named tags in the
 // order they were read or set, and the moves, passes included. Result, Termination
@@ -34,7 +34,7 @@ public:
     static inline const QString byNothingYet = QStringLiteral("unfinished");
 
     // The side to move had no legal move and its turn went to the other side.
-    static inline const Move pass = Move(-1, -1, -1, -1);
+    static inline const Move pass = Board::passMove;
 
     // Event, Site, Date, Round, Red and Black unknown ("?", "????.??.??"), no moves,
     // unfinished, from the initial position with red to move.
@@ -53,8 +53,8 @@ public:
 
     // Puts the start position on the board and gives the side to move; without a
     // Start tag the initial position with red to move. False when the tag is malformed.
-    bool start(Board &board, int &side) const;
-    void setStart(const Board &board, int side);
+    bool start(Board &board, Side &side) const;
+    void setStart(const Board &board, Side side);
 
     // Plays the moves from the start, each checked for the side to move; a pass is
     // legal only when that side has no move and the other has one. True when all are

@@ -127,7 +127,7 @@ bool GameRecordReader::readTag(const QString &line, GameRecord &record)
     if (name == resultName && !isResult(value))
         return fail(tr("résultat %1 inconnu").arg(quoted(value)));
     ZarvikBoard board;
-    int side = ZarvikBoard::red;
+    Side side = Side::Red;
     return name != startName || record.start(board, side) || fail(tr("position de départ illisible"));
 }
 

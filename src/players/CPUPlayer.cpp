@@ -8,22 +8,19 @@
 namespace {
 // How often the GUI looks at how far the search has come.
 constexpr int progressIntervalMs = 100;
+} // namespace
+
+CPUPlayer::CPUPlayer(Side side, const Options &options, QObject *parent)
+    : Player(side, parent), chosen(options), nextSeed(options.seed), worker(options.level)
+{
+    connect(&worker, &QThread::finished, this, &CPUPlayer::onSearchFinished);
+    progressTimer.setInterval(progressIntervalMs);
+    connect(&progressTimer, &QTimer::timeout, this, &CPUPlayer::reportProgress);
 }
 
-CPUPlayer::CPUPlayer(Board *board, int color, int timeLimit, int level, int pauseMs, qint64 seed, int threads)
-    : Player(board, color),
-      maxDepth(SearchSettings::maxDepthFor(level)),
-      timeLimit(searchSeconds(timeLimit)),
-      level(level),
-      pauseMs(pauseMs),
-      threads(threads),
-      nextSeed(seed),
-      search(SearchEngine::forLevel(level))
+CPUPlayer::~CPUPlayer()
 {
-    connect(this, &QThread::finished, this, &CPUPlayer::onThreadFinished);
-    progressTimer = new QTimer(this);
-    progressTimer->setInterval(progressIntervalMs);
-    connect(progressTimer, &QTimer::timeout, this, &CPUPlayer::reportProgress);
+    stop();
 }
 
 int CPUPlayer::searchSeconds(int timeLimit)
@@ -33,113 +30,52 @@ int CPUPlayer::searchSeconds(int timeLimit)
     return qMax(timeLimit, 0);
 }
 
-CPUPlayer::~CPUPlayer()
+void CPUPlayer::play(const Turn &turn)
 {
-    cancelSearch();
-}
-
-void CPUPlayer::RequestMove()
-{
-    startSearch();
-}
-
-Move *CPUPlayer::TakeMove()
-{
-    return &move;
-}
-
-void CPUPlayer::StartGame()
-{
-    startSearch();
-}
-
-// The position is copied here, on the GUI thread: the search never reads the shared
-// board, which the GUI may repaint, save, load or reset meanwhile.
-void CPUPlayer::startSearch()
-{
-    Q_ASSERT(!isRunning());
-    {
-        std::lock_guard<std::mutex> lock(handoff);
-        search->setPosition(*board);
-    }
-    abortRequested = false;
-    discardRequested = false;
+    SearchSettings settings;
+    settings.color = side();
+    settings.level = chosen.level;
+    if (chosen.threads > 0)
+        settings.threads = chosen.threads;
+    settings.maxDepth = SearchSettings::maxDepthFor(chosen.level);
+    settings.timeLimit = searchSeconds(chosen.timeLimit);
     // Taken here: the clock's time zone set-up is not for the search thread to race.
-    searchSeed = nextSeed < 0 ? unsigned(QTime::currentTime().msec()) : unsigned(nextSeed++);
-    progress = progressShown = 0;
-    progressTimer->start();
-    start();
+    settings.seed = nextSeed < 0 ? unsigned(QTime::currentTime().msec()) : unsigned(nextSeed++);
+    progressShown = 0;
+    progressTimer.start();
+    worker.search(turn.position, settings, chosen.pauseMs);
 }
 
-void CPUPlayer::cancelSearch()
+void CPUPlayer::stop()
 {
-    discardRequested = true;
-    abortRequested = true;
-    progressTimer->stop();
-    wait();
+    progressTimer.stop();
+    worker.cancel();
     // The finished() of a search that has just ended may still wait in the event
-    // queue for onThreadFinished(); dropped, it cannot announce the cancelled move.
+    // queue; dropped, it cannot announce the cancelled move.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    // The search thread holds the lock until it ends; taking it once orders its
-    // last writes before ours also for ThreadSanitizer, which cannot see inside
-    // Qt's wait().
-    std::lock_guard<std::mutex> lock(handoff);
 }
 
 void CPUPlayer::playNow()
 {
-    abortRequested = true;
+    worker.finishNow();
 }
 
 // The depth line is written here, on the GUI thread, as every other message of the
 // program: a message handler need not be safe for other threads.
-void CPUPlayer::onThreadFinished()
+void CPUPlayer::onSearchFinished()
 {
     reportProgress();
-    progressTimer->stop();
-    int depth = 0;
-    {
-        std::lock_guard<std::mutex> lock(handoff);
-        move = result;
-        depth = depthReached;
-    }
-    qDebug() << "Minimax: Profondeur joueur " << (color == 1 ? QStringLiteral("noir") : QStringLiteral("rouge"))
-             << ": " << uint(depth);
-    emit MoveReady();
-}
-
-void CPUPlayer::run()
-{
-    if (pauseMs > 0)
-        QThread::msleep(unsigned(pauseMs));
-    SearchSettings settings;
-    settings.color = static_cast<Side>(color);
-    settings.level = level;
-    if (threads > 0)
-        settings.threads = threads;
-    settings.maxDepth = maxDepth;
-    settings.timeLimit = timeLimit;
-    settings.seed = searchSeed;
-    std::lock_guard<std::mutex> lock(handoff);
-    const SearchResult outcome = search->run(settings, abortRequested, this);
-    if (discardRequested)
-        return;
-    // Out of time before depth 2 was complete, this is the first legal move rather
-    // than a record left from an earlier position.
-    result = outcome.best;
-    depthReached = outcome.depthReached;
-}
-
-void CPUPlayer::depthCompleted(const DepthReport &report)
-{
-    progress.store(qint64(report.depth) << 32 | quint32(report.bestScore), std::memory_order_relaxed);
+    progressTimer.stop();
+    qDebug() << "Minimax: Profondeur joueur " << (side() == Side::Black ? QStringLiteral("noir") : QStringLiteral("rouge"))
+             << ": " << uint(worker.depthReached());
+    emit moved(worker.bestMove());
 }
 
 void CPUPlayer::reportProgress()
 {
-    const qint64 now = progress.load(std::memory_order_relaxed);
+    const qint64 now = worker.progress();
     if (now == progressShown)
         return;
     progressShown = now;
-    emit DepthReached(int(now >> 32), int(quint32(now)));
+    emit depthReached(int(now >> 32), int(quint32(now)));
 }

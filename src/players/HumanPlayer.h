@@ -3,16 +3,20 @@
 
 #include "Player.h"
 
-// A person at the board view: the view hands clicked moves straight to the
-// controller, so this side has nothing to do when asked to move.
+// A person at the board: the move entered there while it is this side's turn is
+// the seat's answer.
 class HumanPlayer : public Player
 {
+    Q_OBJECT
+
 public:
-    HumanPlayer(Board *board, int color);
+    explicit HumanPlayer(Side side, QObject *parent = nullptr);
 
-    void RequestMove() override;
-    Move *TakeMove() override;
-    void StartGame() override;
+    void play(const Turn &turn) override;
+    void stop() override;
+    void enter(const Move &move) override;
+    bool isPerson() const override { return true; }
 
-    Move move; // never filled: a person's moves do not pass through here
+private:
+    bool asked = false;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Player.h"
 
-Player::Player(Board *board, int color)
-    : QThread(nullptr), board(board), color(color)
+Player::Player(Side side, QObject *parent)
+    : QObject(parent), seatSide(side)
 {
 }

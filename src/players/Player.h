@@ -2,15 +2,18 @@
 #pragma once
 
 #include "Board.h"
+#include "Side.h"
 
-#include <QThread>
+#include <QObject>
 
-// One side of a game. The controller tells it that its turn has come (StartGame
-// for red's first move, RequestMove afterwards) and later takes the move it made
-// (TakeMove). A QThread so that the computer can search on its own thread; the
-// human and network sides never start it.
-class Player : public QThread
+// One seat of a game: the host asks it to play from a position and it answers with
+// moved(), once per request. What else can happen to a seat (its program left or
+// ran out of time, it refused a line, its search deepened) has a signal here too,
+// so that the host never needs to know which kind of seat it talks to.
+class Player : public QObject
 {
+    Q_OBJECT
+
 public:
     // Seconds per move of a side whose timer is off; a remote program then has all
     // that time, the computer its own ceiling.
@@ -18,18 +21,53 @@ public:
     // The longest time per move the options take.
     static constexpr int maxSeconds = 999;
 
-    Player(Board *board, int color);
+    // What a seat is told when its turn comes.
+    struct Turn
+    {
+        // The position to play from; only valid during play(): a seat copies what
+        // it keeps.
+        const Board &position;
+        // The opponent's last move; GameRecord::pass when it passed or none was played.
+        Move lastMove;
+        // Whether the seat has seen the position before lastMove, so that lastMove
+        // alone tells it the position (a remote program is then sent only the move).
+        bool sawPrevious = false;
+    };
 
-    virtual void RequestMove() = 0;
-    // The turn comes back to this side after its opponent passed (or it moves first
-    // because red cannot): the opponent's last move does not tell the position.
-    virtual void RequestMoveAfterPass() { RequestMove(); }
-    virtual Move *TakeMove() = 0;
-    virtual void StartGame() = 0;
+    // Why a seat cannot go on.
+    enum class Failure { TimeOut, Disconnection };
+    Q_ENUM(Failure)
 
-    int side() const { return color; }
+    explicit Player(Side side, QObject *parent = nullptr);
 
-protected:
-    Board *const board; // the program's one board; not owned
-    const int color;    // 0 red, 1 black
+    Side side() const { return seatSide; }
+
+    // The turn has come: moved() follows, unless stop() comes first.
+    virtual void play(const Turn &turn) = 0;
+    // Stops thinking and the clock; no moved() follows for the request in course.
+    virtual void stop() {}
+    // Answer now with the best move found so far (the computer); others ignore it.
+    virtual void playNow() {}
+    // A move entered by the person at the board; only a person's seat takes it.
+    virtual void enter(const Move &move) { Q_UNUSED(move) }
+    // The game was won by this move, of either side.
+    virtual void gameWon(const Move &move) { Q_UNUSED(move) }
+    // Whether a person sits here (moves come from the board view, undo may take them back).
+    virtual bool isPerson() const { return false; }
+    // Whether a remote program sits here (nothing can be taken back from it).
+    virtual bool isRemote() const { return false; }
+    // Whether the seat is searching for a move now.
+    virtual bool isThinking() const { return false; }
+
+signals:
+    // The seat's answer: a move, or GameRecord::pass.
+    void moved(const Move &move);
+    void failed(Player::Failure how);
+    // A line of a remote program was refused ("4").
+    void lineRefused();
+    // The search completed a depth, with its best score from this side.
+    void depthReached(int depth, int score);
+
+private:
+    const Side seatSide;
 };

@@ -34,11 +34,14 @@ int clockInterval(int timeLimit)
 
 } // namespace
 
-SocketPlayer::SocketPlayer(Board *board, int color, int timeLimit, QTcpSocket *socket)
-    : Player(board, color), timeLimit(timeLimit), timer(nullptr), socket(socket)
+SocketPlayer::SocketPlayer(Side side, int timeLimit, QTcpSocket *socket, const Board &start, QObject *parent)
+    : Player(side, parent), timeLimit(timeLimit), timer(nullptr), socket(socket)
 {
-    Q_ASSERT(board && socket);
-    if (color == 1)
+    Q_ASSERT(socket);
+    // The connection is this player's: it closes when the player goes.
+    socket->setParent(this);
+    position.cells = start.cells;
+    if (side == Side::Black)
         sendBoard();
     socket->setReadBufferSize(readBufferBytes);
     connect(socket, &QIODevice::readyRead, this, &SocketPlayer::onSocketDataReceived);
@@ -62,37 +65,24 @@ SocketPlayer::~SocketPlayer()
     // Hand what was written to the system first, so that closing loses nothing.
     socket->flush();
     socket->close();
-    socket->deleteLater();
 }
 
-void SocketPlayer::RequestMove()
+void SocketPlayer::play(const Turn &turn)
 {
-    send(QStringLiteral("3 ") + board->lastMove.toText(board->columns, board->rows), moveMessageMax);
+    position.cells = turn.position.cells;
+    if (turn.sawPrevious && turn.lastMove != Board::passMove)
+        send(QStringLiteral("3 ") + turn.lastMove.toText(position.columns, position.rows), moveMessageMax);
+    else
+        sendBoard();
     startClock();
 }
 
-Move *SocketPlayer::TakeMove()
+void SocketPlayer::gameWon(const Move &move)
 {
-    return &move;
+    send(QStringLiteral("5 ") + move.toText(position.columns, position.rows), moveMessageMax);
 }
 
-void SocketPlayer::StartGame()
-{
-    sendBoard();
-    startClock();
-}
-
-void SocketPlayer::RequestMoveAfterPass()
-{
-    StartGame();
-}
-
-void SocketPlayer::SendFinalMove(const Move &move)
-{
-    send(QStringLiteral("5 ") + move.toText(board->columns, board->rows), moveMessageMax);
-}
-
-void SocketPlayer::stopClock()
+void SocketPlayer::stop()
 {
     timer->stop();
 }
@@ -110,7 +100,7 @@ void SocketPlayer::onDisconnectedSocket()
     fragmentTimer.stop();
     pendingLine.clear();
     skippingLongLine = false;
-    emit DisconnectedSocket();
+    emit failed(Failure::Disconnection);
 }
 
 void SocketPlayer::onTimeElapsed()
@@ -118,7 +108,7 @@ void SocketPlayer::onTimeElapsed()
     // Stopped before emitting: the controller's message box runs an event loop in
     // which the timer would fire again.
     timer->stop();
-    emit TimeElapsed();
+    emit failed(Failure::TimeOut);
 }
 
 void SocketPlayer::timerEvent(QTimerEvent *event)
@@ -140,7 +130,7 @@ void SocketPlayer::timerEvent(QTimerEvent *event)
 // Message 1 (red) or 2 (black) with the position as it stands.
 void SocketPlayer::sendBoard()
 {
-    send(QLatin1String(color == 0 ? "1 " : "2 ") + board->toText(), boardMessageMax);
+    send(QLatin1String(side() == Side::Red ? "1 " : "2 ") + position.toText(), boardMessageMax);
 }
 
 void SocketPlayer::send(const QString &text, int maxLength)
@@ -214,18 +204,17 @@ void SocketPlayer::handleLine(const QByteArray &line)
     Move received;
     // The line's own bytes end in NUL, so parse never reads past them; a NUL inside
     // the line just ends the text early.
-    if (!timer->isActive() || !received.parse(line.constData(), board->columns, board->rows)
-        || !board->isLegal(received, color)) {
+    if (!timer->isActive() || !received.parse(line.constData(), position.columns, position.rows)
+        || !position.isLegal(received, side())) {
         refuseLine();
         return;
     }
     timer->stop();
-    move = received;
-    emit MoveReceived();
+    emit moved(received);
 }
 
 void SocketPlayer::refuseLine()
 {
     send(QStringLiteral("4"), moveMessageMax);
-    emit LineRefused();
+    emit lineRefused();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Player.h"
+#include "ZarvikBoard.h"
 
 #include <QBasicTimer>
 #include <QByteArray>
@@ -23,29 +24,21 @@ class SocketPlayer : public Player
     Q_OBJECT
 
 public:
-    SocketPlayer(Board *board, int color, int timeLimit, QTcpSocket *socket);
+    // Black's program is sent the position at once, so that it knows its side.
+    SocketPlayer(Side side, int timeLimit, QTcpSocket *socket, const Board &position, QObject *parent = nullptr);
     // Closes the connection and schedules the socket's deletion. No signal of this
     // player fires during or after it.
     ~SocketPlayer() override;
 
-    void RequestMove() override;
-    // Sends this side's board message again (1 for red, 2 for black) and starts the
-    // clock: after a pass the opponent's last move cannot tell the position.
-    void RequestMoveAfterPass() override;
-    Move *TakeMove() override;
-    void StartGame() override;
-
+    // Sends the opponent's move (message 3), or this side's board message (1 for red,
+    // 2 for black) when the move cannot tell the position (the first turn, after a
+    // pass), and starts the clock.
+    void play(const Turn &turn) override;
+    // The clock stops and later lines are refused.
+    void stop() override;
     // Message 5: the winning move of either side; the clock is not touched.
-    void SendFinalMove(const Move &move);
-    // The game is over: the clock stops and later lines are refused.
-    void stopClock();
-
-signals:
-    void MoveReceived();
-    void DisconnectedSocket();
-    void TimeElapsed();
-    // A line was answered "4": not a legal move of this side now, or out of turn.
-    void LineRefused();
+    void gameWon(const Move &move) override;
+    bool isRemote() const override { return true; }
 
 private slots:
     void onSocketDataReceived();
@@ -53,10 +46,8 @@ private slots:
     void onTimeElapsed();
 
 private:
-    friend class TestSocketStream; // checks the line buffer's bound
-
     const int timeLimit;
-    Move move;
+    ZarvikBoard position; // as the program was last told it
     QTimer *timer;
     QTcpSocket *socket;
 

@@ -12,13 +12,13 @@ BitPosition::BitPosition(const Board &board)
             if (code == Piece::redStone) {
                 redStones |= bit;
                 material += 5;
-                advance += ZarvikBoard::advance(indexOf(Side::Red), y);
+                advance += ZarvikBoard::advance(Side::Red, y);
             } else if (code != Piece::empty) {
                 blackStones |= bit;
                 if (code == Piece::blackStone)
                     blackRunners |= bit;
                 material -= 5;
-                advance -= ZarvikBoard::advance(indexOf(Side::Black), y);
+                advance -= ZarvikBoard::advance(Side::Black, y);
             }
         }
     }

@@ -26,11 +26,11 @@ constexpr int labelSpace = 35; // the margin above and the column letters below 
 constexpr int cursorInset = 5; // inside the frames drawn on the square's edge
 } // namespace
 
-BoardWidget::BoardWidget(QWidget *parent, const Board *board, unsigned cellSize)
-    : QWidget(parent), board(board), cellSize(cellSize)
+BoardWidget::BoardWidget(QWidget *parent, const GameModel *model, unsigned cellSize)
+    : QWidget(parent), game(model), board(&model->position()), cellSize(cellSize)
 {
-    Q_ASSERT(board);
     Q_ASSERT(cellSize > 0);
+    connect(game, &GameModel::changed, this, &BoardWidget::showGame);
     move(10, 15);
     loadPictures();
     setCellSize(int(cellSize));
@@ -72,21 +72,21 @@ void BoardWidget::clearSelection()
     pieceSelected = false;
 }
 
-void BoardWidget::setInputSide(int side)
+void BoardWidget::setInputSide(std::optional<Side> side)
 {
     inputSide = side;
 }
 
-void BoardWidget::showLastMove(const Move &move)
+// The last move played to the position shown is framed; a selection made on another
+// position means nothing on this one.
+void BoardWidget::showGame()
 {
-    lastMove = move;
-    lastMoveShown = true;
-    update();
-}
-
-void BoardWidget::clearLastMove()
-{
+    pieceSelected = false;
     lastMoveShown = false;
+    for (int i = game->cursor() - 1; i >= 0 && !lastMoveShown; --i) {
+        lastMove = game->plies()[size_t(i)].move;
+        lastMoveShown = !game->plies()[size_t(i)].isPass();
+    }
     update();
 }
 
@@ -238,7 +238,7 @@ void BoardWidget::moveSelectedTo(int x, int y)
 
 void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (inputSide == noInput)
+    if (!inputSide)
         return;
     const int side = int(cellSize);
     const int px = event->pos().x() - margin;
@@ -273,7 +273,7 @@ void BoardWidget::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (inputSide != noInput)
+        if (inputSide)
             pressSquare(shownColumn(cursorX), shownRow(cursorY));
         return;
     default:

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "GameModel.h"
 #include "Move.h"
 
 #include <QImage>
 #include <QWidget>
 
-class Board;
+#include <optional>
+
 class QPainter;
 
 // The board view: draws the squares, stones, row numbers and column letters, and
@@ -20,13 +22,11 @@ class BoardWidget : public QWidget
     Q_OBJECT
 
 public:
-    // No side may enter a move.
-    static constexpr int noInput = 2;
-
     // The margin left of and above the squares, which carries the row numbers.
     static constexpr int margin = 15;
 
-    BoardWidget(QWidget *parent, const Board *board, unsigned cellSize);
+    // Shows the position the model shows, with the last move played to it framed.
+    BoardWidget(QWidget *parent, const GameModel *model, unsigned cellSize);
 
     // The side of a square in pixels; the view takes the size the squares need.
     void setCellSize(int size);
@@ -34,11 +34,8 @@ public:
 
     // Drops a pending selection (a new game, a board loaded).
     void clearSelection();
-    // The side (0 red, 1 black) whose person may enter a move now, or noInput.
-    void setInputSide(int side);
-    // Frames both squares of the move last played; clearLastMove() removes the frames.
-    void showLastMove(const Move &move);
-    void clearLastMove();
+    // The side whose person may enter a move now, if any.
+    void setInputSide(std::optional<Side> side);
     // Frames both squares of a suggested move in their own colour until clearHint().
     void showHint(const Move &move);
     void clearHint();
@@ -63,6 +60,7 @@ private:
     // Piece codes 0 (empty) to 4 (red stone) that have a picture.
     static constexpr int pictureCodes = 5;
 
+    void showGame();
     void loadPictures();
     void scalePictures();
     const QImage *pictureFor(int x, int y) const;
@@ -82,8 +80,9 @@ private:
     // Emits the move from the selected stone to (x, y), if the stone has one.
     void moveSelectedTo(int x, int y);
 
-    const Board *board;
-    int inputSide = noInput;
+    const GameModel *game;
+    const Board *board; // the model's position shown
+    std::optional<Side> inputSide;
     unsigned cellSize;
     // Indexed [code][0 light, 1 dark]; code 0 is the bare marble square. The pictures
     // drawn are scaled to the squares from the originals, once per size.

@@ -14,25 +14,17 @@ QImage loadStone(const char *path)
 }
 } // namespace
 
-TurnViewWidget::TurnViewWidget(QWidget *parent)
-    : QWidget(parent)
+TurnViewWidget::TurnViewWidget(QWidget *parent, const GameModel *model)
+    : QWidget(parent), game(model)
 {
+    connect(game, &GameModel::changed, this, qOverload<>(&QWidget::update));
     AppResources::load();
     redStoneImage = loadStone(":images/Images/redStoneOnWhite.bmp");
     blackStoneImage = loadStone(":images/Images/blackStoneOnWhite.bmp");
 }
 
-void TurnViewWidget::showTurn(int side)
-{
-    if (side == 0)
-        currentImage = &redStoneImage;
-    else if (side == 1)
-        currentImage = &blackStoneImage;
-    repaint();
-}
-
 void TurnViewWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), *currentImage);
+    painter.drawImage(QPointF(0, 0), game->sideToMove() == Side::Red ? redStoneImage : blackStoneImage);
 }

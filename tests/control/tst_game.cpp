@@ -12,7 +12,7 @@
 #include <QtTest>
 
 namespace {
-constexpr int noGame = GameController::noGame;
+const std::optional<Side> noGame;
 const QString undoText = QStringLiteral("Annuler le coup");
 
 // Red's stone on B7 is one step from the top row; black has one stone on A5.
@@ -28,6 +28,13 @@ const QByteArray blackStuck = emptyRow.repeated(2) + "4 0 0 0 0 0 0 0\n" + empty
 QByteArray boardText(QByteArray fileText)
 {
     return fileText.replace('\n', ' ');
+}
+
+// Waits for the game to have this many plies, the computer's among them.
+bool waitForPlies(WindowDriver &driver, int plies)
+{
+    const auto played = [&] { return int(driver.controller()->model()->plies().size()); };
+    return QTest::qWaitFor([&] { return played() >= plies; }, 60000) && played() == plies;
 }
 
 QColor turnColour(WindowDriver &driver)
@@ -72,7 +79,7 @@ private slots:
         QCOMPARE(driver.moveColor(5), QColor(Qt::black));
         QCOMPARE(driver.child<QListWidget>("moveListWidget")->currentRow(), 5);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
-        QCOMPARE(driver.board().cells[2][4], ZarvikBoard::blackStone);
+        QCOMPARE(driver.board().cells[2][4], Piece::blackStone);
         driver.play("A3", "A4");
         QVERIFY(turnColour(driver).red() < 100);
         driver.click("startGameButton");
@@ -92,7 +99,7 @@ private slots:
             QCOMPARE(driver.controller()->humanSide(), noGame);
         };
         driver.play("B7", "B8");
-        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 1 gagne la partie"}));
+        QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 1 gagne la partie"}));
         QCOMPARE(driver.controller()->turn(), noGame);
         driver.play("A5", "A4");
         QCOMPARE(driver.moveLines().size(), 1);
@@ -119,7 +126,7 @@ private slots:
         QFETCH(QString, text);
         WindowDriver driver;
         driver.startCustom(board);
-        QCOMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + text}));
+        QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + text}));
         QCOMPARE(driver.status(), text);
         QCOMPARE(driver.controller()->turn(), noGame);
     }
@@ -141,7 +148,6 @@ private slots:
         driver.click("level4_player2_RB");
         driver.child<QLineEdit>("maxTimePlayer2Edit")->setText("1");
         driver.click("startGameButton");
-        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
         QString shown; // the status as each depth is reported, the window having shown it
         QSignalSpy depths(driver.controller(), &GameController::computerDepth);
         connect(driver.controller(), &GameController::computerDepth, this,
@@ -153,8 +159,8 @@ private slots:
         QVERIFY2(shown.contains(QStringLiteral("profondeur %1, score").arg(depths.last().at(0).toInt())),
                  qPrintable(shown));
         driver.press("C2"); // not the person's turn: ignored
-        QVERIFY(moves.size() == 2 || moves.wait(60000));
-        QCOMPARE(driver.controller()->turn(), 0);
+        QVERIFY(waitForPlies(driver, 2));
+        QCOMPARE(driver.controller()->turn(), Side::Red);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
         QCOMPARE(driver.moveColor(1), QColor(Qt::black));
     }
@@ -168,16 +174,14 @@ private slots:
         driver.click("level3_player1_RB");
         driver.click("timerPlayer1CB");
         QVERIFY(!driver.trigger(QStringLiteral("Jouer maintenant")));
-        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
         driver.click("startGameButton");
         auto *thinking = driver.child<QLabel>("thinkingLabel");
         QCOMPARE(thinking->text(), QStringLiteral("L'ordinateur réfléchit…"));
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         QVERIFY(!driver.trigger(QStringLiteral("Indice"))); // nobody to give it to
         QVERIFY(driver.trigger(QStringLiteral("Jouer maintenant")));
-        QVERIFY(moves.wait(10000)); // the search alone would take 30 s
-        QCOMPARE(driver.moveLines().size(), 1);
-        QCOMPARE(driver.controller()->humanSide(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(driver.moveLines().size(), 1, 10000); // the search alone would take 30 s
+        QCOMPARE(driver.controller()->humanSide(), Side::Black);
         QVERIFY(thinking->text().isEmpty());
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
         QVERIFY(!driver.trigger(QStringLiteral("Jouer maintenant")));
@@ -200,27 +204,28 @@ private slots:
             driver.click("player2CpuRB");
         driver.click("startGameButton");
         QVERIFY(!driver.trigger(undoText));
-        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
         driver.play("B2", "B3");
         if (!computerBlack)
             driver.play("C7", "C6");
-        QVERIFY(moves.size() == 2 || moves.wait(60000));
+        QVERIFY(waitForPlies(driver, 2));
         const QStringList played = driver.moveLines();
         const QString position = driver.board().toText();
         QVERIFY(driver.trigger(undoText));
-        QCOMPARE(driver.moveLines(), QStringList(played.mid(0, computerBlack ? 0 : 1)));
-        QCOMPARE(driver.controller()->humanSide(), computerBlack ? 0 : 1);
+        QCOMPARE(driver.moveLines(), played); // the whole game stays listed
+        QCOMPARE(driver.controller()->model()->cursor(), computerBlack ? 0 : 1);
+        QCOMPARE(driver.controller()->humanSide(), computerBlack ? Side::Red : Side::Black);
         QVERIFY(driver.trigger(QStringLiteral("Refaire")));
         QCOMPARE(driver.moveLines(), played);
         QCOMPARE(driver.board().toText(), position);
-        QCOMPARE(driver.controller()->humanSide(), 0);
+        QCOMPARE(driver.controller()->humanSide(), Side::Red);
         QVERIFY(!driver.trigger(QStringLiteral("Refaire")));
         while (driver.trigger(undoText))
             ;
         QCOMPARE(driver.board().toText(), ZarvikBoard().toText());
-        QVERIFY(driver.moveLines().isEmpty());
+        QCOMPARE(driver.controller()->model()->cursor(), 0);
         driver.play("A2", "A3"); // another move: the undone line is gone
         QVERIFY(!driver.trigger(QStringLiteral("Refaire")));
+        QCOMPARE(driver.moveLines(), QStringList({"1. A2 - A3"}));
     }
 
     // Loading a board or starting again stops a search without timer; its move never comes.
@@ -230,14 +235,14 @@ private slots:
         driver.click("player1CpuRB");
         driver.click("level3_player1_RB");
         driver.click("timerPlayer1CB");
-        QSignalSpy moves(driver.controller(), &GameController::movePlayed);
         driver.click("startGameButton");
+        QSignalSpy changes(driver.controller()->model(), &GameModel::changed);
         driver.browseBoard(emptyRow.repeated(2) + "0 0 0 2 0 0 0 0\n" + emptyRow.repeated(5));
         QCOMPARE(driver.controller()->turn(), noGame);
         driver.click("startGameButton");
         driver.click("player1HumanRB");
         driver.click("startGameButton");
-        QVERIFY(!moves.wait(300));
+        QVERIFY(!changes.wait(300) && driver.moveLines().isEmpty());
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         driver.play("B2", "B3");
         QCOMPARE(driver.moveLines(), QStringList({"1. B2 - B3"}));
@@ -279,16 +284,13 @@ private slots:
         QTcpServer squatter;
         QVERIFY(squatter.listen(QHostAddress::Any, 0));
         GameController controller(GameController::Settings{squatter.serverPort(), 0});
-        ZarvikBoard board;
-        ScriptedDialogs dialogs;
-        controller.setBoard(&board);
-        controller.setDialogs(&dialogs);
         GameOptions options;
         options.black.kind = PlayerKind::Socket;
         QSignalSpy status(&controller, &GameController::statusChanged);
+        QSignalSpy failures(&controller, &GameController::startFailed);
         controller.startGame(options);
-        QCOMPARE(dialogs.informations.size(), 1);
-        QVERIFY(dialogs.informations[0].contains(QString::number(squatter.serverPort())));
+        QCOMPARE(failures.size(), 1);
+        QVERIFY(failures[0].at(1).toString().contains(QString::number(squatter.serverPort())));
         QVERIFY(!status.last().at(0).toString().startsWith(QStringLiteral("Attente de connection")));
         QCOMPARE(controller.turn(), noGame);
     }

@@ -27,9 +27,9 @@ private slots:
         WindowDriver driver;
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         QVERIFY(driver.moveLines().isEmpty());
-        QCOMPARE(driver.controller()->humanSide(), 0);
+        QCOMPARE(driver.controller()->humanSide(), Side::Red);
         MainWindow program; // as main() makes it, on the program's own controller
-        QCOMPARE(GameController::instance()->humanSide(), 0);
+        QCOMPARE(GameController::instance()->humanSide(), Side::Red);
     }
 
     // A larger window has larger squares, the options below them; presses follow.
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(driver.dialogs.warnings.size(), 1);
         QVERIFY(driver.dialogs.warnings[0].contains(QStringLiteral("joueur 1")));
         QCOMPARE(driver.moveLines().size(), 1);
-        QCOMPARE(driver.controller()->humanSide(), 1);
+        QCOMPARE(driver.controller()->humanSide(), Side::Black);
     }
 
     void browsingShowsTheBoardAndStopsTheGame()
@@ -147,11 +147,11 @@ private slots:
         QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), path);
         QCOMPARE(driver.board().cells[1][1], 4);
         QCOMPARE(driver.board().cells[0][7], 0);
-        QCOMPARE(driver.controller()->humanSide(), GameController::noGame);
+        QVERIFY(!driver.controller()->humanSide());
         QVERIFY(driver.status().contains(QStringLiteral("Personalisé")));
         driver.click("startGameButton"); // the initial board is still chosen
         QCOMPARE(driver.board().cells[0][7], 4);
-        QCOMPARE(driver.controller()->humanSide(), 0);
+        QCOMPARE(driver.controller()->humanSide(), Side::Red);
     }
 
     // A cancelled dialog does nothing; a file that cannot be read or written is
@@ -174,8 +174,8 @@ private slots:
         QVERIFY(driver.dialogs.warnings[1].startsWith(QStringLiteral("Sauvegarde du plateau|")));
         for (const QString &warning : driver.dialogs.warnings)
             QVERIFY(warning.contains(driver.dialogs.nextPath));
-        QCOMPARE(driver.controller()->turn(), 1);
-        QCOMPARE(driver.board().cells[1][5], ZarvikBoard::redStone);
+        QCOMPARE(driver.controller()->turn(), Side::Black);
+        QCOMPARE(driver.board().cells[1][5], Piece::redStone);
         QVERIFY(driver.child<QLineEdit>("boardLineEdit")->text().isEmpty());
         driver.dialogs.nextPath = dir.filePath(QStringLiteral("saved"));
         driver.click("saveButton");
@@ -214,8 +214,9 @@ private slots:
         QTEST(QFile::exists(driver.dialogs.nextPath), "saved");
     }
 
-    // A saved game opens at its end; the moves are stepped through or clicked, and
-    // the game goes on from the position shown with the side to move there.
+    // A saved game opens at its end; the moves are stepped through or clicked, the
+    // whole game staying listed with the ply shown current, and the game goes on from
+    // the position shown with the side to move there, the moves before it kept.
     void replaysASavedGameAndContinuesIt()
     {
         WindowDriver driver;
@@ -229,25 +230,27 @@ private slots:
         QVERIFY(!driver.trigger(QStringLiteral("Coup précédent"))); // nothing opened yet
         QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
         QVERIFY(driver.dialogs.warnings.isEmpty());
-        QCOMPARE(driver.controller()->turn(), GameController::noGame);
+        QVERIFY(!driver.controller()->turn());
         QCOMPARE(driver.moveLines(), played);
-        QCOMPARE(driver.board().cells[1][4], int(ZarvikBoard::redStone));
-        QVERIFY(driver.trigger(QStringLiteral("Début de la partie")));
-        QVERIFY(driver.moveLines().isEmpty());
-        QCOMPARE(driver.board().cells[1][6], int(ZarvikBoard::redStone));
-        QVERIFY(driver.trigger(QStringLiteral("Coup suivant")));
-        QCOMPARE(driver.moveLines(), played.mid(0, 1));
+        QCOMPARE(driver.board().cells[1][4], Piece::redStone);
         auto *list = driver.child<QListWidget>("moveListWidget");
+        QVERIFY(driver.trigger(QStringLiteral("Début de la partie")));
+        QCOMPARE(driver.moveLines(), played);
+        QCOMPARE(list->currentRow(), -1);
+        QCOMPARE(driver.board().cells[1][6], Piece::redStone);
+        QVERIFY(driver.trigger(QStringLiteral("Coup suivant")));
+        QCOMPARE(list->currentRow(), 0);
         QVERIFY(driver.trigger(QStringLiteral("Fin de la partie")));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                           list->visualItemRect(list->item(1)).center());
-        QCOMPARE(driver.moveLines(), played.mid(0, 2));
-        QCOMPARE(driver.board().cells[1][5], int(ZarvikBoard::redStone));
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(driver.board().cells[1][5], Piece::redStone);
         driver.click("startGameButton"); // goes on from here, red to move
-        QCOMPARE(driver.controller()->humanSide(), 0);
-        QVERIFY(driver.moveLines().isEmpty());
+        QCOMPARE(driver.controller()->humanSide(), Side::Red);
+        QCOMPARE(driver.moveLines(), played.mid(0, 2));
         driver.play("B3", "B4");
-        QCOMPARE(driver.board().cells[2][2], int(ZarvikBoard::blackStone));
+        QCOMPARE(driver.board().cells[2][2], Piece::blackStone);
+        QCOMPARE(driver.moveLines(), played);
         QCOMPARE(driver.controller()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
     }
 
@@ -261,10 +264,10 @@ private slots:
         QVERIFY(driver.trigger(QStringLiteral("Indice")));
         QTRY_VERIFY_WITH_TIMEOUT(driver.boardView()->shownHint(), 10000);
         const Move hint = *driver.boardView()->shownHint();
-        QVERIFY(driver.board().isLegal(hint, GameController::black));
+        QVERIFY(driver.board().isLegal(hint, Side::Black));
         QCOMPARE(driver.board().toText(), position);
         QCOMPARE(driver.moveLines().size(), 1);
-        QCOMPARE(driver.controller()->humanSide(), 1);
+        QCOMPARE(driver.controller()->humanSide(), Side::Black);
         driver.controller()->playMove(hint);
         QVERIFY(!driver.boardView()->shownHint());
         QCOMPARE(driver.moveLines().size(), 2);

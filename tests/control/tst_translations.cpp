@@ -79,11 +79,12 @@ private slots:
         QVERIFY(driver.trigger(inWindow("Ouvrir une partie…")));
         driver.startCustom("0 0 0 0 0 0 0 2\n4 0 0 0 0 0 0 0\n");
         driver.play("A7", "A8");
+        QTRY_COMPARE(driver.dialogs.informations.size(), 1);
         QVERIFY(driver.trigger(inWindow("Règles du jeu")));
         texts << shownTexts(driver);
         QCOMPARE(driver.dialogs.warnings.size(), 2);
         QCOMPARE(driver.dialogs.informations.size(), 2);
-        QCOMPARE(driver.dialogs.questions.size(), 3);
+        QCOMPARE(driver.dialogs.questions.size(), 2); // a bad board file is refused before any question
         for (const QString &text : texts)
             QVERIFY2(!text.contains(foreign), qPrintable(text));
     }

@@ -108,13 +108,13 @@ bool startGame(WindowDriver &driver, TestPeer &red, TestPeer &black, const QByte
 
 // The game as the window shows it: the move list, the side to move, the status text
 // and every box shown so far.
-void expectGame(WindowDriver &driver, const QStringList &moves, int turn, const QString &status,
+void expectGame(WindowDriver &driver, const QStringList &moves, std::optional<Side> turn, const QString &status,
                 const QStringList &boxes)
 {
+    QTRY_COMPARE(driver.dialogs.informations, boxes);
     QCOMPARE(driver.moveLines(), moves);
     QCOMPARE(driver.controller()->turn(), turn);
     QCOMPARE(driver.status(), status);
-    QCOMPARE(driver.dialogs.informations, boxes);
 }
 
 // Ends a connection by a close (FIN), or by a reset (RST) as the system of a program
@@ -232,7 +232,7 @@ private slots:
         QVERIFY(black.waitFor(answers, 60000));
         black.send(move);
         QVERIFY(red.waitFor("3 A7 - A6"));
-        expectGame(driver, {"1. B2 - B3", "2. A7 - A6"}, 0, redToMove, {});
+        expectGame(driver, {"1. B2 - B3", "2. A7 - A6"}, Side::Red, redToMove, {});
         red.send("C2 - C3\n");
         QVERIFY(black.waitFor("3 C2 - C3"));
         QCOMPARE(black.received, answers + "3 C2 - C3");
@@ -258,7 +258,7 @@ private slots:
             reachedDuringBox = flood.connected - before;
         };
         flood.run(200);
-        expectGame(driver, {}, 2, lostConnection.section('|', 1), {lostConnection});
+        expectGame(driver, {}, std::nullopt, lostConnection.section('|', 1), {lostConnection});
         QCOMPARE(reachedDuringBox, 0);
         const int reachedFirstGame = flood.connected;
         QCOMPARE(serverSockets(*driver.controller()), 1); // the cancelled black player's, until the next game
@@ -271,7 +271,7 @@ private slots:
         black.send("A7 - A6\n");
         flood.run(400);
         QVERIFY(red.waitFor("3 A7 - A6"));
-        expectGame(driver, {"1. B2 - B3", "2. A7 - A6"}, 0, redToMove, {lostConnection});
+        expectGame(driver, {"1. B2 - B3", "2. A7 - A6"}, Side::Red, redToMove, {lostConnection});
         QCOMPARE(flood.connected, reachedFirstGame + 200);
         QVERIFY(flood.mostSockets <= 2);
         TestPeer extra; // one that stays is closed by the program, unspoken to
@@ -320,7 +320,7 @@ private slots:
             hangUp(black.socket, ending == 2);
         QTest::qWait(1000); // twice the shortest clock, five times the wait that ends a fragment
         driver.play("A7", "A6");
-        const int turn = boxes.isEmpty() ? 1 : 2; // none after the end
+        const std::optional<Side> turn = boxes.isEmpty() ? std::optional<Side>(Side::Black) : std::nullopt;
         const QString status = boxes.isEmpty() ? QStringLiteral("En attente du coup noir") : boxes[0].section('|', 1);
         expectGame(driver, {"1. B2 - B3"}, turn, status, boxes);
 

@@ -9,7 +9,7 @@
 
 #include <QtTest>
 
-constexpr int red = ZarvikBoard::red, black = ZarvikBoard::black;
+constexpr Side red = Side::Red, black = Side::Black;
 
 inline Move move(const char *a, const char *b) { return Move(a[0] - 'A', '8' - a[1], b[0] - 'A', '8' - b[1]); }
 
@@ -21,7 +21,7 @@ inline void position(Board &board, const char *stones)
 }
 
 // The moves of a side, or of the stone on cell when one is named, as "A2 - A3|A2 - B3".
-inline QString movesOf(const Board &board, int side, const char *cell = nullptr)
+inline QString movesOf(const Board &board, Side side, const char *cell = nullptr)
 {
     MoveList list;
     cell ? board.generateMovesFrom(cell[0] - 'A', '8' - cell[1], list) : board.generateMoves(side, list);
@@ -32,14 +32,14 @@ inline QString movesOf(const Board &board, int side, const char *cell = nullptr)
 }
 
 // Leaf count of the move tree to the given depth; stops at won positions.
-inline quint64 perft(Board &board, int side, int depth)
+inline quint64 perft(Board &board, Side side, int depth)
 {
     MoveList list;
     board.generateMoves(side, list);
     quint64 leaves = depth == 1 ? quint64(list.count) : 0;
     for (int i = 0; depth > 1 && i < list.count; ++i) {
         board.applyMove(list.moves[i]);
-        leaves += perft(board, 1 - side, depth - 1);
+        leaves += perft(board, ~side, depth - 1);
         board.undoMove(list.moves[i]);
     }
     return leaves;
@@ -56,7 +56,7 @@ void playRandomGame(Board &board, quint32 seed, Visit visit)
     board.resetToInitial();
     for (int square = 0; seed % 2 && square < 64; ++square)
         board.cells[square / 8][square % 8] = square % 8 % 7 ? codes[random.bounded(12)] : 0;
-    for (int side = red;; side = 1 - side) {
+    for (Side side = red;; side = ~side) {
         visit(side);
         MoveList list;
         board.generateMoves(side, list);

@@ -51,7 +51,7 @@ private slots:
         GameRecord played = GameRecord::fromInitialPosition();
         played.setTag("X_Seed", "7");
         ZarvikBoard board;
-        playRandomGame(board, 6, [&](int) { played.moves.push_back(board.lastMove); });
+        playRandomGame(board, 6, [&](Side) { played.moves.push_back(board.lastMove); });
         played.moves.erase(played.moves.begin()); // the first visit comes before any move
         played.setResult(board.hasWon(red) ? GameRecord::redWins : GameRecord::blackWins);
         const bool captured = std::any_of(played.moves.begin(), played.moves.end(), [](const Move &m) { return m.captured; });

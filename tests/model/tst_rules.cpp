@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ReferenceEvaluation.h"
 #include "TestBoards.h"
 
 class TestRules : public QObject
@@ -45,14 +46,15 @@ private slots:
     // moves, and the score is 10000 less the depth for the winner.
     void winning()
     {
-        const struct { const char *stones; int winner; } cases[] = {{"A8:4", red}, {"H8:4", red}, {"A1:2", black},
-            {"H1:2", black}, {"D8:3", -1}, {"D1:1", -1}, {"D1:9", -1}, {"D1:4 D8:2", -1}};
+        const struct { const char *stones; std::optional<Side> winner; } cases[] = {{"A8:4", red}, {"H8:4", red},
+            {"A1:2", black}, {"H1:2", black}, {"D8:3", {}}, {"D1:1", {}}, {"D1:9", {}}, {"D1:4 D8:2", {}}};
         for (const auto &c : cases) {
             position(board, qPrintable(QString(c.stones) + " B6:2 F3:4"));
             QVERIFY2(board.hasWon(red) == (c.winner == red) && board.hasWon(black) == (c.winner == black), c.stones);
-            QCOMPARE(movesOf(board, red).isEmpty() + movesOf(board, black).isEmpty(), c.winner >= 0 ? 2 : 0);
-            for (int level = 1; c.winner >= 0 && level <= 3; ++level)
-                QVERIFY(board.evaluate(c.winner, 3, level) == 9997 && board.evaluate(1 - c.winner, 0, level) == -10000);
+            QCOMPARE(movesOf(board, red).isEmpty() + movesOf(board, black).isEmpty(), c.winner ? 2 : 0);
+            for (int level = 1; c.winner && level <= 3; ++level)
+                QVERIFY(ReferenceEvaluation::evaluate(board, *c.winner, 3, level) == 9997
+                        && ReferenceEvaluation::evaluate(board, ~*c.winner, 0, level) == -10000);
         }
     }
 
@@ -62,7 +64,7 @@ private slots:
         QVERIFY(board.isLegal(move("B2", "B3"), red) && board.isLegal(move("E4", "D3"), black));
         // Enemy's stone, empty origin, own stone ahead, too far, backward, sideways,
         // straight onto a stone, no destination, off the board.
-        const std::pair<Move, int> refused[] = {{move("B2", "B3"), black}, {move("C4", "C5"), red},
+        const std::pair<Move, Side> refused[] = {{move("B2", "B3"), black}, {move("C4", "C5"), red},
             {move("B1", "B2"), red}, {move("B2", "D3"), red}, {move("B2", "B4"), red}, {move("D4", "D3"), red},
             {move("D4", "E4"), red}, {move("D4", "D5"), red}, {Move(1, 6, -1, -1), red}, {Move(-1, 6, 0, 5), red},
             {Move(8, 6, 7, 5), red}, {Move(1, 8, 1, 7), red}, {Move(1, -1, 1, 0), black},
@@ -77,14 +79,14 @@ private slots:
     void evaluate()
     {
         for (int level = 1; level <= 3; ++level)
-            for (int side : {red, black}) {
+            for (Side side : bothSides) {
                 const int sign = side == red ? 1 : -1;
                 board.resetToInitial();
-                QCOMPARE(board.evaluate(side, 0, level), 0);
+                QCOMPARE(ReferenceEvaluation::evaluate(board, side, 0, level), 0);
                 std::swap(board.cells[1][5], board.cells[1][6]); // B2 - B3
-                QCOMPARE(board.evaluate(side, 1, level), sign * (level == 3 ? 2 : 0));
+                QCOMPARE(ReferenceEvaluation::evaluate(board, side, 1, level), sign * (level == 3 ? 2 : 0));
                 position(board, "D4:4 C5:2 A3:4 B4:1 G6:2 H5:3 A7:4 B8:2");
-                QCOMPARE(board.evaluate(side, 2, level), sign * (level == 3 ? -16 : -10));
+                QCOMPARE(ReferenceEvaluation::evaluate(board, side, 2, level), sign * (level == 3 ? -16 : -10));
             }
     }
 
@@ -95,7 +97,7 @@ private slots:
         for (quint32 seed = 1; seed <= 200; ++seed) {
             std::vector<decltype(board.cells)> before;
             std::vector<Move> played; // played[i] led from before[i - 1] to before[i]
-            playRandomGame(board, seed, [&](int) { before.push_back(board.cells), played.push_back(board.lastMove); });
+            playRandomGame(board, seed, [&](Side) { before.push_back(board.cells), played.push_back(board.lastMove); });
             for (size_t i = played.size() - 1; i > 0; --i) {
                 QCOMPARE(played[i].captured, before[i - 1][played[i].toX][played[i].toY]);
                 board.undoMove(played[i]);

@@ -3,6 +3,7 @@
 // cuts the peer's bytes into lines and judges them, its clock, and slots that re-enter
 // it while it handles a line. Hang-ups, floods and garbage are the hostile tests'.
 #include "SocketPlayer.h"
+#include "GameRecord.h"
 #include "ZarvikBoard.h"
 
 #include <QTcpServer>
@@ -60,12 +61,12 @@ private slots:
     {
         QFETCH(QByteArray, line);
         QFETCH(bool, accepted);
-        SocketPlayer player(&board, 0, 100000, socket);
-        QSignalSpy moves(&player, &SocketPlayer::MoveReceived);
-        player.StartGame();
+        SocketPlayer player(Side::Red, 100000, socket, board);
+        QSignalSpy moves(&player, &Player::moved);
+        askFirst(player);
         send(line + "C2 - C3\n");
         QTRY_VERIFY_WITH_TIMEOUT(moves.count() == 1 && received == start + "4", patience);
-        QCOMPARE(*player.TakeMove(), accepted ? redOpening : secondRedStep);
+        QCOMPARE(moves.at(0).at(0).value<Move>(), accepted ? redOpening : secondRedStep);
         expectExactly(player, start + "4");
     }
 
@@ -73,15 +74,15 @@ private slots:
     // reported once, a late move is refused, and a new request restarts the clock.
     void clock()
     {
-        SocketPlayer player(&board, 0, 0, socket);
-        QSignalSpy timeOuts(&player, &SocketPlayer::TimeElapsed);
-        player.StartGame();
-        QCOMPARE(player.timer->interval(), 500);
+        SocketPlayer player(Side::Red, 0, socket, board);
+        QSignalSpy timeOuts(&player, &Player::failed);
+        askFirst(player);
         QVERIFY(timeOuts.wait(patience));
+        QCOMPARE(timeOuts.at(0).at(0).value<Player::Failure>(), Player::Failure::TimeOut);
         send("B2 - B3\n");
         QTRY_COMPARE_WITH_TIMEOUT(received, start + "4", patience);
         QCOMPARE(timeOuts.count(), 1);
-        player.RequestMove();
+        askAfter(player, redOpening);
         QVERIFY(timeOuts.wait(patience));
         QCOMPARE(timeOuts.count(), 2);
     }
@@ -93,27 +94,31 @@ private slots:
         QTest::newRow("asks again, two lines") << QByteArray("B2 - B3\nC2 - C3\n") << 0;
         QTest::newRow("asks again after a loop, fragment") << QByteArray("B2 - B3\nC2 - C3") << 500;
     }
-    // The controller, inside MoveReceived(), asks for the next move (after the event
+    // The controller, inside moved(), asks for the next move (after the event
     // loop of a message box, say); bytes that follow wait for it.
     void reentrancy()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, nestedLoopMs);
-        SocketPlayer player(&board, 0, 100000, socket);
+        SocketPlayer player(Side::Red, 100000, socket, board);
         QList<Move> played;
-        connect(&player, &SocketPlayer::MoveReceived, this, [&] {
-            played << *player.TakeMove();
+        connect(&player, &Player::moved, this, [&](const Move &move) {
+            played << move;
             QTest::qWait(nestedLoopMs);
             board.applyMove(played.last());
-            player.RequestMove();
+            askAfter(player, move);
         });
-        player.StartGame();
+        askFirst(player);
         send(bytes);
         QTRY_COMPARE_WITH_TIMEOUT(played, QList<Move>({redOpening, secondRedStep}), patience);
         expectExactly(player, start + "3 B2 - B3" "3 C2 - C3");
     }
 
 private:
+    void askFirst(SocketPlayer &player) { player.play({board, GameRecord::pass, false}); }
+    // As a controller does after the opponent's reply to the move.
+    void askAfter(SocketPlayer &player, const Move &move) { player.play({board, move, true}); }
+
     void send(const QByteArray &bytes)
     {
         peer->write(bytes);
@@ -124,7 +129,7 @@ private:
     // anything sent earlier.
     void expectExactly(SocketPlayer &player, const QByteArray &expected)
     {
-        player.SendFinalMove(Move(0, 0, 0, 0));
+        player.gameWon(Move(0, 0, 0, 0));
         QTRY_COMPARE_WITH_TIMEOUT(received, expected + "5 A8 - A8", patience);
     }
 

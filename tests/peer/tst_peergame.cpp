@@ -59,7 +59,7 @@ private slots:
         setBlackStuck(expected);
         PeerGame game(level1);
         QCOMPARE(take(game, boardMessage('1', expected)), PeerGame::Step::play);
-        QVERIFY(game.side() == ZarvikBoard::red && movedOn(game, expected));
+        QVERIFY(game.side() == Side::Red && movedOn(game, expected));
         QCOMPARE(take(game, boardMessage('1', expected)), PeerGame::Step::play);
         QVERIFY2(game.note().contains(QStringLiteral("passed")), qPrintable(game.note()));
         QVERIFY(movedOn(game, expected));
@@ -67,7 +67,7 @@ private slots:
         PeerGame black(level1);
         QCOMPARE(take(black, boardMessage('2', expected)), PeerGame::Step::wait);
         QCOMPARE(take(black, boardMessage('2', expected)), PeerGame::Step::play);
-        QVERIFY(black.side() == ZarvikBoard::black && movedOn(black, expected));
+        QVERIFY(black.side() == Side::Black && movedOn(black, expected));
     }
 
     // How each script ends: the last step, what the game says, whether it won.

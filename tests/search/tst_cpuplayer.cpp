@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPUPlayer.h"
 #include "FastSearch.h"
+#include "GameRecord.h"
 #include "ZarvikBoard.h"
 
 #include <QtTest>
@@ -8,8 +9,27 @@
 #include <mutex>
 
 namespace {
-constexpr int red = ZarvikBoard::red, black = ZarvikBoard::black;
+constexpr Side red = Side::Red, black = Side::Black;
 constexpr int patience = 60000; // ms: a loaded machine may be slow, never this slow
+
+CPUPlayer::Options options(int timeLimit, int level)
+{
+    CPUPlayer::Options chosen;
+    chosen.timeLimit = timeLimit;
+    chosen.level = level;
+    chosen.pauseMs = 0;
+    return chosen;
+}
+
+void ask(CPUPlayer &player, const Board &board)
+{
+    player.play({board, GameRecord::pass, false});
+}
+
+Move movedTo(const QSignalSpy &moved)
+{
+    return moved.last().at(0).value<Move>();
+}
 
 std::mutex messagesLock;
 QStringList messages; // the debug lines, from every thread
@@ -28,13 +48,13 @@ void setMiddleGame(Board &board)
 {
     board.cells.assign(8, std::vector<int>(8, 0));
     for (int x = 0; x < 8; ++x)
-        board.cells[x][x % 2] = ZarvikBoard::blackStone;
-    board.cells[2][4] = board.cells[3][3] = board.cells[5][4] = board.cells[6][3] = ZarvikBoard::redStone;
+        board.cells[x][x % 2] = Piece::blackStone;
+    board.cells[2][4] = board.cells[3][3] = board.cells[5][4] = board.cells[6][3] = Piece::redStone;
 }
 
 // Whether the move has the best root score of a complete search to the depth: root
 // scores do not depend on the seed, the choice among equal ones does.
-bool hasBestScore(const Board &board, const Move &move, int color, int level, int depth)
+bool hasBestScore(const Board &board, const Move &move, Side color, int level, int depth)
 {
     struct : DepthListener {
         void depthCompleted(const DepthReport &report) override { last = report; }
@@ -42,7 +62,7 @@ bool hasBestScore(const Board &board, const Move &move, int color, int level, in
     } log;
     FastSearch search;
     search.setPosition(board);
-    search.run({static_cast<Side>(color), level, depth, -1, 1}, std::atomic<bool>(false), &log);
+    search.run({color, level, depth, -1, 1}, std::atomic<bool>(false), &log);
     const DepthReport &last = log.last;
     const Move *found = std::find(last.moves, last.moves + last.moveCount, move);
     return found != last.moves + last.moveCount && last.scores[found - last.moves] == last.bestScore;
@@ -65,19 +85,19 @@ private slots:
     void init() { takeMessages(); }
 
     // Level 1 searches depth 2 only, says so once naming the side, and announces one
-    // move with the best score. Red is asked by StartGame(), black by RequestMove().
+    // move with the best score.
     void levelOneSearchesOneDepth()
     {
-        for (int color : {red, black}) {
+        for (Side color : bothSides) {
             ZarvikBoard board;
             setMiddleGame(board);
-            CPUPlayer player(&board, color, Player::untimed, 1, 0);
-            QSignalSpy ready(&player, &CPUPlayer::MoveReady);
-            color == red ? player.StartGame() : player.RequestMove();
+            CPUPlayer player(color, options(Player::untimed, 1));
+            QSignalSpy ready(&player, &Player::moved);
+            ask(player, board);
             QVERIFY(ready.wait(patience));
             QVERIFY(!ready.wait(50));
             QCOMPARE(takeMessages(), QStringList(depthLine.arg(color == red ? "rouge" : "noir").arg(2)));
-            const Move move = *player.TakeMove();
+            const Move move = movedTo(ready);
             QVERIFY(board.isLegal(move, color) && hasBestScore(board, move, color, 1, 2));
         }
     }
@@ -90,25 +110,25 @@ private slots:
         QCOMPARE(CPUPlayer::searchSeconds(999), 999);
         QCOMPARE(CPUPlayer::searchSeconds(Player::untimed), int(CPUPlayer::untimedCeilingSeconds));
         ZarvikBoard board;
-        CPUPlayer player(&board, red, -1, 2, 0);
-        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
-        player.StartGame();
+        CPUPlayer player(red, options(-1, 2));
+        QSignalSpy ready(&player, &Player::moved);
+        ask(player, board);
         QVERIFY(ready.wait(10000));
-        QVERIFY(board.isLegal(*player.TakeMove(), red));
+        QVERIFY(board.isLegal(movedTo(ready), red));
     }
 
-    // Stopped mid-search, by its destruction or by cancelSearch(), a player announces
-    // and logs nothing; cancelled, it keeps no move.
+    // Stopped mid-search, by its destruction or by stop(), a player announces and logs
+    // nothing.
     void stoppedMidSearchIsSilent()
     {
         for (bool destroy : {true, false}) {
             ZarvikBoard board;
-            auto player = std::make_unique<CPUPlayer>(&board, black, Player::untimed, 3, 0);
-            QSignalSpy ready(player.get(), &CPUPlayer::MoveReady);
-            player->RequestMove();
-            QVERIFY(player->isRunning());
-            destroy ? player.reset() : player->cancelSearch();
-            QVERIFY(destroy || (!player->isRunning() && *player->TakeMove() == Move()));
+            auto player = std::make_unique<CPUPlayer>(black, options(Player::untimed, 3));
+            QSignalSpy ready(player.get(), &Player::moved);
+            ask(*player, board);
+            QVERIFY(player->isThinking());
+            destroy ? player.reset() : player->stop();
+            QVERIFY(destroy || !player->isThinking());
             QVERIFY(!ready.wait(200) && takeMessages().isEmpty());
         }
     }
@@ -118,15 +138,15 @@ private slots:
     void playNowKeepsLastCompletedDepth()
     {
         ZarvikBoard board;
-        CPUPlayer player(&board, black, Player::untimed, 3, 0);
-        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
-        player.RequestMove();
+        CPUPlayer player(black, options(Player::untimed, 3));
+        QSignalSpy ready(&player, &Player::moved);
+        ask(player, board);
         player.playNow();
         QVERIFY(ready.wait(patience));
         const QStringList lines = takeMessages();
         QCOMPARE(lines.size(), 1);
         const int depth = lines[0].section(' ', -1).toInt();
-        const Move move = *player.TakeMove();
+        const Move move = movedTo(ready);
         MoveList moves;
         board.generateMoves(black, moves);
         QVERIFY(depth < 20 && board.isLegal(move, black));
@@ -138,16 +158,17 @@ private slots:
     void cancelDropsQueuedResult()
     {
         ZarvikBoard board;
-        CPUPlayer player(&board, red, Player::untimed, 1, 0);
-        QSignalSpy ready(&player, &CPUPlayer::MoveReady);
-        player.RequestMove();
-        QVERIFY(player.wait(patience));
-        player.cancelSearch();
-        QVERIFY(!ready.wait(200) && *player.TakeMove() == Move());
+        CPUPlayer player(red, options(Player::untimed, 1));
+        QSignalSpy ready(&player, &Player::moved);
+        ask(player, board);
+        while (player.isThinking()) // no event is processed meanwhile
+            QThread::yieldCurrentThread();
+        player.stop();
+        QVERIFY(!ready.wait(200));
         takeMessages();
-        player.RequestMove();
+        ask(player, board);
         QVERIFY(ready.wait(patience));
-        QVERIFY(!ready.wait(50) && board.isLegal(*player.TakeMove(), red));
+        QVERIFY(!ready.wait(50) && board.isLegal(movedTo(ready), red));
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
             LastDepth log;
             const SearchResult result = search.run(settings(side, 8, -1, 2), log.abort, &log);
             QCOMPARE(log.last.bestScore, win - 9);
-            QVERIFY(board.isLegal(result.best, indexOf(side)) && log.last.lineLength > 0 && log.last.line[0] == result.best);
+            QVERIFY(board.isLegal(result.best, side) && log.last.lineLength > 0 && log.last.line[0] == result.best);
             ExpertWorker leaves(table, unlimited, false);
             const BitPosition after = BitPosition(board).playedBy(side, square(result.best.fromX, result.best.fromY),
                                                                   square(result.best.toX, result.best.toY));
@@ -112,10 +112,9 @@ private slots:
         ZarvikBoard board;
         int positions = 0, compared = 0;
         for (quint32 seed = 1; seed <= 6; ++seed)
-            playRandomGame(board, seed, [&](int mover) {
+            playRandomGame(board, seed, [&](Side side) {
                 if (QTest::currentTestFailed() || ++positions % 3)
                     return;
-                const Side side = static_cast<Side>(mover);
                 ExpertSearch search;
                 search.setReductions(false);
                 search.setPosition(board);
@@ -126,7 +125,7 @@ private slots:
                     const int plain = plainScore(leaves, BitPosition(board), side, -win - 1, win + 1, depth, 0);
                     compared += log.last.depth == depth; // a sure win may end the search sooner
                     QVERIFY2(log.last.depth != depth || log.last.bestScore == plain,
-                             qPrintable(QString("%1side %2 depth %3: %4 instead of %5").arg(board.toText()).arg(mover)
+                             qPrintable(QString("%1side %2 depth %3: %4 instead of %5").arg(board.toText()).arg(indexOf(side))
                                             .arg(depth).arg(log.last.bestScore).arg(plain)));
                 }
             });
@@ -139,7 +138,7 @@ private slots:
         ZarvikBoard board;
         ExpertSearch search;
         for (quint32 seed = 1; seed <= 8; ++seed)
-            playRandomGame(board, seed, [&](int side) {
+            playRandomGame(board, seed, [&](Side side) {
                 MoveList legal;
                 board.generateMoves(side, legal);
                 if (legal.count == 0 || QTest::currentTestFailed())

@@ -93,9 +93,9 @@ private slots:
         for (int depth = 1; depth <= 4; ++depth)
             QCOMPARE(quint64(BitPosition(board).perft(Side::Red, depth)), leaves[depth - 1]);
         for (quint32 seed = 1; seed <= 30; ++seed)
-            playRandomGame(board, seed, [&](int side) {
-                for (Side mover : {static_cast<Side>(side), ~static_cast<Side>(side)})
-                    QVERIFY2(BitPosition(board).perft(mover, 3) == perft(board, indexOf(mover), 3),
+            playRandomGame(board, seed, [&](Side side) {
+                for (Side mover : {side, ~side})
+                    QVERIFY2(BitPosition(board).perft(mover, 3) == perft(board, mover, 3),
                              qPrintable(board.toText()));
             });
     }
@@ -107,9 +107,9 @@ private slots:
         ZarvikBoard board;
         int n = 0;
         for (quint32 seed = 1; seed <= 32; ++seed)
-            playRandomGame(board, seed, [&](int side) {
+            playRandomGame(board, seed, [&](Side side) {
                 if (++n % 2 == 0)
-                    compare(board, {static_cast<Side>((side + n / 2) % 2), 1 + n / 4 % 3, n % 30 ? 2 + n / 12 % 3 : 5, -1, unsigned(n)});
+                    compare(board, {static_cast<Side>((indexOf(side) + n / 2) % 2), 1 + n / 4 % 3, n % 30 ? 2 + n / 12 % 3 : 5, -1, unsigned(n)});
             });
     }
 

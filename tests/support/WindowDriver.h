@@ -41,7 +41,7 @@ public:
     QStringList moveLines() const;
     QColor moveColor(int row) const;
     GameController *controller() { return &game; }
-    const Board &board() const { return *game.board(); }
+    const Board &board() const { return game.model()->position(); }
     BoardWidget *boardView() const;
 
     ScriptedDialogs dialogs;

@@ -64,8 +64,8 @@ class TestBoardView : public QObject
 {
     Q_OBJECT
 
-    ZarvikBoard board;
-    BoardWidget view{nullptr, &board, cell};
+    GameModel game;
+    BoardWidget view{nullptr, &game, cell};
     PaintCounter paints{view};
     QSignalSpy entered{&view, &BoardWidget::moveEntered};
 
@@ -83,9 +83,9 @@ private slots:
     {
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        board.resetToInitial();
+        game.reset(ZarvikBoard(), Side::Red);
         view.clearSelection();
-        view.setInputSide(ZarvikBoard::red);
+        view.setInputSide(Side::Red);
         view.setFlipped(false);
         entered.clear();
         paints.count = 0;
@@ -108,16 +108,17 @@ private slots:
         QCOMPARE(paints.render(), before);
     }
 
-    // The last move's two squares are framed in their own colour, under a selection;
-    // so are a hint's.
+    // The last move played to the position shown has its two squares framed in their
+    // own colour, under a selection; so are a hint's.
     void lastMove()
     {
-        view.showLastMove(Move(1, 6, 1, 5));
+        QVERIFY(game.play(Move(1, 6, 1, 5)) && game.play(Move(0, 1, 0, 2)) && game.play(GameRecord::pass) == false);
+        game.setCursor(1);
         QCOMPARE(framed(paints.render(), lastMoveColour), QString("B3 B2"));
-        QCOMPARE(press("C2"), QString("C2|B3 C3 D3"));
-        QCOMPARE(framed(paints.render(), lastMoveColour), QString("B2"));
-        view.clearLastMove();
-        QCOMPARE(framed(paints.render(), lastMoveColour), QString());
+        view.setInputSide(Side::Black);
+        QCOMPARE(press("C7"), QString("C7|B6 C6 D6"));
+        game.setCursor(0);
+        QCOMPARE(framed(paints.render(), lastMoveColour) + frames(paints.render()), QString("|"));
         view.showHint(Move(3, 6, 4, 5)); // a hint has a colour of its own
         QCOMPARE(framed(paints.render(), hintColour) + framed(paints.render(), lastMoveColour), QString("E3 D2"));
         view.clearHint();
@@ -157,18 +158,20 @@ private slots:
         const QImage before = paints.render();
         for (const QPoint &p : {QPoint(margin - 1, 400), QPoint(end, 400), QPoint(400, margin - 1), QPoint(400, end)})
             press(p.x(), p.y());
-        view.setInputSide(BoardWidget::noInput);
+        view.setInputSide(std::nullopt);
         press("B2 B3");
         QVERIFY(paints.count == 0 && paints.render() == before && entered.isEmpty());
     }
 
-    // A board loaded under a selection may put an enemy stone there: the selection
-    // is dropped at the next press, whatever it hits, and never moves that stone.
+    // A selection belongs to the position it was made on: a board loaded under it
+    // drops it, and a press then selects afresh.
     void staleSelectionIsDropped()
     {
         press("B2");
-        board.cells[1][6] = ZarvikBoard::blackStone;
-        QCOMPARE(press("D4"), QString("|"));
+        ZarvikBoard loaded;
+        loaded.cells[1][6] = Piece::blackStone;
+        game.reset(loaded, Side::Red);
+        QCOMPARE(press("B3"), QString("|"));
     }
 };
 

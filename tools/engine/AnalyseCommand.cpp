@@ -90,16 +90,14 @@ int AnalyseCommand::run(const QCommandLineParser &parser, QTextStream &out, QTex
         return 1;
     }
     SearchSettings settings;
-    int side = 0;
     int seed = 1;
-    if (!readSide(parser, QStringLiteral("side"), side, err)
+    if (!readSide(parser, QStringLiteral("side"), settings.color, err)
         || !readInt(parser.value(QStringLiteral("level")), QStringLiteral("--level"), settings.level, err)
         || !readInt(parser.value(QStringLiteral("depth")), QStringLiteral("--depth"), settings.maxDepth, err)
         || !readInt(parser.value(QStringLiteral("seed")), QStringLiteral("--seed"), seed, err)
         || !readInt(parser.value(QStringLiteral("time")), QStringLiteral("--time"), settings.timeLimit, err)
         || !readInt(parser.value(QStringLiteral("threads")), QStringLiteral("--threads"), settings.threads, err))
         return 1;
-    settings.color = static_cast<Side>(side);
     if (settings.level < 1 || settings.level > SearchSettings::maxLevel || settings.maxDepth < 2
         || settings.threads < 1) {
         err << "--level must be 1 to 4, --depth 2 or more and --threads 1 or more\n";

@@ -12,11 +12,11 @@ bool EngineCommand::readInt(const QString &text, const QString &what, int &value
     return ok;
 }
 
-bool EngineCommand::readSide(const QCommandLineParser &parser, const QString &option, int &side, QTextStream &err)
+bool EngineCommand::readSide(const QCommandLineParser &parser, const QString &option, Side &side, QTextStream &err)
 {
     const QString text = parser.value(option);
     if (text == QLatin1String("red") || text == QLatin1String("black")) {
-        side = text == QLatin1String("red") ? ZarvikBoard::red : ZarvikBoard::black;
+        side = text == QLatin1String("red") ? Side::Red : Side::Black;
         return true;
     }
     err << "--" << option << " must be red or black\n";

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Move.h"
+#include "Side.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -32,6 +33,6 @@ protected:
     // Readers of option values: false, with the reason written to err, when the value
     // is missing or malformed.
     static bool readInt(const QString &text, const QString &what, int &value, QTextStream &err);
-    static bool readSide(const QCommandLineParser &parser, const QString &option, int &side, QTextStream &err);
+    static bool readSide(const QCommandLineParser &parser, const QString &option, Side &side, QTextStream &err);
     static bool loadBoard(const QString &path, ZarvikBoard &board, QTextStream &err);
 };

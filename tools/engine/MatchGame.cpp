@@ -8,11 +8,6 @@
 
 namespace {
 
-int otherSide(int side)
-{
-    return side == GameController::red ? GameController::black : GameController::red;
-}
-
 // The port of a remote player, which then listens for it; otherwise any free port.
 GameController::Settings settingsFor(const MatchGame::Setup &setup)
 {
@@ -25,10 +20,10 @@ GameController::Settings settingsFor(const MatchGame::Setup &setup)
     return settings;
 }
 
-QString resultFor(int loser, const QString &termination)
+QString resultFor(std::optional<Side> loser, const QString &termination)
 {
-    if (loser != GameController::noGame)
-        return loser == GameController::red ? GameRecord::blackWins : GameRecord::redWins;
+    if (loser)
+        return loser == Side::Red ? GameRecord::blackWins : GameRecord::redWins;
     return termination == GameRecord::byNoMoves ? GameRecord::draw : GameRecord::unfinished;
 }
 
@@ -37,52 +32,56 @@ QString resultFor(int loser, const QString &termination)
 MatchGame::MatchGame(const Setup &setup, QObject *parent)
     : QObject(parent), setup(setup), controller(settingsFor(setup))
 {
-    controller.setBoard(&board);
-    connect(&controller, &GameController::gameCleared, this, &MatchGame::onCleared);
-    connect(&controller, &GameController::movePlayed, this, &MatchGame::onMovePlayed);
+    connect(controller.model(), &GameModel::changed, this, &MatchGame::onChanged);
     connect(&controller, &GameController::gameDecided, this, &MatchGame::onDecided);
     connect(&controller, &GameController::playerConnected, this, &MatchGame::onConnected);
-    connect(&controller, &GameController::lineRefused, this, [this](int side) { ++refusedLines[side]; });
+    connect(&controller, &GameController::lineRefused, this, [this](Side side) { ++refusedLines[indexOf(side)]; });
 }
 
 // The programs are killed first, then the controller closes their connections.
 MatchGame::~MatchGame() = default;
 
-void MatchGame::start()
+// The record's tags, in the order the match has always written them.
+void MatchGame::setTags()
 {
-    gameRecord = GameRecord::fromInitialPosition();
-    gameRecord.setTag(QStringLiteral("Event"), QStringLiteral("zarvik-engine match"));
-    gameRecord.setTag(QStringLiteral("Date"), QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")));
-    gameRecord.setTag(QStringLiteral("Round"), QString::number(setup.round));
-    gameRecord.setTag(QStringLiteral("Red"), setup.red.name);
-    gameRecord.setTag(QStringLiteral("Black"), setup.black.name);
+    GameModel *game = controller.model();
+    game->setTag(QStringLiteral("Event"), QStringLiteral("zarvik-engine match"));
+    game->setTag(QStringLiteral("Date"), QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")));
+    game->setTag(QStringLiteral("Round"), QString::number(setup.round));
+    game->setTag(QStringLiteral("Red"), setup.red.name);
+    game->setTag(QStringLiteral("Black"), setup.black.name);
     const int redSeconds = setup.red.seconds;
     const int blackSeconds = setup.black.seconds;
-    gameRecord.setTag(QStringLiteral("TimeControl"), redSeconds == blackSeconds
-                                                         ? QString::number(redSeconds)
-                                                         : QStringLiteral("%1/%2").arg(redSeconds).arg(blackSeconds));
+    game->setTag(QStringLiteral("TimeControl"), redSeconds == blackSeconds
+                                                    ? QString::number(redSeconds)
+                                                    : QStringLiteral("%1/%2").arg(redSeconds).arg(blackSeconds));
+}
+
+void MatchGame::start()
+{
     GameOptions options;
-    options.red = setup.red.side();
-    options.black = setup.black.side();
+    options.red = setup.red.seat();
+    options.black = setup.black.seat();
     options.customBoard = !setup.boardFile.isEmpty();
     options.boardFile = setup.boardFile;
     options.firstSide = setup.firstSide;
     options.seed = setup.seed;
     controller.startGame(options);
+    setTags();
     if (over)
         return;
     // Sides connect in order, red first: black's program starts once red is in.
-    const int first = setup.red.kind == PlayerSpec::Kind::Cpu ? GameController::black : GameController::red;
+    const Side first = setup.red.kind == PlayerSpec::Kind::Cpu ? Side::Black : Side::Red;
     if (spec(first).kind != PlayerSpec::Kind::Cpu)
         awaitConnection(first);
 }
 
 void MatchGame::abort()
 {
-    conclude(GameController::noGame, GameRecord::byNothingYet);
+    conclude(std::nullopt, GameRecord::byNothingYet);
 }
 
-void MatchGame::awaitConnection(int side)
+void MatchGame::awaitConnection(Side side)
 {
     awaited = side;
     connectTimer.start(setup.connectTimeoutMs, this);
@@ -90,9 +89,9 @@ void MatchGame::awaitConnection(int side)
         launch(side);
 }
 
-void MatchGame::launch(int side)
+void MatchGame::launch(Side side)
 {
-    auto &program = programs[side];
+    auto &program = programs[indexOf(side)];
     program = std::make_unique<ChildProcess>();
     connect(program.get(), QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             [this, side] { onProgramEnded(side); });
@@ -104,13 +103,13 @@ void MatchGame::launch(int side)
     program->start(words.value(0), words.mid(1));
 }
 
-void MatchGame::onConnected(int side)
+void MatchGame::onConnected(Side side)
 {
-    connected[side] = true;
+    connected[indexOf(side)] = true;
     connectTimer.stop();
-    awaited = GameController::noGame;
-    if (side == GameController::red && setup.black.kind != PlayerSpec::Kind::Cpu)
-        awaitConnection(GameController::black);
+    awaited.reset();
+    if (side == Side::Red && setup.black.kind != PlayerSpec::Kind::Cpu)
+        awaitConnection(Side::Black);
 }
 
 void MatchGame::timerEvent(QTimerEvent *event)
@@ -121,39 +120,31 @@ void MatchGame::timerEvent(QTimerEvent *event)
         conclude(lostSide, GameRecord::byDisconnection);
 }
 
-void MatchGame::onCleared()
+// A side's refused lines count from its last move.
+void MatchGame::onChanged()
 {
-    gameRecord.setStart(board, setup.firstSide);
-    gameRecord.moves.clear();
-    nextSide = setup.firstSide;
+    const auto &plies = controller.model()->plies();
+    for (; pliesSeen < int(plies.size()); ++pliesSeen)
+        refusedLines[indexOf(plies[size_t(pliesSeen)].side)] = 0;
+    pliesSeen = int(plies.size());
 }
 
-// A side that moves twice in a row had the other side pass in between.
-void MatchGame::onMovePlayed(const Move &move, int side)
-{
-    if (side != nextSide)
-        gameRecord.moves.push_back(GameRecord::pass);
-    gameRecord.moves.push_back(move);
-    nextSide = otherSide(side);
-    refusedLines[side] = 0;
-}
-
-void MatchGame::onDecided(GameController::Ending how, int, int loser)
+void MatchGame::onDecided(GameController::Ending how, std::optional<Side>, std::optional<Side> loser)
 {
     switch (how) {
     case GameController::Ending::GoalRow:
         conclude(loser, GameRecord::byGoalRow);
         break;
     case GameController::Ending::Draw:
-        conclude(GameController::noGame, GameRecord::byNoMoves);
+        conclude(std::nullopt, GameRecord::byNoMoves);
         break;
     case GameController::Ending::TimeOut:
         // A side that had lines refused since its last move and then ran out of
         // time was trying moves it may not play.
-        conclude(loser, refusedLines[loser] > 0 ? GameRecord::byIllegalMove : GameRecord::byTimeOut);
+        conclude(loser, refusedLines[indexOf(*loser)] > 0 ? GameRecord::byIllegalMove : GameRecord::byTimeOut);
         break;
     case GameController::Ending::Disconnection: {
-        const ChildProcess *program = programs[loser].get();
+        const ChildProcess *program = programs[indexOf(*loser)].get();
         if (program && program->state() != QProcess::NotRunning) {
             // The connection often closes before the program is seen to end.
             lostSide = loser;
@@ -164,22 +155,22 @@ void MatchGame::onDecided(GameController::Ending how, int, int loser)
         break;
     }
     case GameController::Ending::CannotStart:
-        conclude(GameController::noGame, GameRecord::byNothingYet);
+        conclude(std::nullopt, GameRecord::byNothingYet);
         break;
     }
 }
 
-void MatchGame::onProgramEnded(int side)
+void MatchGame::onProgramEnded(Side side)
 {
-    const ChildProcess *program = programs[side].get();
-    if (!connected[side])
+    const ChildProcess *program = programs[indexOf(side)].get();
+    if (!connected[indexOf(side)])
         conclude(side, program->failed() ? GameRecord::byCrash : byNoConnection);
     else if (side == lostSide || program->failed())
         conclude(side, program->failed() ? GameRecord::byCrash : GameRecord::byDisconnection);
     // A program that ended well while connected: its lost connection follows.
 }
 
-void MatchGame::conclude(int loser, const QString &termination)
+void MatchGame::conclude(std::optional<Side> loser, const QString &termination)
 {
     if (over)
         return;
@@ -187,8 +178,7 @@ void MatchGame::conclude(int loser, const QString &termination)
     connectTimer.stop();
     graceTimer.stop();
     controller.stopGame();
-    gameRecord.setResult(resultFor(loser, termination));
-    gameRecord.setTag(QStringLiteral("Termination"), termination);
+    controller.model()->setResult(resultFor(loser, termination), termination);
     for (auto &program : programs) {
         if (program) {
             program->disconnect(this);

@@ -27,7 +27,7 @@ public:
         PlayerSpec red;
         PlayerSpec black;
         QString boardFile; // empty: the initial position
-        int firstSide = GameController::red;
+        Side firstSide = Side::Red;
         qint64 seed = -1;
         int round = 1;
         int connectTimeoutMs = 10000;
@@ -40,7 +40,7 @@ public:
     // Ends the game at once without a result (the match is interrupted).
     void abort();
     bool isOver() const { return over; }
-    const GameRecord &record() const { return gameRecord; }
+    GameRecord record() const { return controller.record(); }
 
     // The Termination of a game whose program did not connect in time.
     static inline const QString byNoConnection = QStringLiteral("never connected");
@@ -53,27 +53,25 @@ signals:
 private:
     void timerEvent(QTimerEvent *event) override;
 
-    void onCleared();
-    void onMovePlayed(const Move &move, int side);
-    void onDecided(GameController::Ending how, int winner, int loser);
-    void onConnected(int side);
-    void onProgramEnded(int side);
-    void launch(int side);
-    void awaitConnection(int side);
-    void conclude(int loser, const QString &termination);
-    const PlayerSpec &spec(int side) const { return side == GameController::red ? setup.red : setup.black; }
+    void setTags();
+    void onChanged();
+    void onDecided(GameController::Ending how, std::optional<Side> winner, std::optional<Side> loser);
+    void onConnected(Side side);
+    void onProgramEnded(Side side);
+    void launch(Side side);
+    void awaitConnection(Side side);
+    void conclude(std::optional<Side> loser, const QString &termination);
+    const PlayerSpec &spec(Side side) const { return side == Side::Red ? setup.red : setup.black; }
 
     const Setup setup;
-    ZarvikBoard board;
     GameController controller;
     std::unique_ptr<ChildProcess> programs[2];
     bool connected[2] = {false, false};
     int refusedLines[2] = {0, 0}; // since the side's last move
-    int nextSide = GameController::red; // whose turn the record expects next
-    int awaited = GameController::noGame; // the side whose connection is awaited
-    int lostSide = GameController::noGame; // a lost connection being told from a crash
+    int pliesSeen = 0;
+    std::optional<Side> awaited; // the side whose connection is awaited
+    std::optional<Side> lostSide; // a lost connection being told from a crash
     QBasicTimer connectTimer;
     QBasicTimer graceTimer;
-    GameRecord gameRecord;
     bool over = false;
 };

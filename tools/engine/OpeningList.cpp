@@ -35,7 +35,7 @@ bool OpeningList::addBoardFile(const QString &path, QString *error)
         *error = QStringLiteral("cannot read %1: %2").arg(path, why);
         return false;
     }
-    list.push_back({path, ZarvikBoard::red});
+    list.push_back({path, Side::Red});
     return true;
 }
 
@@ -54,7 +54,7 @@ bool OpeningList::readTextFile(const QString &path, const QString &scratchDir, Q
         GameRecord record;
         record.setTag(QStringLiteral("Start"), line);
         ZarvikBoard board;
-        int side = ZarvikBoard::red;
+        Side side = Side::Red;
         const QString boardFile = QDir(scratchDir).filePath(QStringLiteral("opening-%1.brd").arg(list.size() + 1));
         QString why = QStringLiteral("not 64 codes and r or b");
         if (!record.start(board, side) || !board.saveToFile(boardFile, &why)) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Side.h"
+
 #include <QString>
 
 #include <vector>
@@ -16,7 +18,7 @@ public:
     struct Opening
     {
         QString boardFile;
-        int firstSide = 0; // 0 red, 1 black
+        Side firstSide = Side::Red;
     };
 
     // False with the reason in *error; the text positions are written to scratchDir.

@@ -14,9 +14,9 @@ PeerGame::Step PeerGame::take(const MessageSplitter::Message &message)
     remark.clear();
     switch (message.code) {
     case '1':
-        return setBoard(message, ZarvikBoard::red);
+        return setBoard(message, Side::Red);
     case '2':
-        return setBoard(message, ZarvikBoard::black);
+        return setBoard(message, Side::Black);
     case '3':
         return opponentMoved(message);
     case '4':
@@ -31,7 +31,7 @@ PeerGame::Step PeerGame::take(const MessageSplitter::Message &message)
 
 // Message 1 asks red to move at once; black's first message 2 only tells it the
 // position, a later one comes after red passed and asks for a move.
-PeerGame::Step PeerGame::setBoard(const MessageSplitter::Message &message, int side)
+PeerGame::Step PeerGame::setBoard(const MessageSplitter::Message &message, Side side)
 {
     Q_ASSERT(int(message.cells.size()) == MessageSplitter::cellCount);
     for (int i = 0; i < MessageSplitter::cellCount; ++i)
@@ -40,8 +40,8 @@ PeerGame::Step PeerGame::setBoard(const MessageSplitter::Message &message, int s
     settings.color = static_cast<Side>(side);
     sideKnown = true;
     remark = again ? QStringLiteral("the board again: the opponent passed")
-                   : QStringLiteral("we play %1").arg(side == ZarvikBoard::red ? "red" : "black");
-    return side == ZarvikBoard::red || again ? play() : Step::wait;
+                   : QStringLiteral("we play %1").arg(side == Side::Red ? "red" : "black");
+    return side == Side::Red || again ? play() : Step::wait;
 }
 
 PeerGame::Step PeerGame::opponentMoved(const MessageSplitter::Message &message)
@@ -58,7 +58,7 @@ PeerGame::Step PeerGame::opponentMoved(const MessageSplitter::Message &message)
 PeerGame::Step PeerGame::gameOver(const MessageSplitter::Message &message)
 {
     const Move move = readMove(message.moveText);
-    const int winner = move.toY < move.fromY ? ZarvikBoard::red : ZarvikBoard::black;
+    const Side winner = move.toY < move.fromY ? Side::Red : Side::Black;
     ownWin = sideKnown && winner == side();
     if (sideKnown && !ownWin)
         applyOpponentMove(move);

@@ -32,7 +32,7 @@ public:
 
     Step take(const MessageSplitter::Message &message);
 
-    int side() const { return indexOf(settings.color); }
+    Side side() const { return settings.color; }
     bool knowsSide() const { return sideKnown; }
     const ZarvikBoard &position() const { return board; }
     // The move to send after Step::play.
@@ -44,7 +44,7 @@ public:
     QString error() const { return fault; }
 
 private:
-    Step setBoard(const MessageSplitter::Message &message, int side);
+    Step setBoard(const MessageSplitter::Message &message, Side side);
     Step opponentMoved(const MessageSplitter::Message &message);
     Step gameOver(const MessageSplitter::Message &message);
     Step play();
@@ -52,7 +52,7 @@ private:
     // Applies the move when it is a legal move of the opponent; false otherwise.
     bool applyOpponentMove(const Move &move);
     static Move readMove(const QByteArray &moveText);
-    int opponent() const { return indexOf(~settings.color); }
+    Side opponent() const { return ~side(); }
 
     SearchSettings settings;
     bool sideKnown = false;

@@ -26,9 +26,9 @@ QString visible(const QByteArray &bytes)
     return text + QLatin1Char('"');
 }
 
-QString sideName(int side)
+QString sideName(Side side)
 {
-    return side == ZarvikBoard::red ? QStringLiteral("red") : QStringLiteral("black");
+    return side == Side::Red ? QStringLiteral("red") : QStringLiteral("black");
 }
 
 } // namespace

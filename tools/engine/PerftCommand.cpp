@@ -33,7 +33,7 @@ int PerftCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextS
 {
     const QStringList arguments = parser.positionalArguments();
     int depth = 0;
-    int side = ZarvikBoard::red;
+    Side side = Side::Red;
     ZarvikBoard board;
     if (arguments.size() != 2) {
         err << "usage: zarvik-engine " << synopsis() << '\n';
@@ -49,6 +49,6 @@ int PerftCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextS
         return 1;
     const BitPosition position(board);
     for (int d = 1; d <= depth; ++d)
-        out << "depth " << d << " leaves " << quint64(position.perft(static_cast<Side>(side), d)) << Qt::endl;
+        out << "depth " << d << " leaves " << quint64(position.perft(side, d)) << Qt::endl;
     return 0;
 }

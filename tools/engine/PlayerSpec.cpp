@@ -93,15 +93,15 @@ bool PlayerSpec::readOption(const QString &option, QString *error)
     return false;
 }
 
-GameOptions::Side PlayerSpec::side() const
+SeatOptions PlayerSpec::seat() const
 {
-    GameOptions::Side side;
-    side.kind = kind == Kind::Cpu ? PlayerKind::Cpu : PlayerKind::Socket;
-    side.timer = true;
-    side.seconds = seconds;
-    side.level = level;
-    side.threads = threads;
-    return side;
+    SeatOptions seat;
+    seat.kind = kind == Kind::Cpu ? PlayerKind::Cpu : PlayerKind::Socket;
+    seat.timer = true;
+    seat.seconds = seconds;
+    seat.level = level;
+    seat.threads = threads;
+    return seat;
 }
 
 QStringList PlayerSpec::commandLine(quint16 port) const

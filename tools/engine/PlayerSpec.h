@@ -31,7 +31,7 @@ public:
     quint16 port = 0; // Remote: where the controller listens
 
     // How the controller plays this player's side.
-    GameOptions::Side side() const;
+    SeatOptions seat() const;
     // Command: the program and its arguments, {port} replaced.
     QStringList commandLine(quint16 port) const;
 

@@ -2,6 +2,7 @@
 #include "ReferenceSearch.h"
 
 #include "IterativeDeepening.h"
+#include "ReferenceEvaluation.h"
 #include "RandomDraws.h"
 
 #include <algorithm>
@@ -15,12 +16,11 @@ SearchResult ReferenceSearch::run(const SearchSettings &searchSettings, const st
                                   DepthListener *listener)
 {
     settings = searchSettings;
-    player = indexOf(settings.color); // the board counts sides as numbers
-    opponent = indexOf(~settings.color);
+    me = settings.color;
     budget.start(settings.timeLimit, &abort);
     RandomDraws::seed(settings.seed);
     MoveList rootMoves;
-    board.generateMoves(player, rootMoves);
+    board.generateMoves(me, rootMoves);
     const Move firstMove = rootMoves.count > 0 ? rootMoves.moves[0] : Move();
     return IterativeDeepening::run(settings.maxDepth, firstMove, report, listener,
                                    [this](int depth) { return searchDepth(depth); });
@@ -31,7 +31,7 @@ bool ReferenceSearch::searchDepth(int depth)
     int bestScore = -1000000;
     Move bestMove;
     MoveList list;
-    board.generateMoves(player, list);
+    board.generateMoves(me, list);
     report.depth = depth;
     report.moveCount = list.count;
     for (int i = 0; i < list.count; ++i) {
@@ -58,14 +58,14 @@ int ReferenceSearch::minimax(int side, int alpha, int beta, int ply, int evaluat
 {
     if (budget.enter())
         return 0;
-    if (ply == evaluationPly || board.hasWon(0) || board.hasWon(1))
-        return board.evaluate(player, ply, settings.level);
+    if (ply == evaluationPly || board.hasWon(Side::Red) || board.hasWon(Side::Black))
+        return ReferenceEvaluation::evaluate(board, me, ply, settings.level);
     const bool maximising = side == 1;
     int best = maximising ? -1000000 : 1000000;
     MoveList list;
-    board.generateMoves(maximising ? player : opponent, list);
+    board.generateMoves(maximising ? me : ~me, list);
     if (list.count == 0)
-        return board.evaluate(player, ply, settings.level);
+        return ReferenceEvaluation::evaluate(board, me, ply, settings.level);
     for (int i = 0; i < list.count; ++i) {
         board.applyMove(list.moves[i]);
         const int score = maximising ? minimax(-1, std::max(alpha, best), beta, ply + 1, evaluationPly)

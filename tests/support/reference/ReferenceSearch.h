@@ -30,8 +30,7 @@ private:
 
     Board &board;
     SearchSettings settings;
-    int player = 0;
-    int opponent = 1;
+    Side me = Side::Red; // the side searched for
     SearchBudget budget;
     DepthReport report;
 };

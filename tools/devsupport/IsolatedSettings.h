@@ -2,7 +2,7 @@
 #pragma once
 
 // Keeps the window's remembered settings away from the user's own: a run that calls
-// begin() before its first window reads and writes a test copy, emptied here.
+// begin() before its first window reads and writes a copy of its own, emptied here.
 class IsolatedSettings
 {
 public:

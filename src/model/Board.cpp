@@ -3,6 +3,7 @@
 
 #include "BoardFile.h"
 #include "Pieces.h"
+#include "BoardText.h"
 
 Board::Board(int columns, int rows)
     : columns(columns), rows(rows), cells(columns, std::vector<int>(rows, 0))
@@ -69,9 +70,5 @@ bool Board::saveToFile(const QString &path, QString *error) const
 
 QString Board::toText() const
 {
-    QString text;
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x)
-            text += QString::number(cells[x][y]) + QLatin1Char(' ');
-    return text;
+    return BoardText::write(cells);
 }

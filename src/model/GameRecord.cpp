@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameRecord.h"
 
+#include "BoardText.h"
 #include "ZarvikBoard.h"
-
-#include <QStringList>
 
 #include <algorithm>
 
@@ -74,22 +73,11 @@ bool GameRecord::start(Board &board, Side &side) const
         return true;
     }
     const QString &text = found->second;
-    const QStringList fields = text.split(QLatin1Char(' '));
-    const int squares = board.columns * board.rows;
-    if (fields.size() != squares + 1)
+    BoardFile::Grid cells = board.cells;
+    if (!BoardText::read(text.left(text.size() - 1), cells))
         return false;
-    std::vector<std::vector<int>> cells = board.cells;
-    QString canonical;
-    for (int i = 0; i < squares; ++i) {
-        bool ok = false;
-        const int code = fields[i].toInt(&ok);
-        if (!ok)
-            return false;
-        cells[i % board.columns][i / board.columns] = code;
-        canonical += QString::number(code) + QLatin1Char(' ');
-    }
-    side = fields.back() == QLatin1String("b") ? Side::Black : Side::Red;
-    if (canonical + sideLetter(side) != text)
+    side = text.endsWith(QLatin1Char('b')) ? Side::Black : Side::Red;
+    if (BoardText::write(cells) + sideLetter(side) != text)
         return false;
     board.cells = std::move(cells);
     return true;

@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SocketPlayer.h"
 
+#include "Protocol.h"
+
 #include <QTcpSocket>
 #include <QTimer>
 #include <QTimerEvent>
 
 #include <limits>
-#include <utility>
 
 namespace {
-
-// Longest board message (codes 1 and 2) and move message (codes 3, 4 and 5); the
-// 8 x 8 board needs 130 and 9 bytes.
-constexpr int boardMessageMax = 1023;
-constexpr int moveMessageMax = 127;
 
 // What the socket may hold unread, so that a peer streaming without pause cannot
 // make it grow; the rest waits in the system until it is read.
@@ -71,7 +67,7 @@ void SocketPlayer::play(const Turn &turn)
 {
     position.cells = turn.position.cells;
     if (turn.sawPrevious && turn.lastMove != Board::passMove)
-        send(QStringLiteral("3 ") + turn.lastMove.toText(position.columns, position.rows), moveMessageMax);
+        send(Protocol::moveMessage(Protocol::Code::OpponentMove, turn.lastMove));
     else
         sendBoard();
     startClock();
@@ -79,7 +75,7 @@ void SocketPlayer::play(const Turn &turn)
 
 void SocketPlayer::gameWon(const Move &move)
 {
-    send(QStringLiteral("5 ") + move.toText(position.columns, position.rows), moveMessageMax);
+    send(Protocol::moveMessage(Protocol::Code::FinalMove, move));
 }
 
 void SocketPlayer::stop()
@@ -98,15 +94,12 @@ void SocketPlayer::onDisconnectedSocket()
     // left unfinished is dropped.
     timer->stop();
     fragmentTimer.stop();
-    pendingLine.clear();
-    skippingLongLine = false;
+    framer.clear();
     emit failed(Failure::Disconnection);
 }
 
 void SocketPlayer::onTimeElapsed()
 {
-    // Stopped before emitting: the controller's message box runs an event loop in
-    // which the timer would fire again.
     timer->stop();
     emit failed(Failure::TimeOut);
 }
@@ -118,26 +111,25 @@ void SocketPlayer::timerEvent(QTimerEvent *event)
         return;
     }
     fragmentTimer.stop();
-    // Bytes may be waiting unread, for instance while a slot reacting to a move
-    // ran an event loop: they extend the fragment and restart the wait. Bytes held
-    // back for unsent answers have arrived too: the fragment is not over.
+    // Bytes may be waiting unread, held back for unsent answers: they extend the
+    // fragment and restart the wait.
     readArrivedBytes();
-    if (fragmentTimer.isActive() || pendingLine.isEmpty() || socket->bytesAvailable() > 0)
+    if (fragmentTimer.isActive() || !framer.holdsFragment() || socket->bytesAvailable() > 0)
         return;
-    handleLine(std::exchange(pendingLine, QByteArray()));
+    handleLine(framer.takeFragment());
 }
 
 // Message 1 (red) or 2 (black) with the position as it stands.
 void SocketPlayer::sendBoard()
 {
-    send(QLatin1String(side() == Side::Red ? "1 " : "2 ") + position.toText(), boardMessageMax);
+    send(Protocol::boardMessage(side(), position));
 }
 
-void SocketPlayer::send(const QString &text, int maxLength)
+void SocketPlayer::send(const QByteArray &message)
 {
     // One write per message, without terminator: the peer tells messages apart by
     // their code digits.
-    socket->write(text.toLatin1().left(maxLength));
+    socket->write(message);
 }
 
 void SocketPlayer::startClock()
@@ -150,50 +142,24 @@ void SocketPlayer::startClock()
 // to be sent.
 void SocketPlayer::readArrivedBytes()
 {
-    if (reading)
-        return;
-    reading = true;
-    char piece[maxLineBytes + 2];
     bool readSome = false;
     while (socket->bytesToWrite() <= unsentAnswerBytes) {
-        // Outside a long line read at most one byte past the limit: enough to tell
-        // an over-long line without ever holding more than that.
-        const qint64 room = skippingLongLine ? qint64(sizeof piece) - 1
-                                             : maxLineBytes + 1 - pendingLine.size();
-        const qint64 size = socket->readLine(piece, room + 1);
-        if (size <= 0)
+        QByteArray line;
+        const LineFramer::Piece piece = framer.read(*socket, line);
+        if (piece == LineFramer::Piece::none)
             break;
         readSome = true;
-        takePiece(piece, int(size));
+        if (piece == LineFramer::Piece::line)
+            handleLine(line);
+        else if (piece == LineFramer::Piece::tooLong)
+            refuseLine();
     }
-    reading = false;
     if (readSome) {
-        if (pendingLine.isEmpty())
-            fragmentTimer.stop();
+        if (framer.holdsFragment())
+            fragmentTimer.start(LineFramer::fragmentWaitMs, this);
         else
-            fragmentTimer.start(fragmentWaitMs, this);
+            fragmentTimer.stop();
     }
-}
-
-// Adds a piece returned by readLine (a line with its line feed, or the start of
-// one) to the line being received.
-void SocketPlayer::takePiece(const char *piece, int size)
-{
-    const bool endsLine = piece[size - 1] == '\n';
-    if (skippingLongLine) {
-        skippingLongLine = !endsLine;
-        return;
-    }
-    pendingLine.append(piece, size);
-    if (pendingLine.size() > maxLineBytes) {
-        // Refused once, at its first byte past the limit; the rest is dropped.
-        pendingLine.clear();
-        skippingLongLine = !endsLine;
-        refuseLine();
-        return;
-    }
-    if (endsLine)
-        handleLine(std::exchange(pendingLine, QByteArray()));
 }
 
 // Plays the line as this side's move, or answers "4". A move counts only while
@@ -215,6 +181,6 @@ void SocketPlayer::handleLine(const QByteArray &line)
 
 void SocketPlayer::refuseLine()
 {
-    send(QStringLiteral("4"), moveMessageMax);
+    send(Protocol::refusal());
     emit lineRefused();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "LineFramer.h"
 #include "Player.h"
 #include "ZarvikBoard.h"
 
@@ -15,9 +16,9 @@ class QTimer;
 // line protocol: it is sent the position and the opponent's moves, and answers
 // each request with one move line under a clock.
 //
-// Incoming bytes are cut into lines here rather than one readLine per readyRead(),
-// so a line split over several TCP segments, or several lines in one segment, are
-// each handled once and in order. A move is accepted only while this side's clock
+// Incoming bytes are cut into lines by a LineFramer rather than one readLine per
+// readyRead(), so a line split over several TCP segments, or several lines in one
+// segment, are each handled once and in order. A move is accepted only while this side's clock
 // runs; anything else is answered "4".
 class SocketPlayer : public Player
 {
@@ -26,8 +27,8 @@ class SocketPlayer : public Player
 public:
     // Black's program is sent the position at once, so that it knows its side.
     SocketPlayer(Side side, int timeLimit, QTcpSocket *socket, const Board &position, QObject *parent = nullptr);
-    // Closes the connection and schedules the socket's deletion. No signal of this
-    // player fires during or after it.
+    // Closes the connection, which is its child. No signal of this player fires
+    // during or after it.
     ~SocketPlayer() override;
 
     // Sends the opponent's move (message 3), or this side's board message (1 for red,
@@ -51,31 +52,16 @@ private:
     QTimer *timer;
     QTcpSocket *socket;
 
-    // Longest line accepted, its line feed included; longer ones are refused.
-    static constexpr int maxLineBytes = 1022;
-
     void timerEvent(QTimerEvent *event) override;
 
     void sendBoard();
-    void send(const QString &text, int maxLength);
+    void send(const QByteArray &message);
     void startClock();
     void readArrivedBytes();
-    void takePiece(const char *piece, int size);
     void handleLine(const QByteArray &line);
     void refuseLine();
 
-    // Bytes of the line being received, without its line feed yet; never more
-    // than maxLineBytes.
-    QByteArray pendingLine;
-    // Inside an over-long line already refused: its bytes are dropped up to its
-    // line feed.
-    bool skippingLongLine = false;
-    // Inside readArrivedBytes. A slot reacting to a move may run an event loop (an
-    // end-of-game box): bytes that arrive or answers that go out meanwhile start no
-    // second reading; the bytes wait for this one to go on.
-    bool reading = false;
-    // A fragment without line feed is taken as a whole line once no byte has
-    // arrived for this long, for peers that end their move without a line feed.
-    int fragmentWaitMs = 200;
+    LineFramer framer;
+    // Runs while the framer holds a fragment: see LineFramer::fragmentWaitMs.
     QBasicTimer fragmentTimer;
 };

@@ -9,6 +9,8 @@
 // With ZARVIK_TESTBOT_PIDS set, it first appends its process id to that file, so
 // that tests can check that no program outlives its game.
 
+#include "Protocol.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTcpSocket>
@@ -57,7 +59,8 @@ int main(int argc, char *argv[])
         }
         if (mode == QLatin1String("cheat")) {
             QThread::msleep(cheatPauseMs);
-            socket.write("A1 - A8\n");
+            // A1 - A8: no side may ever play it.
+            socket.write(Protocol::moveLine(Move(0, 7, 0, 0)));
             socket.waitForBytesWritten(waitMs);
         }
     }

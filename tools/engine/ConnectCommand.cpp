@@ -2,8 +2,28 @@
 #include "ConnectCommand.h"
 
 #include "PeerSession.h"
+#include "SearchEngine.h"
 
 #include <QRandomGenerator>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+// The computer's search answers every request; its draws go on from one move to
+// the next.
+PeerSession::Chooser searchChooser(SearchSettings settings)
+{
+    auto search = std::shared_ptr<SearchEngine>(SearchEngine::forLevel(settings.level));
+    return [search, settings](const ZarvikBoard &position, Side side) mutable {
+        settings.color = side;
+        search->setPosition(position);
+        return search->run(settings, std::atomic<bool>(false)).best;
+    };
+}
+
+} // namespace
 
 QString ConnectCommand::name() const
 {
@@ -17,20 +37,21 @@ QString ConnectCommand::synopsis() const
 
 QString ConnectCommand::summary() const
 {
-    return QStringLiteral("Connects to a running Zarvik (default 127.0.0.1, port 8888) as a remote player and plays "
+    return QStringLiteral("Connects to a running Zarvik (default 127.0.0.1, port %1) as a remote player and plays "
                           "the side that the program gives it with the computer's search at level L (default 1), "
                           "at most S seconds per move (default 1). Prints \"won as red, last move B7 - B8\" or the "
                           "like at the end. --verbose writes every message received (<-) and sent (->) and notes "
                           "(--) on the standard error. Exit codes: 0 the game ended normally, 1 bad arguments, "
-                          "2 no connection, 3 connection lost, 4 a move refused, 5 an unreadable message.");
+                          "2 no connection, 3 connection lost, 4 a move refused, 5 an unreadable message.")
+        .arg(Protocol::defaultPort);
 }
 
 void ConnectCommand::addArguments(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("HOST"), QStringLiteral("Where Zarvik runs (default 127.0.0.1)."),
                                  QStringLiteral("[HOST]"));
-    parser.addOption({QStringLiteral("port"), QStringLiteral("TCP port (default 8888)."), QStringLiteral("P"),
-                      QString::number(defaultPort)});
+    parser.addOption({QStringLiteral("port"), QStringLiteral("TCP port (default %1).").arg(Protocol::defaultPort),
+                      QStringLiteral("P"), QString::number(Protocol::defaultPort)});
     parser.addOption({QStringLiteral("level"), QStringLiteral("Computer level, 1 to 4 (default 1)."),
                       QStringLiteral("L"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("time"), QStringLiteral("Seconds of search per move, 0 or more (default 1)."),
@@ -53,7 +74,7 @@ int ConnectCommand::run(const QCommandLineParser &parser, QTextStream &out, QTex
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     int port = 0;
     int seed = int(QRandomGenerator::global()->bounded(1 << 30));
-    SearchSettings &search = options.search;
+    SearchSettings search;
     if (!readInt(parser.value(QStringLiteral("port")), QStringLiteral("--port"), port, err)
         || !readInt(parser.value(QStringLiteral("level")), QStringLiteral("--level"), search.level, err)
         || !readInt(parser.value(QStringLiteral("time")), QStringLiteral("--time"), search.timeLimit, err)
@@ -67,5 +88,5 @@ int ConnectCommand::run(const QCommandLineParser &parser, QTextStream &out, QTex
     options.port = quint16(port);
     search.maxDepth = SearchSettings::maxDepthFor(search.level);
     search.seed = unsigned(seed);
-    return PeerSession(options, out, err).run();
+    return PeerSession(options, searchChooser(search), out, err).run();
 }

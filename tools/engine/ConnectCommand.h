@@ -8,8 +8,6 @@
 class ConnectCommand : public EngineCommand
 {
 public:
-    static constexpr int defaultPort = 8888;
-
     QString name() const override;
     QString synopsis() const override;
     QString summary() const override;

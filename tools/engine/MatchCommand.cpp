@@ -2,6 +2,7 @@
 #include "MatchCommand.h"
 
 #include "GameRecordReader.h"
+#include "InterruptWatcher.h"
 #include "MatchRunner.h"
 
 #include <QFile>
@@ -94,6 +95,8 @@ int MatchCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextS
     out << "seed " << plan.seed << '\n';
     out.flush();
     MatchRunner runner(plan, err);
+    InterruptWatcher watcher;
+    QObject::connect(&watcher, &InterruptWatcher::interrupted, &runner, &MatchRunner::interrupt);
     if (!runner.run())
         return fileError;
     runner.table().print(out);

@@ -29,38 +29,38 @@ bool MessageSplitter::next(Message &message)
 {
     if (broken() || pending.isEmpty())
         return false;
-    Message found;
     int length = 0;
-    if (scan(found, length) != Scan::complete)
+    if (scan(length) != Scan::complete)
         return false;
-    found.code = pending[0];
-    found.bytes = pending.left(length);
+    message.code = Protocol::Code(pending.at(0));
+    message.bytes = pending.left(length);
+    message.text = length > 2 ? pending.mid(2, length - 2) : QByteArray();
     pending.remove(0, length);
-    message = std::move(found);
     return true;
 }
 
-MessageSplitter::Scan MessageSplitter::scan(Message &message, int &length)
+MessageSplitter::Scan MessageSplitter::scan(int &length)
 {
-    const char code = pending[0];
-    if (code == '4') {
+    using Code = Protocol::Code;
+    const Code code = Code(pending.at(0));
+    if (code == Code::Refusal) {
         length = 1;
         return Scan::complete;
     }
-    if (code < '1' || code > '5')
+    if (pending[0] < char(Code::RedBoard) || pending[0] > char(Code::FinalMove))
         return fail(QStringLiteral("unknown message code"), 1);
     if (pending.size() < 2)
         return Scan::incomplete;
     if (pending[1] != ' ')
         return fail(QStringLiteral("no space after the message code"), 2);
-    return code == '1' || code == '2' ? scanBoard(message, length) : scanMove(message, length);
+    return code == Code::RedBoard || code == Code::BlackBoard ? scanBoard(length) : scanMove(length);
 }
 
 // 64 numbers, each an optional minus sign, digits, and a space.
-MessageSplitter::Scan MessageSplitter::scanBoard(Message &message, int &length)
+MessageSplitter::Scan MessageSplitter::scanBoard(int &length)
 {
     int at = 2;
-    while (int(message.cells.size()) < cellCount) {
+    for (int cells = 0; cells < Protocol::cellCount; ++cells) {
         const int start = at;
         if (at < pending.size() && pending[at] == '-')
             ++at;
@@ -77,22 +77,20 @@ MessageSplitter::Scan MessageSplitter::scanBoard(Message &message, int &length)
             return fail(QStringLiteral("a board code that is not a number followed by a space"), at + 1);
         if (!negative && value > std::numeric_limits<int>::max())
             return fail(QStringLiteral("a board code too large"), at + 1);
-        message.cells.push_back(int(negative ? -value : value));
         ++at;
     }
     length = at;
     return Scan::complete;
 }
 
-MessageSplitter::Scan MessageSplitter::scanMove(Message &message, int &length)
+MessageSplitter::Scan MessageSplitter::scanMove(int &length)
 {
-    length = 2 + moveTextBytes;
+    length = 2 + Protocol::moveTextBytes;
     if (pending.size() < length)
         return Scan::incomplete;
-    const QByteArray text = pending.mid(2, moveTextBytes);
+    const QByteArray text = pending.mid(2, Protocol::moveTextBytes);
     if (!isCell(text[0], text[1]) || text.mid(2, 3) != " - " || !isCell(text[5], text[6]))
         return fail(QStringLiteral("a move that is not written like \"B2 - B3\""), length);
-    message.moveText = text;
     return Scan::complete;
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Protocol.h"
+
 #include <QByteArray>
 #include <QString>
-#include <vector>
 
 // Cuts the byte stream that the program sends to a remote player into its
 // messages. They carry no terminator and may arrive joined or split at any byte,
@@ -15,15 +16,11 @@
 class MessageSplitter
 {
 public:
-    static constexpr int cellCount = 64;
-    static constexpr int moveTextBytes = 7;
-
     struct Message
     {
-        char code = 0;          // '1' to '5'
-        QByteArray bytes;       // the message exactly as received
-        std::vector<int> cells; // codes 1 and 2: the 64 codes row by row from the top
-        QByteArray moveText;    // codes 3 and 5: "B2 - B3"
+        Protocol::Code code = Protocol::Code::Refusal;
+        QByteArray bytes; // the message exactly as received
+        QByteArray text;  // codes 1 and 2: the board's text; 3 and 5: "B2 - B3"
     };
 
     void append(const QByteArray &bytes);
@@ -40,9 +37,9 @@ public:
 private:
     enum class Scan { complete, incomplete, broken };
 
-    Scan scan(Message &message, int &length);
-    Scan scanBoard(Message &message, int &length);
-    Scan scanMove(Message &message, int &length);
+    Scan scan(int &length);
+    Scan scanBoard(int &length);
+    Scan scanMove(int &length);
     Scan fail(const QString &why, int upTo);
 
     QByteArray pending;

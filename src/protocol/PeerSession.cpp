@@ -33,8 +33,8 @@ QString sideName(Side side)
 
 } // namespace
 
-PeerSession::PeerSession(const PeerOptions &options, QTextStream &out, QTextStream &err)
-    : options(options), out(out), err(err), game(options.search)
+PeerSession::PeerSession(const PeerOptions &options, const Chooser &choose, QTextStream &out, QTextStream &err)
+    : options(options), choose(choose), out(out), err(err)
 {
 }
 
@@ -92,8 +92,8 @@ int PeerSession::handle(const MessageSplitter::Message &message)
     switch (step) {
     case PeerGame::Step::wait:
         return keepReading;
-    case PeerGame::Step::play:
-        return send(game.move());
+    case PeerGame::Step::asked:
+        return play();
     case PeerGame::Step::over:
         return finish(message);
     case PeerGame::Step::refused:
@@ -110,15 +110,24 @@ int PeerSession::finish(const MessageSplitter::Message &message)
     const QString outcome = !game.knowsSide() ? QStringLiteral("over before we were given a side")
                             : game.won()      ? QStringLiteral("won as ") + sideName(game.side())
                                               : QStringLiteral("lost as ") + sideName(game.side());
-    out << outcome << ", last move " << QString::fromLatin1(message.moveText) << Qt::endl;
+    out << outcome << ", last move " << QString::fromLatin1(message.text) << Qt::endl;
     note(QStringLiteral("game over"));
     socket.disconnectFromHost();
     return gameOver;
 }
 
+int PeerSession::play()
+{
+    const Move move = choose(game.position(), game.side());
+    if (!game.answer(move))
+        return stop(protocolError, QStringLiteral("chose %1, which is not a legal move here")
+                                       .arg(QString::fromLatin1(Protocol::moveText(move))));
+    return send(move);
+}
+
 int PeerSession::send(const Move &move)
 {
-    const QByteArray line = move.toText(ZarvikBoard::size, ZarvikBoard::size).toLatin1() + '\n';
+    const QByteArray line = Protocol::moveLine(move);
     trace("->", line);
     socket.write(line);
     while (socket.bytesToWrite() > 0)

@@ -5,8 +5,6 @@
 
 namespace {
 
-const SearchSettings level1{Side::Red, 1, 2, 1, 1};
-
 QByteArray boardMessage(char code, const ZarvikBoard &board)
 {
     return QByteArray(1, code) + ' ' + board.toText().toLatin1();
@@ -23,14 +21,26 @@ void setBlackStuck(ZarvikBoard &board, bool nearGoal = false)
     board.cells[7][7] = 1;
 }
 
-// Gives game one message; "%" stands for the game's own last move.
+// The last legal move of side, which for a lone stone heads for the far row.
+Move lastLegal(const ZarvikBoard &board, Side side)
+{
+    MoveList list;
+    board.generateMoves(side, list);
+    return list.count > 0 ? list.moves[list.count - 1] : Move();
+}
+
+// Gives game one message and answers a request with its side's last legal move;
+// "%" stands for the game's own last move.
 PeerGame::Step take(PeerGame &game, QByteArray bytes)
 {
     MessageSplitter splitter;
-    splitter.append(bytes.replace('%', game.move().toText(8, 8).toLatin1()));
+    splitter.append(bytes.replace('%', Protocol::moveText(game.move())));
     MessageSplitter::Message message;
     splitter.next(message);
-    return game.take(message);
+    const PeerGame::Step step = game.take(message);
+    if (step == PeerGame::Step::asked && !game.answer(lastLegal(game.position(), game.side())))
+        return PeerGame::Step::fault;
+    return step;
 }
 
 // The game's move is legal for its side on expected, and the copies agree once it is made.
@@ -57,17 +67,33 @@ private slots:
     {
         ZarvikBoard expected;
         setBlackStuck(expected);
-        PeerGame game(level1);
-        QCOMPARE(take(game, boardMessage('1', expected)), PeerGame::Step::play);
+        PeerGame game;
+        QCOMPARE(take(game, boardMessage('1', expected)), PeerGame::Step::asked);
         QVERIFY(game.side() == Side::Red && movedOn(game, expected));
-        QCOMPARE(take(game, boardMessage('1', expected)), PeerGame::Step::play);
+        QCOMPARE(take(game, boardMessage('1', expected)), PeerGame::Step::asked);
         QVERIFY2(game.note().contains(QStringLiteral("passed")), qPrintable(game.note()));
         QVERIFY(movedOn(game, expected));
         expected.resetToInitial();
-        PeerGame black(level1);
+        PeerGame black;
         QCOMPARE(take(black, boardMessage('2', expected)), PeerGame::Step::wait);
-        QCOMPARE(take(black, boardMessage('2', expected)), PeerGame::Step::play);
+        QCOMPARE(take(black, boardMessage('2', expected)), PeerGame::Step::asked);
         QVERIFY(black.side() == Side::Black && movedOn(black, expected));
+    }
+
+    // An answer that is no legal move of the side asked leaves the position as it was.
+    void anIllegalAnswerIsNotPlayed()
+    {
+        ZarvikBoard initial;
+        initial.resetToInitial();
+        PeerGame game;
+        MessageSplitter splitter;
+        splitter.append(boardMessage('1', initial));
+        MessageSplitter::Message message;
+        QVERIFY(splitter.next(message));
+        QCOMPARE(game.take(message), PeerGame::Step::asked);
+        QVERIFY(!game.answer(Move(1, 1, 1, 2))); // B7 - B6, black's
+        QCOMPARE(game.position().toText(), initial.toText());
+        QVERIFY(game.answer(Move(1, 6, 1, 5)));
     }
 
     // How each script ends: the last step, what the game says, whether it won.
@@ -89,14 +115,15 @@ private slots:
             {{black, "3 A8 - A8"}, Step::fault, "error: A8 - A8 is not a legal move of the opponent", false},
         };
         for (const auto &row : rows) {
-            PeerGame game(level1);
+            PeerGame game;
             Step last = Step::fault;
             for (const QByteArray &bytes : row.script)
                 last = take(game, bytes);
             const QString said = QStringLiteral("after %1: note: %2| error: %3|")
                                      .arg(row.script.last(), game.note(), game.error());
             QVERIFY2(last == row.step && game.won() == row.won, qPrintable(said));
-            QVERIFY2(said.contains(QString(row.report).replace('%', game.move().toText(8, 8))), qPrintable(said));
+            const QString report = QString(row.report).replace('%', QString::fromLatin1(Protocol::moveText(game.move())));
+            QVERIFY2(said.contains(report), qPrintable(said));
         }
     }
 };

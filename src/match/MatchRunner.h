@@ -34,7 +34,7 @@ struct MatchPlan
 // Plays a match: keeps up to `concurrency` games running, each a MatchGame with its
 // own controller and port, appends each finished game's record to the records file,
 // adds it to the table, rewrites the progress line on the error stream, and stops
-// early when the SPRT decides or Ctrl+C is pressed (the games under way are then
+// early when the SPRT decides or it is interrupted (the games under way are then
 // dropped, their programs killed).
 class MatchRunner : public QObject
 {
@@ -46,6 +46,8 @@ public:
 
     // False with the reason on err when the records file cannot be opened.
     bool run();
+    // Stops the match: from within run(), on Ctrl+C say.
+    void interrupt();
     const MatchTable &table() const { return scores; }
     bool wasInterrupted() const { return interrupted; }
     // The SPRT's verdict so far, from the first player's view.
@@ -54,7 +56,6 @@ public:
 private:
     void launchGames();
     void onGameFinished(MatchGame *game);
-    void interrupt();
     void showProgress();
     void finishWhenIdle();
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MatchRunner.h"
 
-#include "InterruptWatcher.h"
-
 namespace {
 
 QString duration(qint64 seconds)
@@ -33,8 +31,6 @@ bool MatchRunner::run()
             return false;
         }
     }
-    InterruptWatcher watcher;
-    connect(&watcher, &InterruptWatcher::interrupted, this, &MatchRunner::interrupt);
     clock.start();
     launchGames();
     finishWhenIdle();

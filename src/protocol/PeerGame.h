@@ -2,15 +2,14 @@
 #pragma once
 
 #include "MessageSplitter.h"
-#include "SearchEngine.h"
+#include "Side.h"
 #include "ZarvikBoard.h"
 
 #include <QString>
 
-#include <memory>
-
 // The game as a remote player sees it: its own copy of the position, kept from the
-// program's messages, and the computer's search to answer each request.
+// program's messages, and when a move is asked of it. Who chooses the move (a
+// search, a person) is the caller's business: it answers each request.
 //
 // Message 3 carries the opponent's move, to apply and answer. After a pass (a side
 // without a legal move) the program sends the side that moves again its board
@@ -20,22 +19,21 @@ class PeerGame
 {
 public:
     enum class Step {
-        wait,  // nothing to send; read on
-        play,  // send move()
+        wait,    // nothing to send; read on
+        asked,   // a move of side() on position() is asked: answer() it
         over,    // the game has ended (message 5)
         refused, // the program refused our move (message 4)
         fault,   // the game cannot go on; error() says why
     };
 
-    // settings.color is set from the board message; the rest is used for every search.
-    explicit PeerGame(const SearchSettings &settings);
-
     Step take(const MessageSplitter::Message &message);
+    // Plays move, after Step::asked, when it is legal there; false otherwise.
+    bool answer(const Move &move);
 
-    Side side() const { return settings.color; }
+    Side side() const { return ownSide; }
     bool knowsSide() const { return sideKnown; }
     const ZarvikBoard &position() const { return board; }
-    // The move to send after Step::play.
+    // Our last move.
     const Move &move() const { return chosen; }
     // After Step::over: whether this player made the winning move.
     bool won() const { return ownWin; }
@@ -47,17 +45,15 @@ private:
     Step setBoard(const MessageSplitter::Message &message, Side side);
     Step opponentMoved(const MessageSplitter::Message &message);
     Step gameOver(const MessageSplitter::Message &message);
-    Step play();
+    Step ask();
     Step fail(const QString &why);
-    // Applies the move when it is a legal move of the opponent; false otherwise.
-    bool applyOpponentMove(const Move &move);
+    // Applies the move when it is a legal move of that side; false otherwise.
+    bool apply(const Move &move, Side side);
     static Move readMove(const QByteArray &moveText);
-    Side opponent() const { return ~side(); }
 
-    SearchSettings settings;
+    Side ownSide = Side::Red;
     bool sideKnown = false;
     ZarvikBoard board;
-    std::unique_ptr<SearchEngine> search; // of the level asked for
     Move chosen;
     bool ownWin = false;
     QString remark;

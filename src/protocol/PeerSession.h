@@ -7,18 +7,19 @@
 #include <QTcpSocket>
 #include <QTextStream>
 
-// What the connect command was asked to do.
+#include <functional>
+
+// Where to connect and what to tell.
 struct PeerOptions
 {
     QString host;
-    quint16 port = 0;
-    SearchSettings search; // level, depth, seconds per move and seed; the side comes from the program
+    quint16 port = Protocol::defaultPort;
     bool verbose = false;
 };
 
 // One game as a remote player: connects to the program, answers every request with
-// the search's move until the final message. Works with the socket's blocking
-// calls; while the search runs, the program's bytes wait in the system.
+// the chooser's move until the final message. Works with the socket's blocking
+// calls; while the chooser thinks, the program's bytes wait in the system.
 class PeerSession
 {
 public:
@@ -31,7 +32,10 @@ public:
         protocolError = 5,
     };
 
-    PeerSession(const PeerOptions &options, QTextStream &out, QTextStream &err);
+    // The move to play for the side on the position; legal whenever one is.
+    using Chooser = std::function<Move(const ZarvikBoard &position, Side side)>;
+
+    PeerSession(const PeerOptions &options, const Chooser &choose, QTextStream &out, QTextStream &err);
     int run();
 
 private:
@@ -42,6 +46,7 @@ private:
     int handleArrived();
     int handle(const MessageSplitter::Message &message);
     int finish(const MessageSplitter::Message &message);
+    int play();
     int send(const Move &move);
     int lost();
     int stop(int exitCode, const QString &why);
@@ -49,6 +54,7 @@ private:
     void note(const QString &text);
 
     PeerOptions options;
+    Chooser choose;
     QTextStream &out;
     QTextStream &err;
     QTcpSocket socket;

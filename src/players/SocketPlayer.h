@@ -18,8 +18,8 @@ class QTimer;
 //
 // Incoming bytes are cut into lines by a LineFramer rather than one readLine per
 // readyRead(), so a line split over several TCP segments, or several lines in one
-// segment, are each handled once and in order. A move is accepted only while this side's clock
-// runs; anything else is answered "4".
+// segment, are each handled once and in order. A move is accepted only while this
+// side's clock runs; anything else is answered "4".
 class SocketPlayer : public Player
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "GameModel.h"
 #include "GameOptions.h"
 #include "Player.h"
+#include "Protocol.h"
 
 #include <QObject>
 #include <QString>
@@ -31,7 +32,7 @@ public:
 
     struct Settings
     {
-        quint16 port = 8888; // 0: any free port, see serverPort()
+        quint16 port = Protocol::defaultPort; // 0: any free port, see serverPort()
         int computerPauseMs = 100;
     };
 

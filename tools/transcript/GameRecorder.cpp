@@ -27,13 +27,13 @@ GameRecorder::GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const Q
         // The game ended before both programs joined (the port is taken, say).
         endedEarly = started < 2;
     };
-    for (int side : {0, 1}) {
-        engines[side].setReadChannel(QProcess::StandardError); // what waitForReadyRead polls
-        connect(&engines[side], &QProcess::readyReadStandardError, this, [this, side] { readEngine(side); });
-        connect(&engines[side], QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+    for (Side side : bothSides) {
+        engines[indexOf(side)].setReadChannel(QProcess::StandardError); // what waitForReadyRead polls
+        connect(&engines[indexOf(side)], &QProcess::readyReadStandardError, this, [this, side] { readEngine(side); });
+        connect(&engines[indexOf(side)], QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
                 [this, side](int exitCode) {
                     readEngine(side);
-                    const QString said = QString::fromUtf8(engines[side].readAllStandardOutput()).trimmed();
+                    const QString said = QString::fromUtf8(engines[indexOf(side)].readAllStandardOutput()).trimmed();
                     add(programName(side), QStringLiteral("exit code %1, printed \"%2\"").arg(exitCode).arg(said));
                     --running;
                 });
@@ -76,28 +76,28 @@ void GameRecorder::statusChanged(const QString &text)
 {
     addWindowEvent(QStringLiteral("status bar: \"%1\"").arg(text));
     if (text.startsWith(QLatin1String("Attente de connection du joueur 1")))
-        startEngine(0);
+        startEngine(Side::Red);
     else if (text.startsWith(QLatin1String("Attente de connection du joueur 2")))
-        startEngine(1);
+        startEngine(Side::Black);
 }
 
-void GameRecorder::startEngine(int side)
+void GameRecorder::startEngine(Side side)
 {
-    if (engines[side].state() != QProcess::NotRunning)
+    if (engines[indexOf(side)].state() != QProcess::NotRunning)
         return;
     ++started;
     ++running;
-    engines[side].start(enginePath, arguments[side]);
+    engines[indexOf(side)].start(enginePath, arguments[indexOf(side)]);
 }
 
 // The trace comes a line at a time, possibly cut by the pipe.
-void GameRecorder::readEngine(int side)
+void GameRecorder::readEngine(Side side)
 {
-    unfinishedLine[side] += engines[side].readAllStandardError();
+    unfinishedLine[indexOf(side)] += engines[indexOf(side)].readAllStandardError();
     int end;
-    while ((end = unfinishedLine[side].indexOf('\n')) >= 0) {
-        add(programName(side), QString::fromUtf8(unfinishedLine[side].left(end)));
-        unfinishedLine[side].remove(0, end + 1);
+    while ((end = unfinishedLine[indexOf(side)].indexOf('\n')) >= 0) {
+        add(programName(side), QString::fromUtf8(unfinishedLine[indexOf(side)].left(end)));
+        unfinishedLine[indexOf(side)].remove(0, end + 1);
     }
 }
 
@@ -117,7 +117,7 @@ void GameRecorder::addWindowEvent(const QString &what)
     add(QStringLiteral("Zarvik"), what);
 }
 
-QString GameRecorder::programName(int side)
+QString GameRecorder::programName(Side side)
 {
-    return side == 0 ? QStringLiteral("red's program") : QStringLiteral("black's program");
+    return side == Side::Red ? QStringLiteral("red's program") : QStringLiteral("black's program");
 }

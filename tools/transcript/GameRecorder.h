@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Side.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
@@ -24,7 +26,7 @@ public:
         QString what; // the event or the traced line
     };
 
-    // engineArguments[side]: the arguments of red's (0) and black's (1) program.
+    // engineArguments[indexOf(side)]: the arguments of red's and black's programs.
     GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const QString &enginePath,
                  const QStringList engineArguments[2]);
 
@@ -32,17 +34,17 @@ public:
     // ended; false when they are not done within timeoutMs.
     bool record(const QString &boardPath, int timeoutMs);
     const std::vector<Entry> &entries() const { return log; }
-    int exitCode(int side) const { return engines[side].exitCode(); }
+    int exitCode(Side side) const { return engines[indexOf(side)].exitCode(); }
 
 private:
     bool done() const;
     void click(const char *buttonName);
     void statusChanged(const QString &text);
-    void startEngine(int side);
-    void readEngine(int side);
+    void startEngine(Side side);
+    void readEngine(Side side);
     void add(const QString &who, const QString &what);
     void addWindowEvent(const QString &what);
-    static QString programName(int side);
+    static QString programName(Side side);
 
     MainWindow *window;
     ScriptedDialogs *dialogs;

@@ -49,6 +49,8 @@ const Gloss glosses[] = {
     {"il passe son tour", true,
      "A side without a legal move passes: its program is sent nothing, and the other side's "
      "program is sent its board message again."},
+    {". --\"", false,
+     "The list shows the pass as \"--\", as the records file writes it."},
     {"move list", false,
      "Zarvik has accepted the move and played it."},
     {"status bar: \"Joueur", false,

@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
         page.engineCommands << QStringLiteral("zarvik-engine ") + side.join(QLatin1Char(' '));
     page.entries = recorder.entries();
     delete window;
-    if (!complete || recorder.exitCode(0) != 0 || recorder.exitCode(1) != 0) {
+    if (!complete || recorder.exitCode(Side::Red) != 0 || recorder.exitCode(Side::Black) != 0) {
         err << "the game did not end normally; what happened:\n";
         for (const GameRecorder::Entry &entry : page.entries)
             err << entry.who << ": " << entry.what << '\n';

@@ -104,7 +104,7 @@ private slots:
         }
     }
 
-    // Without reductions, the table, the ordering and the null windows
+    // Without selectivity, the table, the ordering and the null windows
     // change no score: along random games, every depth up to 4 scores as plain
     // alpha-beta.
     void tableAndNullWindowsKeepScores()
@@ -117,7 +117,7 @@ private slots:
                     return;
                 const Side side = static_cast<Side>(mover);
                 ExpertSearch search;
-                search.setReductions(false);
+                search.setSelective(false);
                 search.setPosition(board);
                 for (int depth = 1; depth <= 4; ++depth) {
                     LastDepth log;

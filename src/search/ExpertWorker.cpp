@@ -41,7 +41,7 @@ constexpr int razorMargin = 250;
 // Null move: searched this much shallower, and only where moving is no burden:
 // the side to move and its opponent both have this many moves at least.
 constexpr int nullFromDepth = 3;
-constexpr int nullReduction = 3;
+constexpr int nullReduction = 4;
 constexpr int nullDepthDivisor = 4;
 constexpr int nullGuardMoves = 6;
 // Futility: this shallow, quiet moves are not tried when the evaluation plus this
@@ -49,14 +49,17 @@ constexpr int nullGuardMoves = 6;
 constexpr int futilityDepth = 3;
 constexpr int futilityBase = 60;
 constexpr int futilityMargin = 110;
-// Late-move pruning: this shallow, only the first lateMoveBase + depth² quiet moves.
+// Late-move pruning: this shallow, only the first lateMoveBase + depth² / 2 quiet
+// moves.
 constexpr int lateMoveDepth = 5;
 constexpr int lateMoveBase = 3;
+constexpr int lateMoveDivisor = 2;
 // Late-move reductions: from this depth and this index in the ordered list, by the
-// logarithms of both, less for good history and more for bad.
+// product of the logarithms of both; a ply less on the principal variation and a
+// ply more off it, less for good history and more for bad.
 constexpr int reducedFromDepth = 3;
 constexpr int reducedFromIndex = 2;
-constexpr double reductionDivisor = 2.2;
+constexpr double reductionDivisor = 1.0;
 constexpr int historyPerPly = MoveHistory::historyLimit / 3;
 constexpr int tableSize = 64;
 
@@ -292,7 +295,7 @@ bool ExpertWorker::skipsQuiet(const Node &node, int quietIndex, int alpha) const
 {
     if (!selective || node.pv)
         return false;
-    if (node.depth <= lateMoveDepth && quietIndex >= lateMoveBase + node.depth * node.depth)
+    if (node.depth <= lateMoveDepth && quietIndex >= lateMoveBase + node.depth * node.depth / lateMoveDivisor)
         return true;
     return node.depth <= futilityDepth && node.eval + futilityBase + futilityMargin * node.depth <= alpha;
 }
@@ -303,7 +306,7 @@ int ExpertWorker::reduction(const Node &node, int move, int index) const
         return 0;
     const auto &table = reductionTable();
     int plies = table[std::size_t(std::min(node.depth, tableSize - 1))][std::size_t(std::min(index, tableSize - 1))];
-    plies -= node.pv + learnt.historyOf(node.side, move) / historyPerPly;
+    plies += (node.pv ? -1 : 1) - learnt.historyOf(node.side, move) / historyPerPly;
     return std::clamp(plies, 0, node.depth - 2);
 }
 

@@ -8,6 +8,8 @@ namespace {
 using Bits = BitPosition::Bits;
 constexpr int squares = 64;
 
+// The squares from which an enemy stone might still stop a stone of side on square:
+// every square ahead of it no farther sideways than ahead.
 constexpr Bits interceptorsOf(Side side, int square)
 {
     const int x = square >> 3;
@@ -33,6 +35,11 @@ constexpr std::array<std::array<Bits, squares>, 2> makeInterceptors()
 
 constexpr auto interceptorTable = makeInterceptors();
 
+ZARVIK_ALWAYS_INLINE inline Bits interceptors(Side side, int square)
+{
+    return interceptorTable[std::size_t(indexOf(side))][std::size_t(square)];
+}
+
 ZARVIK_ALWAYS_INLINE inline int count(Bits bits)
 {
     return __builtin_popcountll(bits);
@@ -45,11 +52,6 @@ BitPosition::Bits ExpertEvaluation::attacks(const BitPosition &position, Side si
     if (side == Side::Red)
         return ((stones << 7) | (stones >> 9)) & ~BitPosition::bottomRow;
     return ((stones << 9) | (stones >> 7)) & ~BitPosition::topRow;
-}
-
-BitPosition::Bits ExpertEvaluation::interceptors(Side side, int square)
-{
-    return interceptorTable[std::size_t(indexOf(side))][std::size_t(square)];
 }
 
 inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &position, Side side)

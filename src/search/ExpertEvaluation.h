@@ -44,9 +44,6 @@ public:
     static BitPosition::Bits attacks(const BitPosition &position, Side side);
     // The rows between a stone on square and its side's goal row.
     static int distance(Side side, int square) { return side == Side::Red ? square & 7 : 7 - (square & 7); }
-    // The squares from which an enemy stone might still stop a stone of side on square:
-    // every square ahead of it no farther sideways than ahead.
-    static BitPosition::Bits interceptors(Side side, int square);
 
 private:
     struct SideTerms

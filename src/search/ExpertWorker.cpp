@@ -237,8 +237,10 @@ int ExpertWorker::moveLoop(const Node &node, int alpha, int beta, const Steps &m
     const int alphaIn = alpha;
     int best = -infinity;
     int bestMove = 0;
+    bringBestForward(list, 0, count);
     for (int i = 0; i < count; ++i) {
-        bringBestForward(list, i, count);
+        if (i == 1)
+            sortRest(list, 1, count);
         const int move = list[i].move;
         const bool quiet = isQuiet(node.position, node.side, move);
         if (quiet && i > 0 && best > -winBound && skipsQuiet(node, quietCount, alpha))
@@ -310,7 +312,7 @@ int ExpertWorker::reduction(const Node &node, int move, int index) const
     return std::clamp(plies, 0, node.depth - 2);
 }
 
-bool ExpertWorker::isQuiet(const BitPosition &position, Side side, int move) const
+bool ExpertWorker::isQuiet(const BitPosition &position, Side side, int move)
 {
     return !captures(position, side, move) && ExpertEvaluation::distance(side, moveTo(move)) > raceDistance;
 }
@@ -319,6 +321,7 @@ int ExpertWorker::collect(const BitPosition &position, Side side, const Steps &m
                           ScoredMove *out) const
 {
     const Bits enemy = position.stones(~side);
+    const Bits risky = ExpertEvaluation::attacks(position, ~side);
     const int previous = movesMade[std::max(0, ply - 1)];
     int count = 0;
     for (int way = 0; way < 3; ++way) {
@@ -330,7 +333,7 @@ int ExpertWorker::collect(const BitPosition &position, Side side, const Steps &m
             if (move == tableMove)
                 order = tableMoveOrder;
             else if ((enemy >> to) & 1)
-                order = captureOrder(position, side, to);
+                order = captureOrder(side, to, risky);
             else
                 order = learnt.quietOrder(side, move, ply, ply > 0 ? previous : 0);
             out[count++] = {move, order};
@@ -341,11 +344,23 @@ int ExpertWorker::collect(const BitPosition &position, Side side, const Steps &m
 
 // The further the taken stone had come the better, the less so when the taker can
 // be taken in turn.
-int ExpertWorker::captureOrder(const BitPosition &position, Side side, int to)
+int ExpertWorker::captureOrder(Side side, int to, Bits risky)
 {
     const int advanced = 7 - ExpertEvaluation::distance(~side, to);
-    const bool risky = (ExpertEvaluation::attacks(position, ~side) >> to) & 1;
-    return captureBase + takenAdvanceWeight * advanced - recaptureRisk * risky;
+    return captureBase + takenAdvanceWeight * advanced - recaptureRisk * int((risky >> to) & 1);
+}
+
+// The first move is most often the table's, which cuts the node: it alone is
+// picked; the others are sorted at once when it did not.
+void ExpertWorker::sortRest(ScoredMove *moves, int from, int count)
+{
+    for (int i = from + 1; i < count; ++i) {
+        const ScoredMove moving = moves[i];
+        int j = i;
+        for (; j > from && moves[j - 1].order < moving.order; --j)
+            moves[j] = moves[j - 1];
+        moves[j] = moving;
+    }
 }
 
 void ExpertWorker::bringBestForward(ScoredMove *moves, int from, int count)

@@ -61,6 +61,7 @@ private:
         int move;
         int order;
     };
+    using Bits = BitPosition::Bits;
     using Key = ZobristKeys::Key;
     using Steps = BitPosition::Steps;
     // What a node knows before it tries its moves.
@@ -84,11 +85,12 @@ private:
     int searchMove(const Node &node, int move, int index, bool quiet, int alpha, int beta);
     bool skipsQuiet(const Node &node, int quietIndex, int alpha) const;
     int reduction(const Node &node, int move, int index) const;
-    bool isQuiet(const BitPosition &position, Side side, int move) const;
+    static bool isQuiet(const BitPosition &position, Side side, int move);
     int collect(const BitPosition &position, Side side, const Steps &moves, int tableMove, int ply,
                 ScoredMove *out) const;
-    static int captureOrder(const BitPosition &position, Side side, int to);
+    static int captureOrder(Side side, int to, Bits risky);
     static void bringBestForward(ScoredMove *moves, int from, int count);
+    static void sortRest(ScoredMove *moves, int from, int count);
     static Steps threatAnswers(const BitPosition &position, Side side, const Steps &moves, bool &threatened);
     static bool captures(const BitPosition &position, Side side, int move);
     static int firstMove(Side side, const Steps &moves);

@@ -5,11 +5,9 @@
 #include <cstdlib>
 
 namespace {
-// Above every history score, so that killer and counter moves come first.
-constexpr int killerOrder = 4 * MoveHistory::historyLimit;
-constexpr int counterOrder = 3 * MoveHistory::historyLimit;
-// A cut-off that deep is worth no more than this one.
-constexpr int maxBonus = 1200;
+// A cut-off weighs with the square of its depth, up to a limit.
+constexpr int bonusPerSquaredPly = 32;
+constexpr int maxBonus = 2000;
 } // namespace
 
 void MoveHistory::newSearch()
@@ -18,17 +16,6 @@ void MoveHistory::newSearch()
     for (auto &bySide : history)
         for (int &score : bySide)
             score /= 2;
-}
-
-int MoveHistory::quietOrder(Side side, int move, int ply, int previousMove) const
-{
-    if (move == killers[ply][0])
-        return killerOrder + 1;
-    if (move == killers[ply][1])
-        return killerOrder;
-    if (previousMove != 0 && counters[indexOf(~side)][previousMove] == move)
-        return counterOrder;
-    return history[indexOf(side)][move];
 }
 
 void MoveHistory::rewardCut(Side side, int move, int ply, int previousMove, int depth, const int *failed,
@@ -40,7 +27,7 @@ void MoveHistory::rewardCut(Side side, int move, int ply, int previousMove, int 
     }
     if (previousMove != 0)
         counters[indexOf(~side)][previousMove] = move;
-    const int bonus = std::min(maxBonus, depth * depth);
+    const int bonus = std::min(maxBonus, bonusPerSquaredPly * depth * depth);
     int *scores = history[indexOf(side)];
     adjust(scores[move], bonus);
     for (int i = 0; i < failedCount; ++i)

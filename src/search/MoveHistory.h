@@ -22,7 +22,16 @@ public:
 
     // How early a quiet move is tried: killer moves first, then the counter move to
     // the opponent's last move, then by history.
-    int quietOrder(Side side, int move, int ply, int previousMove) const;
+    int quietOrder(Side side, int move, int ply, int previousMove) const
+    {
+        if (move == killers[ply][0])
+            return killerOrder + 1;
+        if (move == killers[ply][1])
+            return killerOrder;
+        if (previousMove != 0 && counters[indexOf(~side)][previousMove] == move)
+            return counterOrder;
+        return history[indexOf(side)][move];
+    }
     int historyOf(Side side, int move) const { return history[indexOf(side)][move]; }
 
     // A quiet move cut off the search depth plies deep after the quiet moves tried
@@ -30,6 +39,9 @@ public:
     void rewardCut(Side side, int move, int ply, int previousMove, int depth, const int *failed, int failedCount);
 
 private:
+    // Above every history score, so that killer and counter moves come first.
+    static constexpr int killerOrder = 4 * historyLimit;
+    static constexpr int counterOrder = 3 * historyLimit;
     static constexpr int killerSlots = 2;
     static constexpr int moveSlots = 64 * 64;
 

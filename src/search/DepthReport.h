@@ -26,4 +26,9 @@ struct DepthReport
     int lineLength = 0;
     Move line[lineCapacity];
     double seconds = 0;
+    // The deepest ply searched, quiescence included.
+    int selectiveDepth = 0;
+    // When the score is a sure win, the moves of the side to move until it wins;
+    // negated for a sure loss, until the opponent wins; 0 otherwise.
+    int movesToEnd = 0;
 };

@@ -8,6 +8,8 @@ namespace {
 using Bits = BitPosition::Bits;
 constexpr int squares = 64;
 
+// The squares from which an enemy stone might still stop a stone of side on square:
+// every square ahead of it no farther sideways than ahead.
 constexpr Bits interceptorsOf(Side side, int square)
 {
     const int x = square >> 3;
@@ -33,13 +35,9 @@ constexpr std::array<std::array<Bits, squares>, 2> makeInterceptors()
 
 constexpr auto interceptorTable = makeInterceptors();
 
-// The squares that the stones of side could take on next move.
-ZARVIK_ALWAYS_INLINE inline Bits attackedBy(const BitPosition &position, Side side)
+ZARVIK_ALWAYS_INLINE inline Bits interceptors(Side side, int square)
 {
-    const Bits stones = position.stones(side);
-    if (side == Side::Red)
-        return ((stones << 7) | (stones >> 9)) & ~BitPosition::bottomRow;
-    return ((stones << 9) | (stones >> 7)) & ~BitPosition::topRow;
+    return interceptorTable[std::size_t(indexOf(side))][std::size_t(square)];
 }
 
 ZARVIK_ALWAYS_INLINE inline int count(Bits bits)
@@ -48,9 +46,12 @@ ZARVIK_ALWAYS_INLINE inline int count(Bits bits)
 }
 } // namespace
 
-BitPosition::Bits ExpertEvaluation::interceptors(Side side, int square)
+BitPosition::Bits ExpertEvaluation::attacks(const BitPosition &position, Side side)
 {
-    return interceptorTable[std::size_t(indexOf(side))][std::size_t(square)];
+    const Bits stones = position.stones(side);
+    if (side == Side::Red)
+        return ((stones << 7) | (stones >> 9)) & ~BitPosition::bottomRow;
+    return ((stones << 9) | (stones >> 7)) & ~BitPosition::topRow;
 }
 
 inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition &position, Side side)
@@ -59,18 +60,19 @@ inline ExpertEvaluation::SideTerms ExpertEvaluation::sideTerms(const BitPosition
     const Bits own = position.stones(side);
     const Bits enemy = position.stones(~side);
     const Bits runners = position.runners(side);
+    const Bits blockers = enemy | (own & ~runners);
     for (Bits stones = runners; stones; stones &= stones - 1) {
         const int square = __builtin_ctzll(stones);
         const int rows = distance(side, square);
         terms.score += Weights::advance[rows];
         terms.fastest = std::min(terms.fastest, rows);
-        if ((enemy & interceptors(side, square)) == 0) {
+        if ((blockers & interceptors(side, square)) == 0) {
             terms.score += Weights::freeStone[rows];
             terms.fastestFree = std::min(terms.fastestFree, rows);
         }
     }
-    const Bits attacked = own & attackedBy(position, ~side);
-    const Bits covered = attackedBy(position, side);
+    const Bits attacked = own & attacks(position, ~side);
+    const Bits covered = attacks(position, side);
     const Bits home = side == Side::Red ? BitPosition::bottomRow : BitPosition::topRow;
     terms.score += Weights::stone * count(own) - Weights::hanging * count(attacked & ~covered)
                    - Weights::attackedCovered * count(attacked & covered) - Weights::homeHole * count(home & ~own)
@@ -89,14 +91,27 @@ inline int ExpertEvaluation::raceScore(const SideTerms &mover, const SideTerms &
     return 0;
 }
 
-int ExpertEvaluation::evaluate(const BitPosition &position, Side sideToMove)
+// The race is decided exactly when the side that arrives first does so with its
+// nearest winning stone: no other stone of either side can win sooner, and nothing
+// can stop a free stone. The mover arrives on its (2 d - 1)th ply, the other side
+// on its 2 d th.
+inline int ExpertEvaluation::racePlies(const SideTerms &mover, const SideTerms &other)
 {
-    return evaluated(position, sideToMove);
+    if (mover.fastestFree < 8 && mover.fastestFree == mover.fastest && mover.fastestFree <= other.fastest)
+        return 2 * mover.fastestFree - 1;
+    if (other.fastestFree < 8 && other.fastestFree == other.fastest && other.fastestFree < mover.fastest)
+        return -2 * other.fastestFree;
+    return 0;
 }
 
-int ExpertEvaluation::evaluated(const BitPosition &position, Side sideToMove)
+ExpertEvaluation::Judgement ExpertEvaluation::judge(const BitPosition &position, Side sideToMove)
+{
+    return judged(position, sideToMove);
+}
+
+ExpertEvaluation::Judgement ExpertEvaluation::judged(const BitPosition &position, Side sideToMove)
 {
     const SideTerms mover = sideTerms(position, sideToMove);
     const SideTerms other = sideTerms(position, ~sideToMove);
-    return mover.score - other.score + raceScore(mover, other) + Weights::tempo;
+    return {mover.score - other.score + raceScore(mover, other) + Weights::tempo, racePlies(mover, other)};
 }

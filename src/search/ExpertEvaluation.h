@@ -13,7 +13,8 @@ public:
     {
         static constexpr int stone = 100;
         static constexpr int advance[8] = {0, 80, 45, 24, 12, 5, 2, 0};
-        // A stone that no enemy stone can reach any more before it arrives.
+        // A stone that no enemy stone can reach any more before it arrives, and that
+        // no stone of its own that cannot win stands in the way of.
         static constexpr int freeStone[8] = {0, 300, 220, 160, 120, 90, 70, 60};
         // The race won: one side's fastest free stone arrives first whatever the
         // other does; less a step per move it still needs.
@@ -29,16 +30,20 @@ public:
         static constexpr int tempo = 8;
     };
 
-    // Scores above this come from a won race; a sure win scores more still.
-    static constexpr int raceBound = Weights::raceWon - 8 * Weights::raceStep;
+    // The score of a position, and when its race is decided, the plies to its end:
+    // positive when the side to move wins, negative when it loses, 0 when undecided.
+    struct Judgement
+    {
+        int score = 0;
+        int racePlies = 0;
+    };
 
-    static int evaluate(const BitPosition &position, Side sideToMove);
+    static Judgement judge(const BitPosition &position, Side sideToMove);
 
+    // The squares that the stones of side could take on next move.
+    static BitPosition::Bits attacks(const BitPosition &position, Side side);
     // The rows between a stone on square and its side's goal row.
     static int distance(Side side, int square) { return side == Side::Red ? square & 7 : 7 - (square & 7); }
-    // The squares from which an enemy stone might still stop a stone of side on square:
-    // every square ahead of it no farther sideways than ahead.
-    static BitPosition::Bits interceptors(Side side, int square);
 
 private:
     struct SideTerms
@@ -49,5 +54,6 @@ private:
     };
     ZARVIK_ALWAYS_INLINE static SideTerms sideTerms(const BitPosition &position, Side side);
     ZARVIK_ALWAYS_INLINE static int raceScore(const SideTerms &mover, const SideTerms &other);
-    ZARVIK_POPCNT_CLONES static int evaluated(const BitPosition &position, Side sideToMove);
+    ZARVIK_ALWAYS_INLINE static int racePlies(const SideTerms &mover, const SideTerms &other);
+    ZARVIK_POPCNT_CLONES static Judgement judged(const BitPosition &position, Side sideToMove);
 };

@@ -13,6 +13,15 @@ constexpr double safetySeconds = 0.15;
 // with the root moves it finished.
 constexpr double newIterationShare = 0.6;
 
+// A win p plies away comes on the winner's ((p + 1) / 2)th move.
+int movesToEnd(int score)
+{
+    const int plies = ExpertWorker::winScore - std::abs(score);
+    if (std::abs(score) <= ExpertWorker::winBound)
+        return 0;
+    return score > 0 ? (plies + 1) / 2 : -(plies / 2);
+}
+
 Move toMove(int move)
 {
     return BitPosition::toMove(ExpertWorker::moveFrom(move), ExpertWorker::moveTo(move));
@@ -63,16 +72,16 @@ SearchResult ExpertSearch::run(const SearchSettings &settings, const std::atomic
     Iteration stopped; // the root move of a stopped iteration, at that iteration's depth
     int reported = 0;
     for (int depth = 1; depth <= settings.maxDepth; depth = std::max(depth, deepest.depth) + 1) {
-        const int score = main.searchRoot(root, side, depth);
+        const int score = main.searchRoot(root, side, depth, deepest.score);
         if (stop.raised()) {
             // The stopped iteration began with the table's move, the best known; a root
             // move it then put ahead had beaten it.
             if (main.rootMoveSearched())
-                stopped = {depth, 0, main.rootMove()};
+                stopped = {depth, 0, main.rootMove(), 0};
             result.stopped = true;
             break;
         }
-        deepest = publish({depth, score, main.rootMove()});
+        deepest = publish({depth, score, main.rootMove(), main.selectiveDepth()});
         reportDeeper(deepest, reported, listener);
         stop.armClock();
         if (onlyMove || finished(deepest))
@@ -97,11 +106,12 @@ void ExpertSearch::runHelper(std::size_t index, int maxDepth)
 {
     ExpertWorker &worker = *workers[index];
     const int ahead = int(index % 2);
+    int score = 0;
     for (int depth = 1 + ahead; depth <= maxDepth && !stop.raised();) {
-        const int score = worker.searchRoot(root, side, depth);
+        score = worker.searchRoot(root, side, depth, score);
         if (stop.raised())
             break;
-        const Iteration deepest = publish({depth, score, worker.rootMove()});
+        const Iteration deepest = publish({depth, score, worker.rootMove(), worker.selectiveDepth()});
         if (deepest.depth >= maxDepth)
             stop.raise();
         depth = std::min(maxDepth, std::max(depth, deepest.depth + ahead) + 1);
@@ -121,7 +131,7 @@ void ExpertSearch::prepareWorkers(int threads)
     if (int(workers.size()) != threads) {
         workers.clear();
         for (int i = 0; i < threads; ++i)
-            workers.push_back(std::make_unique<ExpertWorker>(table, stop, reductions));
+            workers.push_back(std::make_unique<ExpertWorker>(table, stop, selective));
     }
     for (const auto &worker : workers)
         worker->startSearch();
@@ -152,7 +162,9 @@ void ExpertSearch::fillReport(const Iteration &deepest)
     const int depth = deepest.depth;
     int move = deepest.move;
     report.depth = depth;
+    report.selectiveDepth = deepest.selectiveDepth;
     report.bestScore = deepest.score;
+    report.movesToEnd = movesToEnd(deepest.score);
     report.best = toMove(move);
     report.nodeCount = nodeCount();
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - searchBegan).count();

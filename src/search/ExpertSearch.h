@@ -32,10 +32,10 @@ public:
                      DepthListener *listener = nullptr) override;
     std::int64_t nodeCount() const override;
 
-    // Whether late moves are reduced (the default). Without, a search to a fixed depth
-    // scores as plain alpha-beta over the same quiescence search: a check of the table
-    // and of the move ordering.
-    void setReductions(bool on) { reductions = on; }
+    // Whether the search is selective (the default): prunes, reduces and scores
+    // decided races. Without, a search to a fixed depth scores as plain alpha-beta over
+    // the same quiescence search: a check of the table and of the move ordering.
+    void setSelective(bool on) { selective = on; }
 
     // The seconds a search given timeLimit seconds allows itself; negative for none.
     static double allowedSeconds(int timeLimit);
@@ -47,6 +47,7 @@ private:
         int depth = 0;
         int score = 0;
         int move = 0;
+        int selectiveDepth = 0;
     };
 
     void prepareWorkers(int threads);
@@ -60,7 +61,7 @@ private:
 
     BitPosition root;
     Side side = Side::Red;
-    bool reductions = true;
+    bool selective = true;
     TranspositionTable table;
     StopSignal stop;
     std::chrono::steady_clock::time_point searchBegan; // once the table is ready: for nodes per second

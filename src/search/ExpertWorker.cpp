@@ -2,30 +2,79 @@
 #include "ExpertWorker.h"
 
 #include "DepthReport.h"
-#include "ExpertEvaluation.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 using Bits = BitPosition::Bits;
 using Bound = TranspositionTable::Bound;
 
 constexpr int infinity = ExpertWorker::winScore + 1;
+// Returned by the node's pruning when it does not settle the node: no score is that.
+constexpr int noCut = infinity + 1;
 // Nodes between looks at the clock and the abort flag: well under a millisecond.
 constexpr std::int64_t pollInterval = 1024;
-// Move ordering: the table's move, then captures, killer moves, and the rest by history.
+// Move ordering: the table's move, then captures by what they take and risk, then
+// the quiet moves as MoveHistory orders them.
 constexpr int tableMoveOrder = 1 << 30;
-constexpr int captureOrder = 1 << 28;
-constexpr int killerOrder = 1 << 27;
-constexpr int historyCeiling = 1 << 20; // the whole history is halved beyond
-// Late moves: from this index in the ordered list and this depth they are searched a
-// ply less deep. In self-play at 0.2 s a move, reducing from the fourth move and from
-// depth 3 (two plies further on) did no better than not reducing; this did clearly.
-constexpr int reducedFromIndex = 6;
-constexpr int reducedFromDepth = 4;
-constexpr int lateMoveReduction = 1;
-// Moves that bring a stone this near its goal are never reduced.
-constexpr int unreducedDistance = 2;
+constexpr int captureBase = 1 << 28;
+constexpr int takenAdvanceWeight = 16; // per row the taken stone had advanced
+constexpr int recaptureRisk = 8;
+// Moves that bring a stone this near its goal are part of the race: never pruned
+// nor reduced.
+constexpr int raceDistance = 2;
+
+// The root's first window, in evaluation units, from this depth on; it doubles on
+// every failure.
+constexpr int aspirationFromDepth = 5;
+constexpr int aspirationWindow = 30;
+// Static cut-off ("reverse futility"): at most this deep, a node whose evaluation
+// beats beta by this margin a ply is cut at once.
+constexpr int staticCutDepth = 6;
+constexpr int staticCutMargin = 90;
+// Razoring: this shallow and this far below alpha, the quiescence search decides.
+constexpr int razorDepth = 2;
+constexpr int razorMargin = 250;
+// Null move: searched this much shallower, and only where moving is no burden:
+// the side to move and its opponent both have this many moves at least.
+constexpr int nullFromDepth = 3;
+constexpr int nullReduction = 4;
+constexpr int nullDepthDivisor = 4;
+constexpr int nullGuardMoves = 6;
+// Futility: this shallow, quiet moves are not tried when the evaluation plus this
+// much does not reach alpha.
+constexpr int futilityDepth = 3;
+constexpr int futilityBase = 60;
+constexpr int futilityMargin = 110;
+// Late-move pruning: this shallow, only the first lateMoveBase + depth² / 2 quiet
+// moves.
+constexpr int lateMoveDepth = 5;
+constexpr int lateMoveBase = 3;
+constexpr int lateMoveDivisor = 2;
+// Late-move reductions: from this depth and this index in the ordered list, by the
+// product of the logarithms of both; a ply less on the principal variation and a
+// ply more off it, less for good history and more for bad.
+constexpr int reducedFromDepth = 3;
+constexpr int reducedFromIndex = 2;
+constexpr double reductionDivisor = 1.0;
+constexpr int historyPerPly = MoveHistory::historyLimit / 3;
+constexpr int tableSize = 64;
+
+const std::array<std::array<int, tableSize>, tableSize> &reductionTable()
+{
+    static const auto table = [] {
+        std::array<std::array<int, tableSize>, tableSize> plies{};
+        for (int depth = 1; depth < tableSize; ++depth)
+            for (int index = 1; index < tableSize; ++index)
+                plies[std::size_t(depth)][std::size_t(index)] =
+                    int(0.5 + std::log(depth) * std::log(index) / reductionDivisor);
+        return plies;
+    }();
+    return table;
+}
 
 int winIn(int plies)
 {
@@ -38,8 +87,8 @@ int stepTo(Side side, int way, int from)
 }
 } // namespace
 
-ExpertWorker::ExpertWorker(TranspositionTable &table, StopSignal &stop, bool reduceLateMoves)
-    : table(table), stop(stop), reduceLateMoves(reduceLateMoves)
+ExpertWorker::ExpertWorker(TranspositionTable &table, StopSignal &stop, bool selective)
+    : table(table), stop(stop), selective(selective)
 {
 }
 
@@ -47,24 +96,35 @@ void ExpertWorker::startSearch()
 {
     nodes = 0;
     publishedNodes.store(0, std::memory_order_relaxed);
-    std::fill(&killers[0][0], &killers[0][0] + maxPly * killerSlots, 0);
-    for (auto &bySide : history)
-        for (auto &byFrom : bySide)
-            for (int &value : byFrom)
-                value /= 2;
+    learnt.newSearch();
 }
 
-int ExpertWorker::searchRoot(const BitPosition &root, Side side, int depth)
+int ExpertWorker::searchRoot(const BitPosition &root, Side side, int depth, int guess)
 {
     bestRootMove = firstMove(side, root.stepsOf(side));
     rootMovesSearched = 0;
-    const int score = search(root, ZobristKeys::of(root, side), side, -infinity, infinity, depth, 0);
-    publishedNodes.store(nodes, std::memory_order_relaxed);
-    return score;
+    deepestPly = 0;
+    const Key key = ZobristKeys::of(root, side);
+    const bool aspire = selective && depth >= aspirationFromDepth && std::abs(guess) < winBound;
+    int window = aspirationWindow;
+    int alpha = aspire ? guess - window : -infinity;
+    int beta = aspire ? guess + window : infinity;
+    for (;;) {
+        const int score = search(root, key, side, alpha, beta, depth, 0);
+        publishedNodes.store(nodes, std::memory_order_relaxed);
+        if (stop.raised() || (score > alpha && score < beta))
+            return score;
+        window *= 2;
+        if (score <= alpha)
+            alpha = std::max(-infinity, score - window);
+        else
+            beta = std::min(infinity, score + window);
+    }
 }
 
-bool ExpertWorker::enter()
+bool ExpertWorker::enter(int ply)
 {
+    deepestPly = std::max(deepestPly, ply);
     if (++nodes % pollInterval == 0) {
         publishedNodes.store(nodes, std::memory_order_relaxed);
         return stop.poll();
@@ -73,12 +133,12 @@ bool ExpertWorker::enter()
 }
 
 // A win at once ends the search of the node; a stone of the opponent about to win
-// leaves only the moves that take it.
+// leaves only the moves that take it, and a single one is searched a ply deeper.
 int ExpertWorker::search(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply)
 {
     if (depth <= 0)
         return quiescence(position, side, alpha, beta, ply);
-    if (enter())
+    if (enter(ply))
         return 0;
     const Steps moves = position.stepsOf(side);
     const Steps wins = position.winningOf(side, moves);
@@ -91,23 +151,34 @@ int ExpertWorker::search(const BitPosition &position, Key key, Side side, int al
     }
     if (moves.empty())
         return passTurn(position, key, side, alpha, beta, depth, ply);
+    const ExpertEvaluation::Judgement judgement = ExpertEvaluation::judge(position, side);
     if (ply >= maxPly - 1)
-        return ExpertEvaluation::evaluate(position, side);
+        return judgement.score;
     bool threatened = false;
     const Steps answers = threatAnswers(position, side, moves, threatened);
     if (answers.empty())
         return -winIn(ply + 2);
+    if (selective && ply > 0 && judgement.racePlies != 0)
+        return raceScore(judgement.racePlies, ply);
+    const bool pv = beta - alpha > 1;
     TranspositionTable::Entry entry;
     int tableMove = 0;
     if (table.probe(key, entry)) {
         tableMove = entry.move;
         const int score = fromTable(entry.score, ply);
-        if (beta - alpha == 1 && entry.depth >= depth
+        if (!pv && entry.depth >= depth
             && (entry.bound == Bound::exact || (entry.bound == Bound::lower && score >= beta)
                 || (entry.bound == Bound::upper && score <= alpha)))
             return score;
     }
-    return moveLoop(position, key, side, alpha, beta, depth, ply, answers, tableMove);
+    const bool forced = selective && threatened && answers.count() == 1;
+    const Node node{position, key, side, depth + forced, ply, pv, judgement.score};
+    if (selective && !threatened) {
+        const int cut = pruneNode(node, alpha, beta);
+        if (cut != noCut)
+            return cut;
+    }
+    return moveLoop(node, alpha, beta, answers, tableMove);
 }
 
 // A side without a move passes; when neither side can move the game is drawn.
@@ -115,101 +186,181 @@ int ExpertWorker::passTurn(const BitPosition &position, Key key, Side side, int 
 {
     if (position.stepsOf(~side).empty())
         return 0;
+    movesMade[ply] = 0;
     return -search(position, key ^ ZobristKeys::sideChange(), ~side, -beta, -alpha, depth - 1, ply + 1);
+}
+
+// Away from the principal variation, a node far enough above beta or below alpha
+// is settled by its evaluation, by the quiescence search, or by letting the
+// opponent move twice.
+int ExpertWorker::pruneNode(const Node &node, int alpha, int beta)
+{
+    if (node.pv || std::abs(beta) >= winBound)
+        return noCut;
+    if (node.depth <= staticCutDepth && node.eval - staticCutMargin * node.depth >= beta)
+        return node.eval;
+    if (node.depth <= razorDepth && node.eval + razorMargin * node.depth < alpha) {
+        const int score = quiescence(node.position, node.side, alpha, alpha + 1, node.ply);
+        if (score <= alpha)
+            return score;
+    }
+    if (node.depth >= nullFromDepth && node.eval >= beta) {
+        const int score = nullMoveScore(node, beta);
+        if (score >= beta)
+            return score;
+    }
+    return noCut;
+}
+
+// Passing is no real option where a side is close to having no move, or right
+// after a pass: there moving may be what loses.
+int ExpertWorker::nullMoveScore(const Node &node, int beta)
+{
+    if (movesMade[node.ply - 1] == 0 || node.position.stepsOf(node.side).count() < nullGuardMoves
+        || node.position.stepsOf(~node.side).count() < nullGuardMoves)
+        return -infinity;
+    movesMade[node.ply] = 0;
+    const int depth = node.depth - 1 - nullReduction - node.depth / nullDepthDivisor;
+    const int score = -search(node.position, node.key ^ ZobristKeys::sideChange(), ~node.side, -beta, -beta + 1,
+                              depth, node.ply + 1);
+    return score > winBound ? beta : score;
 }
 
 // The first move with the full window, the others with a null window around alpha,
 // searched again fully when they beat it.
-int ExpertWorker::moveLoop(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply,
-                           const Steps &moves, int tableMove)
+int ExpertWorker::moveLoop(const Node &node, int alpha, int beta, const Steps &moves, int tableMove)
 {
     ScoredMove list[DepthReport::capacity];
-    const int count = collect(position, side, moves, tableMove, ply, list);
+    int failedQuiets[DepthReport::capacity];
+    int quietCount = 0;
+    const int count = collect(node.position, node.side, moves, tableMove, node.ply, list);
     const int alphaIn = alpha;
     int best = -infinity;
     int bestMove = 0;
+    bringBestForward(list, 0, count);
     for (int i = 0; i < count; ++i) {
-        bringBestForward(list, i, count);
+        if (i == 1)
+            sortRest(list, 1, count);
         const int move = list[i].move;
-        const BitPosition child = position.playedBy(side, moveFrom(move), moveTo(move));
-        const Key childKey = key ^ ZobristKeys::moveChange(position, side, moveFrom(move), moveTo(move));
-        int score = 0;
-        if (i == 0) {
-            score = -search(child, childKey, ~side, -beta, -alpha, depth - 1, ply + 1);
-        } else {
-            const int reduced = reducible(position, side, move, i, depth, ply) ? lateMoveReduction : 0;
-            score = -search(child, childKey, ~side, -alpha - 1, -alpha, depth - 1 - reduced, ply + 1);
-            if (score > alpha && reduced > 0)
-                score = -search(child, childKey, ~side, -alpha - 1, -alpha, depth - 1, ply + 1);
-            if (score > alpha && score < beta)
-                score = -search(child, childKey, ~side, -beta, -alpha, depth - 1, ply + 1);
-        }
+        const bool quiet = isQuiet(node.position, node.side, move);
+        if (quiet && i > 0 && best > -winBound && skipsQuiet(node, quietCount, alpha))
+            continue;
+        const int score = searchMove(node, move, i, quiet, alpha, beta);
         if (stop.raised())
             return 0;
+        if (node.ply == 0 && (i == 0 || score > alpha))
+            bestRootMove = move;
+        rootMovesSearched += node.ply == 0;
         if (score > best) {
             best = score;
             bestMove = move;
-            if (ply == 0)
-                bestRootMove = move;
         }
-        rootMovesSearched += ply == 0;
         alpha = std::max(alpha, best);
         if (alpha >= beta) {
-            if (!captures(position, side, move))
-                rememberCut(side, move, depth, ply);
+            if (quiet)
+                learnt.rewardCut(node.side, move, node.ply, movesMade[std::max(0, node.ply - 1)], node.depth,
+                                 failedQuiets, quietCount);
             break;
         }
+        if (quiet)
+            failedQuiets[quietCount++] = move;
     }
     const Bound bound = best >= beta ? Bound::lower : best > alphaIn ? Bound::exact : Bound::upper;
-    table.store(key, {bestMove, toTable(best, ply), depth, bound});
+    table.store(node.key, {bestMove, toTable(best, node.ply), node.depth, bound});
     return best;
 }
 
-// Never the answers to a threat, which are captures.
-bool ExpertWorker::reducible(const BitPosition &position, Side side, int move, int index, int depth, int ply) const
+int ExpertWorker::searchMove(const Node &node, int move, int index, bool quiet, int alpha, int beta)
 {
-    return reduceLateMoves && index >= reducedFromIndex && depth >= reducedFromDepth
-           && !captures(position, side, move) && ExpertEvaluation::distance(side, moveTo(move)) > unreducedDistance
-           && move != killers[ply][0] && move != killers[ply][1];
+    const int from = moveFrom(move);
+    const int to = moveTo(move);
+    const BitPosition child = node.position.playedBy(node.side, from, to);
+    const Key childKey = node.key ^ ZobristKeys::moveChange(node.position, node.side, from, to);
+    const Side other = ~node.side;
+    const int depth = node.depth - 1;
+    const int ply = node.ply + 1;
+    movesMade[node.ply] = move;
+    if (index == 0)
+        return -search(child, childKey, other, -beta, -alpha, depth, ply);
+    const int reduced = quiet ? reduction(node, move, index) : 0;
+    int score = -search(child, childKey, other, -alpha - 1, -alpha, depth - reduced, ply);
+    if (score > alpha && reduced > 0)
+        score = -search(child, childKey, other, -alpha - 1, -alpha, depth, ply);
+    if (score > alpha && score < beta)
+        score = -search(child, childKey, other, -beta, -alpha, depth, ply);
+    return score;
 }
 
-void ExpertWorker::rememberCut(Side side, int move, int depth, int ply)
+// Late quiet moves at shallow depths, and all of them when even a good quiet move
+// would not bring the evaluation up to alpha.
+bool ExpertWorker::skipsQuiet(const Node &node, int quietIndex, int alpha) const
 {
-    if (killers[ply][0] != move) {
-        killers[ply][1] = killers[ply][0];
-        killers[ply][0] = move;
-    }
-    int &value = history[indexOf(side)][moveFrom(move)][moveTo(move)];
-    value += depth * depth;
-    if (value > historyCeiling)
-        for (auto &bySide : history)
-            for (auto &byFrom : bySide)
-                for (int &each : byFrom)
-                    each /= 2;
+    if (!selective || node.pv)
+        return false;
+    if (node.depth <= lateMoveDepth && quietIndex >= lateMoveBase + node.depth * node.depth / lateMoveDivisor)
+        return true;
+    return node.depth <= futilityDepth && node.eval + futilityBase + futilityMargin * node.depth <= alpha;
 }
 
-// Captures of the enemy's most advanced stones first.
+int ExpertWorker::reduction(const Node &node, int move, int index) const
+{
+    if (!selective || node.depth < reducedFromDepth || index < reducedFromIndex)
+        return 0;
+    const auto &table = reductionTable();
+    int plies = table[std::size_t(std::min(node.depth, tableSize - 1))][std::size_t(std::min(index, tableSize - 1))];
+    plies += (node.pv ? -1 : 1) - learnt.historyOf(node.side, move) / historyPerPly;
+    return std::clamp(plies, 0, node.depth - 2);
+}
+
+bool ExpertWorker::isQuiet(const BitPosition &position, Side side, int move)
+{
+    return !captures(position, side, move) && ExpertEvaluation::distance(side, moveTo(move)) > raceDistance;
+}
+
 int ExpertWorker::collect(const BitPosition &position, Side side, const Steps &moves, int tableMove, int ply,
                           ScoredMove *out) const
 {
     const Bits enemy = position.stones(~side);
+    const Bits risky = ExpertEvaluation::attacks(position, ~side);
+    const int previous = movesMade[std::max(0, ply - 1)];
     int count = 0;
     for (int way = 0; way < 3; ++way) {
         for (Bits froms = moves.way[way]; froms; froms &= froms - 1) {
             const int from = __builtin_ctzll(froms);
             const int to = stepTo(side, way, from);
             const int move = packMove(from, to);
-            int order = history[indexOf(side)][from][to];
+            int order = 0;
             if (move == tableMove)
                 order = tableMoveOrder;
             else if ((enemy >> to) & 1)
-                order = captureOrder - ExpertEvaluation::distance(~side, to);
-            else if (move == killers[ply][0] || move == killers[ply][1])
-                order = killerOrder - (move == killers[ply][1]);
+                order = captureOrder(side, to, risky);
+            else
+                order = learnt.quietOrder(side, move, ply, ply > 0 ? previous : 0);
             out[count++] = {move, order};
         }
     }
     return count;
+}
+
+// The further the taken stone had come the better, the less so when the taker can
+// be taken in turn.
+int ExpertWorker::captureOrder(Side side, int to, Bits risky)
+{
+    const int advanced = 7 - ExpertEvaluation::distance(~side, to);
+    return captureBase + takenAdvanceWeight * advanced - recaptureRisk * int((risky >> to) & 1);
+}
+
+// The first move is most often the table's, which cuts the node: it alone is
+// picked; the others are sorted at once when it did not.
+void ExpertWorker::sortRest(ScoredMove *moves, int from, int count)
+{
+    for (int i = from + 1; i < count; ++i) {
+        const ScoredMove moving = moves[i];
+        int j = i;
+        for (; j > from && moves[j - 1].order < moving.order; --j)
+            moves[j] = moves[j - 1];
+        moves[j] = moving;
+    }
 }
 
 void ExpertWorker::bringBestForward(ScoredMove *moves, int from, int count)
@@ -235,29 +386,31 @@ BitPosition::Steps ExpertWorker::threatAnswers(const BitPosition &position, Side
 }
 
 // Stands pat on the evaluation, then tries captures and steps next to the goal row;
-// under threat of a win, only the answers to it.
+// under threat of a win, only the answers to it. A decided race ends it.
 int ExpertWorker::quiescence(const BitPosition &position, Side side, int alpha, int beta, int ply)
 {
-    if (enter())
+    if (enter(ply))
         return 0;
     const Steps moves = position.stepsOf(side);
     if (!position.winningOf(side, moves).empty())
         return winIn(ply + 1);
+    const ExpertEvaluation::Judgement judgement = ExpertEvaluation::judge(position, side);
     if (moves.empty() || ply >= maxPly - 1)
-        return ExpertEvaluation::evaluate(position, side);
+        return judgement.score;
     bool threatened = false;
     Steps candidates = threatAnswers(position, side, moves, threatened);
+    if (threatened && candidates.empty())
+        return -winIn(ply + 2);
+    if (judgement.racePlies != 0)
+        return raceScore(judgement.racePlies, ply);
     int best = -infinity;
-    if (threatened) {
-        if (candidates.empty())
-            return -winIn(ply + 2);
-    } else {
-        best = ExpertEvaluation::evaluate(position, side);
+    if (!threatened) {
+        best = judgement.score;
         if (best >= beta)
             return best;
         alpha = std::max(alpha, best);
         const Bits pushers = position.runners(side) & (side == Side::Red ? BitPosition::topRow << 2
-                                                                                 : BitPosition::bottomRow >> 2);
+                                                                          : BitPosition::bottomRow >> 2);
         candidates = position.capturingOf(side, moves)
                      | Steps{{moves.way[0] & pushers, moves.way[1] & pushers, moves.way[2] & pushers}};
     }
@@ -312,4 +465,9 @@ int ExpertWorker::toTable(int score, int ply)
 int ExpertWorker::fromTable(int score, int ply)
 {
     return score > winBound ? score - ply : score < -winBound ? score + ply : score;
+}
+
+int ExpertWorker::raceScore(int racePlies, int ply)
+{
+    return racePlies > 0 ? winIn(ply + racePlies) : -winIn(ply - racePlies);
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "BitPosition.h"
+#include "ExpertEvaluation.h"
+#include "MoveHistory.h"
 #include "StopSignal.h"
 #include "TranspositionTable.h"
 #include "ZobristKeys.h"
@@ -9,33 +11,38 @@
 #include <atomic>
 #include <cstdint>
 
-// One thread of level 4's search: principal variation search with alpha-beta over
-// the shared table, ordered moves (table move, captures, killer moves, history),
-// late moves searched less deep, and a quiescence search of captures and of
-// stones stepping next to their goal row. Scores are from the side to move's view;
-// a win scores winScore less the plies to it.
+// One thread of level 4's search: principal variation search over the shared table
+// with aspiration windows at the root; moves ordered by the table, by what captures
+// win and risk, and by what the search learnt (MoveHistory); a decided race scored
+// at once as the plies to its end; selectivity away from the principal variation
+// (null move, futility, razoring, late-move pruning and reductions); and a quiescence
+// search of captures and of stones stepping next to their goal row. Scores are from
+// the side to move's view; a win scores winScore less the plies to it.
 class alignas(64) ExpertWorker
 {
 public:
     static constexpr int winScore = 30000;
     static constexpr int winBound = winScore - 1000; // scores beyond are sure wins or losses
-    static constexpr int maxPly = 96;
+    static constexpr int maxPly = MoveHistory::maxPly;
 
-    // reduceLateMoves: late quiet moves are searched a ply less deep; without, a search
-    // to depth d scores as plain alpha-beta to depth d over quiescence().
-    ExpertWorker(TranspositionTable &table, StopSignal &stop, bool reduceLateMoves);
+    // selective: prune, reduce and score decided races; without, a search to depth d
+    // scores as plain alpha-beta to depth d over quiescence().
+    ExpertWorker(TranspositionTable &table, StopSignal &stop, bool selective);
 
     // Before each new search: clears the counters and the killer moves, and halves
     // the history.
     void startSearch();
-    // One iteration from the root to depth plies with the full window; its score.
+    // One iteration from the root to depth plies, in a window around guess (the last
+    // iteration's score) that widens until the score falls inside; its score.
     // Meaningless once the stop signal is raised.
-    int searchRoot(const BitPosition &root, Side side, int depth);
+    int searchRoot(const BitPosition &root, Side side, int depth, int guess);
     // The best root move of the last iteration, from | to << 6; of a stopped iteration,
     // the best of the root moves it searched to the end.
     int rootMove() const { return bestRootMove; }
     // Whether the last iteration searched at least one root move to the end.
     bool rootMoveSearched() const { return rootMovesSearched > 0; }
+    // The deepest ply the last iteration reached, quiescence included.
+    int selectiveDepth() const { return deepestPly; }
 
     int quiescence(const BitPosition &position, Side side, int alpha, int beta, int ply);
 
@@ -54,34 +61,52 @@ private:
         int move;
         int order;
     };
+    using Bits = BitPosition::Bits;
     using Key = ZobristKeys::Key;
     using Steps = BitPosition::Steps;
+    // What a node knows before it tries its moves.
+    struct Node
+    {
+        const BitPosition &position;
+        Key key;
+        Side side;
+        int depth;
+        int ply;
+        bool pv;
+        int eval;
+    };
 
     int search(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply);
     int passTurn(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply);
-    int moveLoop(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply,
-                 const Steps &moves, int tableMove);
-    bool reducible(const BitPosition &position, Side side, int move, int index, int depth, int ply) const;
-    void rememberCut(Side side, int move, int depth, int ply);
+    // A score that settles the node before its moves are tried, or noCut.
+    int pruneNode(const Node &node, int alpha, int beta);
+    int nullMoveScore(const Node &node, int beta);
+    int moveLoop(const Node &node, int alpha, int beta, const Steps &moves, int tableMove);
+    int searchMove(const Node &node, int move, int index, bool quiet, int alpha, int beta);
+    bool skipsQuiet(const Node &node, int quietIndex, int alpha) const;
+    int reduction(const Node &node, int move, int index) const;
+    static bool isQuiet(const BitPosition &position, Side side, int move);
     int collect(const BitPosition &position, Side side, const Steps &moves, int tableMove, int ply,
                 ScoredMove *out) const;
+    static int captureOrder(Side side, int to, Bits risky);
     static void bringBestForward(ScoredMove *moves, int from, int count);
+    static void sortRest(ScoredMove *moves, int from, int count);
     static Steps threatAnswers(const BitPosition &position, Side side, const Steps &moves, bool &threatened);
     static bool captures(const BitPosition &position, Side side, int move);
     static int firstMove(Side side, const Steps &moves);
     static int toTable(int score, int ply);
     static int fromTable(int score, int ply);
-    bool enter();
-
-    static constexpr int killerSlots = 2;
+    static int raceScore(int racePlies, int ply);
+    bool enter(int ply);
 
     TranspositionTable &table;
     StopSignal &stop;
-    const bool reduceLateMoves;
+    const bool selective;
     std::int64_t nodes = 0;
     std::atomic<std::int64_t> publishedNodes{0};
     int bestRootMove = 0;
     int rootMovesSearched = 0;
-    int killers[maxPly][killerSlots] = {};
-    int history[std::size(bothSides)][64][64] = {};
+    int deepestPly = 0;
+    int movesMade[maxPly + 1] = {}; // the move made at each ply of the current line, 0 for a pass
+    MoveHistory learnt;
 };

@@ -34,14 +34,14 @@ private slots:
         QVERIFY2(levelOne.startsWith("depth 2 ") && levelOne.count("depth ") == 1, qPrintable(levelOne));
     }
 
-    // Level 4 prints a line per depth: score, nodes, nodes per second, line of play.
+    // Level 4 prints a line per depth: selective depth, score, nodes, nodes per second, line of play.
     void analyseLevelFour()
     {
         const Run run = engine("analyse DATA/analyse.brd --side black --level 4 --depth 4 --threads 1");
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);
         for (int depth = 1; depth <= 4; ++depth)
-            QVERIFY2(QRegularExpression(QString("^depth %1 score -?\\d+ nodes \\d+ nps \\d+ pv( [A-H][1-8]-[A-H][1-8]){1,%1}$")
+            QVERIFY2(QRegularExpression(QString("^depth %1 seldepth \\d+ score -?\\d+ nodes \\d+ nps \\d+ pv( [A-H][1-8]-[A-H][1-8]){1,%1}$")
                                             .arg(depth)).match(lines[depth - 1]).hasMatch(), qPrintable(run.out));
     }
 

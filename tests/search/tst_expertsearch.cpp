@@ -104,7 +104,7 @@ private slots:
         }
     }
 
-    // Without reductions, the table, the ordering and the null windows
+    // Without selectivity, the table, the ordering and the null windows
     // change no score: along random games, every depth up to 4 scores as plain
     // alpha-beta.
     void tableAndNullWindowsKeepScores()
@@ -116,7 +116,7 @@ private slots:
                 if (QTest::currentTestFailed() || ++positions % 3)
                     return;
                 ExpertSearch search;
-                search.setReductions(false);
+                search.setSelective(false);
                 search.setPosition(board);
                 for (int depth = 1; depth <= 4; ++depth) {
                     LastDepth log;

@@ -31,8 +31,10 @@ private:
     void printLine(const DepthReport &report)
     {
         const qint64 perSecond = report.seconds > 0 ? qint64(report.nodeCount / report.seconds) : 0;
-        out << "depth " << report.depth << " score " << report.bestScore << " nodes " << report.nodeCount << " nps "
-            << perSecond << " pv";
+        out << "depth " << report.depth << " seldepth " << report.selectiveDepth << " score " << report.bestScore;
+        if (report.movesToEnd != 0)
+            out << (report.movesToEnd > 0 ? " gagne en " : " perd en ") << std::abs(report.movesToEnd);
+        out << " nodes " << report.nodeCount << " nps " << perSecond << " pv";
         for (int i = 0; i < report.lineLength; ++i)
             out << ' ' << moveText(report.line[i]);
         out << Qt::endl;
@@ -62,8 +64,9 @@ QString AnalyseCommand::summary() const
                           "plies to D (at most 2 at level 1). For every depth it prints \"depth D nodes N best MOVE "
                           "score S\" (N counted since the search began) and \"scores MOVE:SCORE ...\" for every root "
                           "move in the order the rules list them. Equal scores are told apart by Qt's random draws "
-                          "seeded with S (default 1). Level 4 deepens from 1 ply and prints instead \"depth D score S "
-                          "nodes N nps R pv MOVE ...\": nodes per second and the expected line of play. --time allows "
+                          "seeded with S (default 1). Level 4 deepens from 1 ply and prints instead \"depth D seldepth "
+                          "L score S [gagne en M|perd en M] nodes N nps R pv MOVE ...\": the deepest ply searched, "
+                          "the moves to a sure win or loss, nodes per second and the expected line of play. --time allows "
                           "T seconds, --threads searches on N threads (default: every core).");
 }
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// bench [--signature]: times the computer's search on fixed positions.
+// bench [--signature | --expert]: times the computer's search on fixed positions.
 class BenchCommand : public EngineCommand
 {
 public:
@@ -30,5 +30,6 @@ private:
     static std::int64_t fastPass(int level, int threads);
     static Timing timeFast(int level, int threads);
     static Timing timeExpert(int threads);
+    static void printExpert(QTextStream &out);
     static void printTiming(QTextStream &out, const QString &label, const Timing &timing);
 };

@@ -7,6 +7,7 @@
 #include "FileErrors.h"
 #include "GameController.h"
 #include "GameRecordReader.h"
+#include "StatusLabel.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -38,6 +40,8 @@ QString gameFilter()
 
 // The organisation and the application under which the settings are kept.
 const QString settingsName = QStringLiteral("Zarvik");
+// Room left around the window for the window manager's title bar and borders.
+const QSize frameAllowance(20, 50);
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
 // The hint is the best move the computer finds at its strongest in a second.
 constexpr int hintLevel = 3;
@@ -58,23 +62,21 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
 {
     useCompactFont();
     ui->setupUi(this);
-    setWindowTitle(QStringLiteral("Zarvik"));
     boardWidget = new BoardWidget(this, game, cellSize);
+    ui->boardLayout->addWidget(boardWidget);
     boardWidget->setFocus(); // moves from the keyboard at once
     turnView = new TurnViewWidget(ui->playerTurnGB, game);
-    turnView->setGeometry(0, 19, ui->playerTurnGB->width(), ui->playerTurnGB->height());
+    ui->turnLayout->addWidget(turnView);
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
+    createStatusBar();
     for (Side side : bothSides)
         for (QRadioButton *kind : sideWidgets(side).kinds)
             connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
-    keepClientArea();
     connectController();
     loadSettings();
-    // Two people on the initial board, whatever the panel remembers: the computer
-    // or a server should not start with the program.
-    controller->startGame(GameOptions());
+    startRememberedGame();
 }
 
 MainWindow::~MainWindow()
@@ -98,13 +100,37 @@ void MainWindow::createMenus()
     createMovesMenu();
     createViewMenu();
     createHelpMenu();
+    connect(ui->moveListWidget, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { showReplayedPly(ui->moveListWidget->row(item) + 1); });
+    updateMoveActions();
+}
+
+// The game's status and the computer's thinking are permanent widgets, on the right:
+// the menus' tips come and go on the left without hiding them.
+void MainWindow::createStatusBar()
+{
+    statusLabel = new StatusLabel(ui->statusBar);
+    ui->statusBar->addPermanentWidget(statusLabel);
     thinkingLabel = new QLabel(ui->statusBar);
     thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
     ui->statusBar->addPermanentWidget(thinkingLabel);
     showThinking(false);
-    connect(ui->moveListWidget, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { showReplayedPly(ui->moveListWidget->row(item) + 1); });
-    updateMoveActions();
+}
+
+// The options remembered are in force from the start: a computer side plays at once.
+// A remote side waits for the green button, so that no port opens with the program.
+void MainWindow::startRememberedGame()
+{
+    GameOptions options;
+    if (!readOptions(options))
+        return;
+    if (options.red.kind != PlayerKind::Socket && options.black.kind != PlayerKind::Socket) {
+        controller->startGame(options);
+        return;
+    }
+    controller->stopGame();
+    game->reset(ZarvikBoard(), Side::Red);
+    showStatusMessage(tr("Partie en réseau : appuyez sur le bouton vert pour attendre les programmes."));
 }
 
 QAction *MainWindow::addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip)
@@ -221,42 +247,6 @@ void MainWindow::showAbout()
                             "personne, l'ordinateur ou un programme en réseau.</p>"
                             "<p>Licence : GNU GPL version 3 ou ultérieure (GPL-3.0-or-later).</p>")
                              .arg(QStringLiteral(ZARVIK_VERSION)));
-}
-
-// The form was drawn for a window without menus: the window grows by the menu bar,
-// and the board view, a child of the window, moves down with the central widget.
-void MainWindow::keepClientArea()
-{
-    const int menuHeight = menuBar()->sizeHint().height();
-    defaultSize = QSize(int(cellSize) * ZarvikBoard::size + 225, int(cellSize) * ZarvikBoard::size + 225 + menuHeight);
-    setGeometry(QRect(QPoint(10, 10), defaultSize));
-    setMinimumSize(defaultSize);
-    boardWidget->move(boardWidget->x(), boardWidget->y() + menuHeight);
-    formMoveList = ui->moveListWidget->geometry();
-    formMoveLabel = ui->label->geometry();
-    formTurnBox = ui->playerTurnGB->geometry();
-    formOptions = ui->groupBox_4->geometry();
-}
-
-void MainWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    fitBoard();
-}
-
-void MainWindow::fitBoard()
-{
-    if (defaultSize.isEmpty())
-        return; // still being built
-    const QSize extra = size() - defaultSize;
-    const int cell = int(cellSize) + qMax(0, qMin(extra.width(), extra.height()) / ZarvikBoard::size);
-    const int wider = (cell - int(cellSize)) * ZarvikBoard::size;
-    const int taller = wider;
-    boardWidget->setCellSize(cell);
-    ui->label->setGeometry(formMoveLabel.translated(wider, 0));
-    ui->moveListWidget->setGeometry(formMoveList.translated(wider, 0).adjusted(0, 0, 0, taller));
-    ui->playerTurnGB->setGeometry(formTurnBox.translated(wider, taller));
-    ui->groupBox_4->setGeometry(formOptions.translated(0, taller));
 }
 
 void MainWindow::showThinking(bool thinking)
@@ -468,7 +458,7 @@ void MainWindow::loadSettings()
         widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
         widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 3)]->setChecked(true);
         widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
-        widgets.seconds->setText(stored.value(QStringLiteral("seconds"), widgets.seconds->text()).toString());
+        restoreSeconds(widgets.seconds, stored.value(QStringLiteral("seconds")).toString());
         stored.endGroup();
         updateSideOptions(side);
     }
@@ -478,7 +468,15 @@ void MainWindow::loadSettings()
     boardFolder = stored.value(QStringLiteral("folders/boards"), boardFolder).toString();
     gameFolder = stored.value(QStringLiteral("folders/games"), gameFolder).toString();
     flipAction->setChecked(stored.value(QStringLiteral("view/flipped")).toBool());
-    resize(stored.value(QStringLiteral("window/size"), size()).toSize());
+    fitOnScreen(stored.value(QStringLiteral("window/size"), sizeHint()).toSize());
+}
+
+// The window opens at the size wanted, within the screen's free area with room for
+// the title bar, where the window manager places it; the board takes what is left.
+void MainWindow::fitOnScreen(const QSize &wanted)
+{
+    const QSize room = screen()->availableGeometry().size() - frameAllowance;
+    resize(wanted.boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 void MainWindow::saveSettings() const
@@ -501,6 +499,14 @@ void MainWindow::saveSettings() const
     stored.setValue(QStringLiteral("window/size"), size());
 }
 
+// A time field left empty is not brought back: the remembered options start a game.
+void MainWindow::restoreSeconds(QLineEdit *field, QString seconds)
+{
+    int at = 0;
+    if (field->validator()->validate(seconds, at) == QValidator::Acceptable)
+        field->setText(seconds);
+}
+
 QString MainWindow::folderOf(const QString &path)
 {
     return QFileInfo(path).absolutePath();
@@ -514,8 +520,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-// The options panel has fixed pixel geometries drawn for a small interface font;
-// with a larger desktop font its texts would be cut off.
+// A small interface font keeps the options panel low, so that the board has room
+// on a small screen.
 void MainWindow::useCompactFont()
 {
     QFont compact = font();
@@ -559,7 +565,7 @@ void MainWindow::showGameOver(const QString &text)
 
 void MainWindow::showStatusMessage(const QString &text)
 {
-    ui->statusBar->showMessage(text, 0);
+    statusLabel->showStatus(text);
 }
 
 // A board that cannot be read is reported and changes nothing: the position on

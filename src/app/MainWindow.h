@@ -20,6 +20,7 @@ class QRadioButton;
 class QKeySequence;
 class QLabel;
 class QMenu;
+class StatusLabel;
 class QLineEdit;
 class TurnViewWidget;
 struct Move;
@@ -30,7 +31,7 @@ class MainWindow;
 
 // The program's one window: the menus, the board view, the move list, the turn
 // indicator, the options panel and the status bar. It creates the board, wires the views to
-// the controller and starts a first game between two people.
+// the controller and starts a first game with the options remembered.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -46,7 +47,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void on_BrowseButton_clicked();
@@ -65,10 +65,9 @@ private:
     void showRules();
     void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
-    void keepClientArea();
-    // The board takes the room the window has beyond its default size; the move list
-    // and turn indicator keep to its right, the options below it.
-    void fitBoard();
+    void createStatusBar();
+    void startRememberedGame();
+    void fitOnScreen(const QSize &wanted);
     void updateMoveActions();
     void showThinking(bool thinking);
     void showDepth(int depth, int score);
@@ -107,6 +106,7 @@ private:
     // The options panel, window size, flip and folders of the last run, kept on exit.
     void loadSettings();
     void saveSettings() const;
+    static void restoreSeconds(QLineEdit *field, QString seconds);
     static QString folderOf(const QString &path);
     bool readOptions(GameOptions &options);
     bool readSide(Side side, SeatOptions &chosen);
@@ -121,9 +121,6 @@ private:
     QString boardFile; // the board file last chosen with the browse button
     QString boardFolder = QStringLiteral("./"); // where the file dialogs open
     QString gameFolder = QStringLiteral("./");
-    QSize defaultSize;
-    // The form's geometry of the widgets that move aside when the board grows.
-    QRect formMoveList, formMoveLabel, formTurnBox, formOptions;
     QAction *saveGameAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
@@ -134,7 +131,8 @@ private:
     QAction *flipAction = nullptr;
     // The computer's search for a hint to the person to move, on a copy of the board.
     std::unique_ptr<CPUPlayer> hinter;
-    QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone
+    StatusLabel *statusLabel = nullptr;
+    QLabel *thinkingLabel = nullptr;
     // The game as last saved or opened: it need not be saved again.
     GameRecord savedGame;
 };

@@ -11,7 +11,11 @@
 #include <QMessageBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Dialogs::Answer)
@@ -32,21 +36,42 @@ private slots:
         QCOMPARE(GameController::instance()->humanSide(), Side::Red);
     }
 
-    // A larger window has larger squares, the options below them; presses follow.
-    void theBoardGrowsWithTheWindow()
+    // The window fits a 1366 × 768 screen with a panel and opens within the screen;
+    // at its natural size the squares are as they always were, and a larger window
+    // has larger squares, the move list to their right and the whole options panel
+    // below them, above the status bar.
+    void theBoardScalesWithTheWindow()
     {
         WindowDriver driver;
-        const int menuHeight = driver.window->menuBar()->height(); // below it, the window opens as it always did
-        QVERIFY(driver.window->size() == QSize(737, 737 + menuHeight) && driver.boardView()->cellSide() == 64);
-        QCOMPARE(driver.boardView()->pos(), QPoint(10, 15 + menuHeight));
-        driver.window->resize(driver.window->size() + QSize(200, 160));
+        MainWindow *window = driver.window;
+        const QSize smallest = window->minimumSizeHint();
+        QVERIFY(smallest.width() <= 1366 && smallest.height() <= 768 - 40 - 50);
+        const QSize room = window->screen()->availableGeometry().size();
+        QVERIFY(window->width() <= room.width() && window->height() <= room.height());
+        QVERIFY(window->findChildren<QToolBar *>().isEmpty());
+        window->resize(window->sizeHint());
+        QTRY_COMPARE(driver.boardView()->cellSide(), 64);
+        window->resize(window->sizeHint() + QSize(160, 160));
         QTRY_COMPARE(driver.boardView()->cellSide(), 64 + 20);
-        auto *options = driver.child<QWidget>("groupBox_4");
-        const QRect board(driver.boardView()->mapTo(driver.window, QPoint()), driver.boardView()->size());
-        QVERIFY(options->mapTo(driver.window, QPoint()).y() > board.bottom());
-        QVERIFY(driver.child<QWidget>("moveListWidget")->mapTo(driver.window, QPoint()).x() > board.right());
+        const auto frame = [&](QWidget *widget) { return QRect(widget->mapTo(window, QPoint()), widget->size()); };
+        const QRect board = frame(driver.boardView());
+        const QRect options = frame(driver.child<QWidget>("groupBox_4"));
+        QVERIFY(options.top() > board.top() + 8 * 84 && options.bottom() < frame(window->statusBar()).top());
+        QVERIFY(frame(driver.child<QWidget>("moveListWidget")).left() > board.left() + 8 * 84);
         driver.play("H2", "H3");
         QCOMPARE(driver.moveLines(), QStringList({"1. H2 - H3"}));
+    }
+
+    // The game's status stays in the status bar while menu tips come and go.
+    void menuTipsLeaveTheStatus()
+    {
+        WindowDriver driver;
+        for (const QString &tip : {QStringLiteral("Quitter"), QString()}) {
+            QStatusTipEvent event(tip);
+            QApplication::sendEvent(driver.window, &event);
+        }
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
+        QVERIFY(driver.child<QWidget>("statusLabel")->isVisible());
     }
 
     // The end-of-game box belongs to the window, which centres it, not to the screen.
@@ -279,6 +304,7 @@ private slots:
     {
         QTemporaryDir dir;
         QString boardPath;
+        QSize windowSize;
         {
             WindowDriver driver;
             driver.click("player1CpuRB");
@@ -291,10 +317,14 @@ private slots:
             boardPath = driver.browseBoard("2 2 2 2 2 2 2 2\n");
             driver.click("customBoardRB");
             QVERIFY(driver.trigger(QStringLiteral("Retourner le plateau")));
-            driver.window->resize(driver.window->size() + QSize(80, 80));
+            driver.window->resize(driver.window->minimumSizeHint() + QSize(30, 30));
+            windowSize = driver.window->size();
         }
         WindowDriver driver(false);
-        QCOMPARE(driver.controller()->options().red.kind, PlayerKind::Human); // the first game is the people's
+        // A remote side waits for the green button.
+        QVERIFY(!driver.controller()->turn());
+        QCOMPARE(driver.controller()->serverPort(), quint16(0));
+        QVERIFY(driver.status().contains(QStringLiteral("bouton vert")));
         QVERIFY(driver.child<QRadioButton>("player1CpuRB")->isChecked());
         QVERIFY(driver.child<QRadioButton>("level3_player1_RB")->isChecked());
         QVERIFY(!driver.child<QCheckBox>("timerPlayer1CB")->isChecked());
@@ -304,11 +334,27 @@ private slots:
         QVERIFY(driver.child<QRadioButton>("customBoardRB")->isChecked());
         QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), boardPath);
         QVERIFY(driver.action(QStringLiteral("Retourner le plateau"))->isChecked());
-        QCOMPARE(driver.boardView()->cellSide(), 64 + 10);
+        QCOMPARE(driver.window->size(), windowSize);
         driver.click("BrowseButton");
         QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
         QCOMPARE(driver.dialogs.captions.value(0).section('|', 1, 1), QFileInfo(boardPath).absolutePath());
         QCOMPARE(driver.dialogs.captions.value(1).section('|', 1, 1), dir.path());
+        driver.click("startGameButton");
+        QCOMPARE(driver.status(), QStringLiteral("Attente de connection du joueur 2 (noir)..."));
+    }
+
+    // The options remembered are those of the first game: a computer plays at once.
+    void theRememberedOptionsPlay()
+    {
+        {
+            WindowDriver driver;
+            driver.click("player2CpuRB");
+        }
+        WindowDriver driver(false);
+        QCOMPARE(driver.controller()->options().black.kind, PlayerKind::Cpu);
+        driver.play("B2", "B3");
+        QTRY_COMPARE(driver.moveLines().size(), 2);
+        QCOMPARE(driver.controller()->humanSide(), Side::Red);
     }
 };
 

@@ -30,7 +30,7 @@ constexpr unsigned cellSize = 64;
 
 QString boardFilter()
 {
-    return QCoreApplication::translate("MainWindow", "board file (*.brd)");
+    return QCoreApplication::translate("MainWindow", "plateaux (*.brd)");
 }
 
 QString gameFilter()
@@ -46,6 +46,9 @@ constexpr int replayEnd = 1 << 20; // a step past either end of any game
 // The hint is the best move the computer finds at its strongest in a second.
 constexpr int hintLevel = 3;
 constexpr int hintSeconds = 1;
+constexpr int clockTickMs = 200;
+// The games of a records file offered to choose from; a match's file holds far fewer.
+constexpr int maxGamesOffered = 10000;
 
 PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
 {
@@ -66,14 +69,13 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     ui->boardLayout->addWidget(boardWidget);
     boardWidget->setFocus(); // moves from the keyboard at once
     turnView = new TurnViewWidget(ui->playerTurnGB, game);
-    ui->turnLayout->addWidget(turnView);
+    ui->turnLayout->insertWidget(0, turnView);
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
     createStatusBar();
     for (Side side : bothSides)
-        for (QRadioButton *kind : sideWidgets(side).kinds)
-            connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
+        connectSideOptions(side);
     connectController();
     loadSettings();
     startRememberedGame();
@@ -100,8 +102,11 @@ void MainWindow::createMenus()
     createMovesMenu();
     createViewMenu();
     createHelpMenu();
-    connect(ui->moveListWidget, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { showReplayedPly(ui->moveListWidget->row(item) + 1); });
+    // During a game a click shows nothing else: the current row goes back to the ply played.
+    connect(ui->moveListWidget, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        showReplayedPly(ui->moveListWidget->row(item) + 1);
+        ui->moveListWidget->setCurrentRow(game->cursor() - 1);
+    });
     updateMoveActions();
 }
 
@@ -115,6 +120,23 @@ void MainWindow::createStatusBar()
     thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
     ui->statusBar->addPermanentWidget(thinkingLabel);
     showThinking(false);
+    clockTicker.setInterval(clockTickMs);
+    connect(&clockTicker, &QTimer::timeout, this, &MainWindow::showClock);
+}
+
+// The seconds left to the side to move, counted down while its time runs.
+void MainWindow::showClock()
+{
+    const QDeadlineTimer deadline = controller->moveDeadline();
+    if (deadline.isForever()) {
+        clockTicker.stop();
+        ui->clockLabel->clear();
+        return;
+    }
+    const qint64 left = (deadline.remainingTime() + 999) / 1000;
+    ui->clockLabel->setText(tr("%1 s").arg(left));
+    if (!clockTicker.isActive())
+        clockTicker.start();
 }
 
 // The options remembered are in force from the start: a computer side plays at once.
@@ -156,6 +178,9 @@ void MainWindow::createGameMenu()
     saveGameAction = addAction(menu, tr("Enregistrer la partie…"), QKeySequence::Save,
                                tr("Écrire la partie jouée dans un fichier"));
     connect(saveGameAction, &QAction::triggered, this, &MainWindow::saveGame);
+    resignAction = addAction(menu, tr("Abandonner"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+                             tr("Donner la partie à l'adversaire"));
+    connect(resignAction, &QAction::triggered, controller, &GameController::resign);
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
         menu->addAction(action);
@@ -301,6 +326,7 @@ void MainWindow::updateMoveActions()
         action->setEnabled(replaying());
     continueAction->setEnabled(replaying());
     hintAction->setEnabled(controller->humanSide().has_value());
+    resignAction->setEnabled(controller->humanSide().has_value());
 }
 
 bool MainWindow::replaying() const
@@ -343,8 +369,8 @@ bool MainWindow::saveGame()
     return false;
 }
 
-// The first game of the file, checked move by move, is shown at its end; the game in
-// progress stops.
+// A file of several games (a match's) lets the person choose one. The game, checked
+// move by move, is shown at its end; the game in progress stops.
 void MainWindow::openGame()
 {
     const QString title = tr("Ouvrir une partie");
@@ -354,25 +380,75 @@ void MainWindow::openGame()
     if (path.isNull())
         return;
     gameFolder = folderOf(path);
-    QFile file(path);
-    GameRecord record;
-    QString error = file.open(QIODevice::ReadOnly) ? QString() : FileErrors::reason(file);
-    if (error.isEmpty()) {
-        GameRecordReader reader(file);
-        if (!reader.next(record))
-            error = reader.error().isEmpty() ? tr("aucune partie") : reader.error();
-    }
+    std::vector<GameRecord> games;
+    QString error = readGames(path, games);
+    const int chosen = error.isEmpty() ? chooseGame(games) : -1;
     int illegal = 0;
-    if (error.isEmpty() && !GameModel().load(record, &illegal))
+    if (chosen >= 0 && !GameModel().load(games[size_t(chosen)], &illegal))
         error = tr("le coup %1 n'est pas permis").arg(illegal);
     if (!error.isEmpty()) {
         dialogs->warning(this, title, tr("Impossible de lire la partie %1 : %2").arg(path, error));
         return;
     }
+    if (chosen < 0)
+        return;
     controller->stopGame();
-    game->load(record);
-    savedGame = record;
+    game->load(games[size_t(chosen)]);
+    savedGame = games[size_t(chosen)];
+    openedFile = QFileInfo(path).fileName();
+    showTitle();
     showReplayedPly(game->cursor());
+}
+
+// The file's games, at most maxGamesOffered; the reason when it cannot be read.
+QString MainWindow::readGames(const QString &path, std::vector<GameRecord> &games)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileErrors::reason(file);
+    GameRecordReader reader(file);
+    GameRecord record;
+    while (int(games.size()) < maxGamesOffered && reader.next(record))
+        games.push_back(record);
+    if (!reader.error().isEmpty())
+        return reader.error();
+    return games.empty() ? tr("aucune partie") : QString();
+}
+
+// The index of the game to replay: the only one, or the one chosen by its round,
+// players and result; -1 when the choice is cancelled.
+int MainWindow::chooseGame(const std::vector<GameRecord> &games)
+{
+    if (games.size() == 1)
+        return 0;
+    QStringList items;
+    for (const GameRecord &each : games)
+        items << tr("%1. Ronde %2 : %3").arg(items.size() + 1).arg(each.tag(QStringLiteral("Round")), playersText(each));
+    return dialogs->choose(this, tr("Ouvrir une partie"),
+                           tr("Ce fichier contient %1 parties. Laquelle rejouer ?").arg(games.size()), items);
+}
+
+// Who played red and black, and the result, in words.
+QString MainWindow::playersText(const GameRecord &record)
+{
+    const QString result = record.result();
+    const QString outcome = result == GameRecord::redWins     ? tr("rouge gagne")
+                            : result == GameRecord::blackWins ? tr("noir gagne")
+                            : result == GameRecord::draw      ? tr("nulle")
+                                                              : tr("non terminée");
+    const auto name = [&record](const QString &tag) {
+        const QString value = record.tag(tag);
+        return value.isEmpty() ? QStringLiteral("?") : value;
+    };
+    return tr("%1 (rouge) contre %2 (noir), %3").arg(name(QStringLiteral("Red")), name(QStringLiteral("Black")), outcome);
+}
+
+// The name of the file whose game is shown, until a game is played.
+void MainWindow::showTitle()
+{
+    if (controller->turn())
+        openedFile.clear();
+    setWindowTitle(openedFile.isEmpty() ? QStringLiteral("Zarvik") : QStringLiteral("Zarvik — %1").arg(openedFile));
 }
 
 // The position after that many plies of the game replayed.
@@ -381,7 +457,8 @@ void MainWindow::showReplayedPly(int plies)
     if (!replaying())
         return;
     game->setCursor(plies);
-    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(game->cursor()).arg(game->plies().size()));
+    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(game->cursor()).arg(game->plies().size())
+                      + QStringLiteral(" — ") + playersText(game->record()));
 }
 
 void MainWindow::stepReplay(int delta)
@@ -457,7 +534,7 @@ void MainWindow::loadSettings()
         stored.beginGroup(QStringLiteral("side%1").arg(indexOf(side) + 1));
         widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
         widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 3)]->setChecked(true);
-        widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
+        widgets.timer->setChecked(stored.value(QStringLiteral("timer"), widgets.timer->isChecked()).toBool());
         restoreSeconds(widgets.seconds, stored.value(QStringLiteral("seconds")).toString());
         stored.endGroup();
         updateSideOptions(side);
@@ -545,6 +622,9 @@ void MainWindow::connectController()
     connect(game, &GameModel::changed, this, &MainWindow::dropHint);
     connect(game, &GameModel::changed, this, &MainWindow::updateMoveActions);
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
+    connect(controller, &GameController::statusChanged, this, &MainWindow::showClock);
+    connect(controller, &GameController::historyChanged, this, &MainWindow::showClock);
+    connect(controller, &GameController::historyChanged, this, &MainWindow::showTitle);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
     connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
     connect(controller, &GameController::computerDepth, this, &MainWindow::showDepth);
@@ -587,6 +667,7 @@ void MainWindow::on_BrowseButton_clicked()
         return;
     ui->boardLineEdit->setText(path);
     boardFile = path;
+    openedFile.clear();
     controller->stopGame();
     game->reset(loaded, Side::Red);
     showStatusMessage(QCoreApplication::translate(
@@ -664,12 +745,23 @@ void MainWindow::on_timerPlayer2CB_clicked(bool)
     updateSideOptions(Side::Black);
 }
 
+// Each kind chosen comes with its usual timer: none for a person, which may be given
+// one, the seconds per move for the computer and a remote program.
+void MainWindow::connectSideOptions(Side side)
+{
+    const SideWidgets widgets = sideWidgets(side);
+    for (QRadioButton *kind : widgets.kinds) {
+        connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
+        connect(kind, &QRadioButton::clicked, this, [this, side, kind, widgets] {
+            widgets.timer->setChecked(kind != widgets.kinds[0]);
+            updateSideOptions(side);
+        });
+    }
+}
+
 void MainWindow::updateSideOptions(Side side)
 {
     const SideWidgets widgets = sideWidgets(side);
-    const bool computer = widgets.kinds[1]->isChecked();
-    const bool timed = computer || widgets.kinds[2]->isChecked();
-    widgets.levelBox->setEnabled(computer);
-    widgets.timer->setEnabled(timed);
-    widgets.seconds->setEnabled(timed && widgets.timer->isChecked());
+    widgets.levelBox->setEnabled(widgets.kinds[1]->isChecked());
+    widgets.seconds->setEnabled(widgets.timer->isChecked());
 }

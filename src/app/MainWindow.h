@@ -6,8 +6,10 @@
 #include "WidgetDialogs.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class GameModel;
 class BoardWidget;
@@ -66,6 +68,7 @@ private:
     void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
     void createStatusBar();
+    void showClock();
     void startRememberedGame();
     void fitOnScreen(const QSize &wanted);
     void updateMoveActions();
@@ -79,6 +82,10 @@ private:
     bool mayDiscardGame();
     bool saveGame();
     void openGame();
+    QString readGames(const QString &path, std::vector<GameRecord> &games);
+    int chooseGame(const std::vector<GameRecord> &games);
+    static QString playersText(const GameRecord &record);
+    void showTitle();
     // Whether a game is shown that is not being played (opened, or over).
     bool replaying() const;
     void showReplayedPly(int plies);
@@ -100,8 +107,9 @@ private:
         QLineEdit *seconds;
     };
     SideWidgets sideWidgets(Side side) const;
-    // Greys the options that do nothing for the side's kind: level and timer for a
-    // person, the level for a remote program; the seconds without timer.
+    void connectSideOptions(Side side);
+    // Greys the options that do nothing: the level of a person or a remote program,
+    // the seconds without timer.
     void updateSideOptions(Side side);
     // The options panel, window size, flip and folders of the last run, kept on exit.
     void loadSettings();
@@ -122,6 +130,7 @@ private:
     QString boardFolder = QStringLiteral("./"); // where the file dialogs open
     QString gameFolder = QStringLiteral("./");
     QAction *saveGameAction = nullptr;
+    QAction *resignAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
     QAction *replayActions[4] = {}; // first, previous, next, last
@@ -133,6 +142,8 @@ private:
     std::unique_ptr<CPUPlayer> hinter;
     StatusLabel *statusLabel = nullptr;
     QLabel *thinkingLabel = nullptr;
+    QTimer clockTicker; // counts the clock down while it runs
+    QString openedFile; // the name of the records file whose game is shown
     // The game as last saved or opened: it need not be saved again.
     GameRecord savedGame;
 };

@@ -34,6 +34,7 @@ BoardWidget::BoardWidget(QWidget *parent, const GameModel *model, unsigned cellS
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     loadPictures();
     scalePictures();
+    resize(sizeHint()); // until a layout gives it its room
     setUpdatesEnabled(true);
     setFocusPolicy(Qt::StrongFocus);
     pieceSelected = false;

@@ -77,7 +77,12 @@ private slots:
                                                   "5. A2 - A3", "6. [D5 - C4]"}));
         QCOMPARE(driver.moveColor(0), QColor(Qt::red));
         QCOMPARE(driver.moveColor(5), QColor(Qt::black));
-        QCOMPARE(driver.child<QListWidget>("moveListWidget")->currentRow(), 5);
+        auto *list = driver.child<QListWidget>("moveListWidget");
+        QCOMPARE(list->currentRow(), 5);
+        // An earlier move clicked during the game: nothing changes.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(list->currentRow(), 5);
+        QCOMPARE(driver.board().cells[2][4], Piece::blackStone);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
         QCOMPARE(driver.board().cells[2][4], Piece::blackStone);
         driver.play("A3", "A4");
@@ -185,6 +190,47 @@ private slots:
         QVERIFY(thinking->text().isEmpty());
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
         QVERIFY(!driver.trigger(QStringLiteral("Jouer maintenant")));
+    }
+
+    // The person to move may resign: the opponent wins, the status and the box say
+    // who gave up, and the record tells who played and how the game ended.
+    void aPersonResigns()
+    {
+        WindowDriver driver;
+        driver.play("B2", "B3");
+        const QString text = QStringLiteral("Le joueur noir abandonne.  Le joueur rouge est le gagnant.");
+        QVERIFY(driver.trigger(QStringLiteral("Abandonner")));
+        QCOMPARE(driver.status(), text);
+        QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + text}));
+        const GameRecord record = driver.controller()->record();
+        QCOMPARE(record.result(), GameRecord::redWins);
+        QCOMPARE(record.tag(GameModel::terminationTag), QStringLiteral("resignation"));
+        QCOMPARE(record.tag(QStringLiteral("Black")), QStringLiteral("Humain"));
+        QVERIFY(!driver.trigger(QStringLiteral("Abandonner")));
+    }
+
+    // A person may have a timer too, and loses on time like the other kinds; the
+    // window counts down the seconds of the side to move when it has a limit.
+    void aPersonsClockRuns()
+    {
+        WindowDriver driver;
+        driver.click("timerPlayer2CB");
+        auto *seconds = driver.child<QLineEdit>("maxTimePlayer2Edit");
+        seconds->setText(QStringLiteral("30"));
+        driver.click("startGameButton");
+        auto *clock = driver.child<QLabel>("clockLabel");
+        QVERIFY(clock->text().isEmpty());
+        driver.play("B2", "B3");
+        QVERIFY2(QRegularExpression(QStringLiteral("^(29|30) s$")).match(clock->text()).hasMatch(), qPrintable(clock->text()));
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("29 s"), 2000);
+        driver.play("C7", "C6");
+        QVERIFY(clock->text().isEmpty());
+        seconds->setText(QStringLiteral("0"));
+        driver.click("startGameButton");
+        driver.play("B2", "B3");
+        QTRY_COMPARE(driver.status(), QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."));
+        QCOMPARE(driver.controller()->record().tag(GameModel::terminationTag), GameRecord::byTimeOut);
+        QVERIFY(clock->text().isEmpty());
     }
 
     // Undo takes back one move between people, and the computer's reply with the

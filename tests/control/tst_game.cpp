@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "BoardWidget.h"
+#include "IsolatedSettings.h"
 #include "TestPeer.h"
 #include "TurnViewWidget.h"
 #include "WindowDriver.h"
 #include "ZarvikBoard.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +105,13 @@ private slots:
             QCOMPARE(driver.moveLines(), QStringList({"1. B7 - B8"}));
             QCOMPARE(driver.status(), QStringLiteral("Joueur 1 gagne la partie"));
             QCOMPARE(driver.controller()->humanSide(), noGame);
+            // No selection frame (pure blue) is left on the board under the box.
+            const QImage board = driver.boardView()->grab().toImage();
+            int blue = 0;
+            for (int y = 0; y < board.height(); ++y)
+                for (int x = 0; x < board.width(); ++x)
+                    blue += board.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
+            QCOMPARE(blue, 0);
         };
         driver.play("B7", "B8");
         QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 1 gagne la partie"}));
@@ -339,6 +349,15 @@ private slots:
         QVERIFY(failures[0].at(1).toString().contains(QString::number(squatter.serverPort())));
         QVERIFY(!status.last().at(0).toString().startsWith(QStringLiteral("Attente de connection")));
         QCOMPARE(controller.turn(), noGame);
+        // The window shows it as a warning.
+        IsolatedSettings::begin();
+        MainWindow window(&controller);
+        ScriptedDialogs dialogs;
+        window.setDialogs(&dialogs);
+        window.findChild<QAbstractButton *>(QStringLiteral("player2SocketRB"))->click();
+        window.findChild<QAbstractButton *>(QStringLiteral("startGameButton"))->click();
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QCOMPARE(dialogs.warnings[0], "Partie en réseau|" + failures[0].at(1).toString());
     }
 };
 

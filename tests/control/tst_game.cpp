@@ -231,7 +231,7 @@ private slots:
         auto *clock = driver.child<QLabel>("clockLabel");
         QVERIFY(clock->text().isEmpty());
         driver.play("B2", "B3");
-        QVERIFY2(QRegularExpression(QStringLiteral("^(29|30) s$")).match(clock->text()).hasMatch(), qPrintable(clock->text()));
+        QVERIFY(clock->text() == QStringLiteral("30 s") || clock->text() == QStringLiteral("29 s"));
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("29 s"), 2000);
         driver.play("C7", "C6");
         QVERIFY(clock->text().isEmpty());

@@ -142,6 +142,14 @@
         <source>Partie en réseau</source>
         <translation>Network game</translation>
     </message>
+    <message>
+        <source>Le joueur rouge abandonne.  Le joueur noir est le gagnant.</source>
+        <translation>Red resigns.  Black wins.</translation>
+    </message>
+    <message>
+        <source>Le joueur noir abandonne.  Le joueur rouge est le gagnant.</source>
+        <translation>Black resigns.  Red wins.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecordReader</name>
@@ -208,10 +216,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>MainWindow</source>
-        <translation>MainWindow</translation>
-    </message>
     <message>
         <source>Coups joués:</source>
         <translation>Moves played:</translation>
@@ -323,10 +327,6 @@
     <message>
         <source>Charger un plateau...</source>
         <translation>Load a board...</translation>
-    </message>
-    <message>
-        <source>board file (*.brd)</source>
-        <translation>board file (*.brd)</translation>
     </message>
     <message>
         <source>parties (*.zgn)</source>
@@ -540,6 +540,54 @@
         <source>Partie terminée</source>
         <translation>Game over</translation>
     </message>
+    <message>
+        <source>plateaux (*.brd)</source>
+        <translation>board files (*.brd)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Partie en réseau : appuyez sur le bouton vert pour attendre les programmes.</source>
+        <translation>Network game: press the green button to wait for the programs.</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>Donner la partie à l&apos;adversaire</source>
+        <translation>Give the game to the opponent</translation>
+    </message>
+    <message>
+        <source>%1. Ronde %2 : %3</source>
+        <translation>%1. Round %2: %3</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle rejouer ?</source>
+        <translation>This file holds %1 games. Which one to replay?</translation>
+    </message>
+    <message>
+        <source>rouge gagne</source>
+        <translation>red wins</translation>
+    </message>
+    <message>
+        <source>noir gagne</source>
+        <translation>black wins</translation>
+    </message>
+    <message>
+        <source>nulle</source>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>non terminée</source>
+        <translation>not finished</translation>
+    </message>
+    <message>
+        <source>%1 (rouge) contre %2 (noir), %3</source>
+        <translation>%1 (red) against %2 (black), %3</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -558,6 +606,10 @@
     <message>
         <source>Langue inconnue : %1 (fr ou en).</source>
         <translation>Unknown language: %1 (fr or en).</translation>
+    </message>
+    <message>
+        <source>Afficher cette aide.</source>
+        <translation>Show this help.</translation>
     </message>
 </context>
 </TS>

@@ -25,4 +25,6 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;
+    // One of the items, a line each, chosen in a list: its index, or -1 when cancelled.
+    virtual int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items) = 0;
 };

@@ -7,6 +7,7 @@
 #include "FileErrors.h"
 #include "GameController.h"
 #include "GameRecordReader.h"
+#include "StatusLabel.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -28,7 +30,7 @@ constexpr unsigned cellSize = 64;
 
 QString boardFilter()
 {
-    return QCoreApplication::translate("MainWindow", "board file (*.brd)");
+    return QCoreApplication::translate("MainWindow", "plateaux (*.brd)");
 }
 
 QString gameFilter()
@@ -38,10 +40,15 @@ QString gameFilter()
 
 // The organisation and the application under which the settings are kept.
 const QString settingsName = QStringLiteral("Zarvik");
+// Room left around the window for the window manager's title bar and borders.
+const QSize frameAllowance(20, 50);
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
 // The hint is the best move the computer finds at its strongest in a second.
 constexpr int hintLevel = 3;
 constexpr int hintSeconds = 1;
+constexpr int clockTickMs = 200;
+// The games of a records file offered to choose from; a match's file holds far fewer.
+constexpr int maxGamesOffered = 10000;
 
 PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
 {
@@ -58,23 +65,20 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
 {
     useCompactFont();
     ui->setupUi(this);
-    setWindowTitle(QStringLiteral("Zarvik"));
     boardWidget = new BoardWidget(this, game, cellSize);
+    ui->boardLayout->addWidget(boardWidget);
     boardWidget->setFocus(); // moves from the keyboard at once
     turnView = new TurnViewWidget(ui->playerTurnGB, game);
-    turnView->setGeometry(0, 19, ui->playerTurnGB->width(), ui->playerTurnGB->height());
+    ui->turnLayout->insertWidget(0, turnView);
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
+    createStatusBar();
     for (Side side : bothSides)
-        for (QRadioButton *kind : sideWidgets(side).kinds)
-            connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
-    keepClientArea();
+        connectSideOptions(side);
     connectController();
     loadSettings();
-    // Two people on the initial board, whatever the panel remembers: the computer
-    // or a server should not start with the program.
-    controller->startGame(GameOptions());
+    startRememberedGame();
 }
 
 MainWindow::~MainWindow()
@@ -98,13 +102,57 @@ void MainWindow::createMenus()
     createMovesMenu();
     createViewMenu();
     createHelpMenu();
+    // During a game a click shows nothing else: the current row goes back to the ply played.
+    connect(ui->moveListWidget, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        showReplayedPly(ui->moveListWidget->row(item) + 1);
+        ui->moveListWidget->setCurrentRow(game->cursor() - 1);
+    });
+    updateMoveActions();
+}
+
+// The game's status and the computer's thinking are permanent widgets, on the right:
+// the menus' tips come and go on the left without hiding them.
+void MainWindow::createStatusBar()
+{
+    statusLabel = new StatusLabel(ui->statusBar);
+    ui->statusBar->addPermanentWidget(statusLabel);
     thinkingLabel = new QLabel(ui->statusBar);
     thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
     ui->statusBar->addPermanentWidget(thinkingLabel);
     showThinking(false);
-    connect(ui->moveListWidget, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { showReplayedPly(ui->moveListWidget->row(item) + 1); });
-    updateMoveActions();
+    clockTicker.setInterval(clockTickMs);
+    connect(&clockTicker, &QTimer::timeout, this, &MainWindow::showClock);
+}
+
+// The seconds left to the side to move, counted down while its time runs.
+void MainWindow::showClock()
+{
+    const QDeadlineTimer deadline = controller->moveDeadline();
+    if (deadline.isForever()) {
+        clockTicker.stop();
+        ui->clockLabel->clear();
+        return;
+    }
+    const qint64 left = (deadline.remainingTime() + 999) / 1000;
+    ui->clockLabel->setText(tr("%1 s").arg(left));
+    if (!clockTicker.isActive())
+        clockTicker.start();
+}
+
+// The options remembered are in force from the start: a computer side plays at once.
+// A remote side waits for the green button, so that no port opens with the program.
+void MainWindow::startRememberedGame()
+{
+    GameOptions options;
+    if (!readOptions(options))
+        return;
+    if (options.red.kind != PlayerKind::Socket && options.black.kind != PlayerKind::Socket) {
+        controller->startGame(options);
+        return;
+    }
+    controller->stopGame();
+    game->reset(ZarvikBoard(), Side::Red);
+    showStatusMessage(tr("Partie en réseau : appuyez sur le bouton vert pour attendre les programmes."));
 }
 
 QAction *MainWindow::addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip)
@@ -130,6 +178,9 @@ void MainWindow::createGameMenu()
     saveGameAction = addAction(menu, tr("Enregistrer la partie…"), QKeySequence::Save,
                                tr("Écrire la partie jouée dans un fichier"));
     connect(saveGameAction, &QAction::triggered, this, &MainWindow::saveGame);
+    resignAction = addAction(menu, tr("Abandonner"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+                             tr("Donner la partie à l'adversaire"));
+    connect(resignAction, &QAction::triggered, controller, &GameController::resign);
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
         menu->addAction(action);
@@ -223,42 +274,6 @@ void MainWindow::showAbout()
                              .arg(QStringLiteral(ZARVIK_VERSION)));
 }
 
-// The form was drawn for a window without menus: the window grows by the menu bar,
-// and the board view, a child of the window, moves down with the central widget.
-void MainWindow::keepClientArea()
-{
-    const int menuHeight = menuBar()->sizeHint().height();
-    defaultSize = QSize(int(cellSize) * ZarvikBoard::size + 225, int(cellSize) * ZarvikBoard::size + 225 + menuHeight);
-    setGeometry(QRect(QPoint(10, 10), defaultSize));
-    setMinimumSize(defaultSize);
-    boardWidget->move(boardWidget->x(), boardWidget->y() + menuHeight);
-    formMoveList = ui->moveListWidget->geometry();
-    formMoveLabel = ui->label->geometry();
-    formTurnBox = ui->playerTurnGB->geometry();
-    formOptions = ui->groupBox_4->geometry();
-}
-
-void MainWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    fitBoard();
-}
-
-void MainWindow::fitBoard()
-{
-    if (defaultSize.isEmpty())
-        return; // still being built
-    const QSize extra = size() - defaultSize;
-    const int cell = int(cellSize) + qMax(0, qMin(extra.width(), extra.height()) / ZarvikBoard::size);
-    const int wider = (cell - int(cellSize)) * ZarvikBoard::size;
-    const int taller = wider;
-    boardWidget->setCellSize(cell);
-    ui->label->setGeometry(formMoveLabel.translated(wider, 0));
-    ui->moveListWidget->setGeometry(formMoveList.translated(wider, 0).adjusted(0, 0, 0, taller));
-    ui->playerTurnGB->setGeometry(formTurnBox.translated(wider, taller));
-    ui->groupBox_4->setGeometry(formOptions.translated(0, taller));
-}
-
 void MainWindow::showThinking(bool thinking)
 {
     thinkingLabel->setText(thinking ? tr("L'ordinateur réfléchit…") : QString());
@@ -311,6 +326,7 @@ void MainWindow::updateMoveActions()
         action->setEnabled(replaying());
     continueAction->setEnabled(replaying());
     hintAction->setEnabled(controller->humanSide().has_value());
+    resignAction->setEnabled(controller->humanSide().has_value());
 }
 
 bool MainWindow::replaying() const
@@ -353,8 +369,8 @@ bool MainWindow::saveGame()
     return false;
 }
 
-// The first game of the file, checked move by move, is shown at its end; the game in
-// progress stops.
+// A file of several games (a match's) lets the person choose one. The game, checked
+// move by move, is shown at its end; the game in progress stops.
 void MainWindow::openGame()
 {
     const QString title = tr("Ouvrir une partie");
@@ -364,25 +380,75 @@ void MainWindow::openGame()
     if (path.isNull())
         return;
     gameFolder = folderOf(path);
-    QFile file(path);
-    GameRecord record;
-    QString error = file.open(QIODevice::ReadOnly) ? QString() : FileErrors::reason(file);
-    if (error.isEmpty()) {
-        GameRecordReader reader(file);
-        if (!reader.next(record))
-            error = reader.error().isEmpty() ? tr("aucune partie") : reader.error();
-    }
+    std::vector<GameRecord> games;
+    QString error = readGames(path, games);
+    const int chosen = error.isEmpty() ? chooseGame(games) : -1;
     int illegal = 0;
-    if (error.isEmpty() && !GameModel().load(record, &illegal))
+    if (chosen >= 0 && !GameModel().load(games[size_t(chosen)], &illegal))
         error = tr("le coup %1 n'est pas permis").arg(illegal);
     if (!error.isEmpty()) {
         dialogs->warning(this, title, tr("Impossible de lire la partie %1 : %2").arg(path, error));
         return;
     }
+    if (chosen < 0)
+        return;
     controller->stopGame();
-    game->load(record);
-    savedGame = record;
+    game->load(games[size_t(chosen)]);
+    savedGame = games[size_t(chosen)];
+    openedFile = QFileInfo(path).fileName();
+    showTitle();
     showReplayedPly(game->cursor());
+}
+
+// The file's games, at most maxGamesOffered; the reason when it cannot be read.
+QString MainWindow::readGames(const QString &path, std::vector<GameRecord> &games)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileErrors::reason(file);
+    GameRecordReader reader(file);
+    GameRecord record;
+    while (int(games.size()) < maxGamesOffered && reader.next(record))
+        games.push_back(record);
+    if (!reader.error().isEmpty())
+        return reader.error();
+    return games.empty() ? tr("aucune partie") : QString();
+}
+
+// The index of the game to replay: the only one, or the one chosen by its round,
+// players and result; -1 when the choice is cancelled.
+int MainWindow::chooseGame(const std::vector<GameRecord> &games)
+{
+    if (games.size() == 1)
+        return 0;
+    QStringList items;
+    for (const GameRecord &each : games)
+        items << tr("%1. Ronde %2 : %3").arg(items.size() + 1).arg(each.tag(QStringLiteral("Round")), playersText(each));
+    return dialogs->choose(this, tr("Ouvrir une partie"),
+                           tr("Ce fichier contient %1 parties. Laquelle rejouer ?").arg(games.size()), items);
+}
+
+// Who played red and black, and the result, in words.
+QString MainWindow::playersText(const GameRecord &record)
+{
+    const QString result = record.result();
+    const QString outcome = result == GameRecord::redWins     ? tr("rouge gagne")
+                            : result == GameRecord::blackWins ? tr("noir gagne")
+                            : result == GameRecord::draw      ? tr("nulle")
+                                                              : tr("non terminée");
+    const auto name = [&record](const QString &tag) {
+        const QString value = record.tag(tag);
+        return value.isEmpty() ? QStringLiteral("?") : value;
+    };
+    return tr("%1 (rouge) contre %2 (noir), %3").arg(name(QStringLiteral("Red")), name(QStringLiteral("Black")), outcome);
+}
+
+// The name of the file whose game is shown, until a game is played.
+void MainWindow::showTitle()
+{
+    if (controller->turn())
+        openedFile.clear();
+    setWindowTitle(openedFile.isEmpty() ? QStringLiteral("Zarvik") : QStringLiteral("Zarvik — %1").arg(openedFile));
 }
 
 // The position after that many plies of the game replayed.
@@ -391,7 +457,8 @@ void MainWindow::showReplayedPly(int plies)
     if (!replaying())
         return;
     game->setCursor(plies);
-    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(game->cursor()).arg(game->plies().size()));
+    showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(game->cursor()).arg(game->plies().size())
+                      + QStringLiteral(" — ") + playersText(game->record()));
 }
 
 void MainWindow::stepReplay(int delta)
@@ -467,8 +534,8 @@ void MainWindow::loadSettings()
         stored.beginGroup(QStringLiteral("side%1").arg(indexOf(side) + 1));
         widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
         widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 3)]->setChecked(true);
-        widgets.timer->setChecked(stored.value(QStringLiteral("timer"), true).toBool());
-        widgets.seconds->setText(stored.value(QStringLiteral("seconds"), widgets.seconds->text()).toString());
+        widgets.timer->setChecked(stored.value(QStringLiteral("timer"), widgets.timer->isChecked()).toBool());
+        restoreSeconds(widgets.seconds, stored.value(QStringLiteral("seconds")).toString());
         stored.endGroup();
         updateSideOptions(side);
     }
@@ -478,7 +545,15 @@ void MainWindow::loadSettings()
     boardFolder = stored.value(QStringLiteral("folders/boards"), boardFolder).toString();
     gameFolder = stored.value(QStringLiteral("folders/games"), gameFolder).toString();
     flipAction->setChecked(stored.value(QStringLiteral("view/flipped")).toBool());
-    resize(stored.value(QStringLiteral("window/size"), size()).toSize());
+    fitOnScreen(stored.value(QStringLiteral("window/size"), sizeHint()).toSize());
+}
+
+// The window opens at the size wanted, within the screen's free area with room for
+// the title bar, where the window manager places it; the board takes what is left.
+void MainWindow::fitOnScreen(const QSize &wanted)
+{
+    const QSize room = screen()->availableGeometry().size() - frameAllowance;
+    resize(wanted.boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 void MainWindow::saveSettings() const
@@ -501,6 +576,14 @@ void MainWindow::saveSettings() const
     stored.setValue(QStringLiteral("window/size"), size());
 }
 
+// A time field left empty is not brought back: the remembered options start a game.
+void MainWindow::restoreSeconds(QLineEdit *field, QString seconds)
+{
+    int at = 0;
+    if (field->validator()->validate(seconds, at) == QValidator::Acceptable)
+        field->setText(seconds);
+}
+
 QString MainWindow::folderOf(const QString &path)
 {
     return QFileInfo(path).absolutePath();
@@ -514,8 +597,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-// The options panel has fixed pixel geometries drawn for a small interface font;
-// with a larger desktop font its texts would be cut off.
+// A small interface font keeps the options panel low, so that the board has room
+// on a small screen.
 void MainWindow::useCompactFont()
 {
     QFont compact = font();
@@ -539,6 +622,9 @@ void MainWindow::connectController()
     connect(game, &GameModel::changed, this, &MainWindow::dropHint);
     connect(game, &GameModel::changed, this, &MainWindow::updateMoveActions);
     connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
+    connect(controller, &GameController::statusChanged, this, &MainWindow::showClock);
+    connect(controller, &GameController::historyChanged, this, &MainWindow::showClock);
+    connect(controller, &GameController::historyChanged, this, &MainWindow::showTitle);
     connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
     connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
     connect(controller, &GameController::computerDepth, this, &MainWindow::showDepth);
@@ -559,7 +645,7 @@ void MainWindow::showGameOver(const QString &text)
 
 void MainWindow::showStatusMessage(const QString &text)
 {
-    ui->statusBar->showMessage(text, 0);
+    statusLabel->showStatus(text);
 }
 
 // A board that cannot be read is reported and changes nothing: the position on
@@ -581,6 +667,7 @@ void MainWindow::on_BrowseButton_clicked()
         return;
     ui->boardLineEdit->setText(path);
     boardFile = path;
+    openedFile.clear();
     controller->stopGame();
     game->reset(loaded, Side::Red);
     showStatusMessage(QCoreApplication::translate(
@@ -658,12 +745,23 @@ void MainWindow::on_timerPlayer2CB_clicked(bool)
     updateSideOptions(Side::Black);
 }
 
+// Each kind chosen comes with its usual timer: none for a person, which may be given
+// one, the seconds per move for the computer and a remote program.
+void MainWindow::connectSideOptions(Side side)
+{
+    const SideWidgets widgets = sideWidgets(side);
+    for (QRadioButton *kind : widgets.kinds) {
+        connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
+        connect(kind, &QRadioButton::clicked, this, [this, side, kind, widgets] {
+            widgets.timer->setChecked(kind != widgets.kinds[0]);
+            updateSideOptions(side);
+        });
+    }
+}
+
 void MainWindow::updateSideOptions(Side side)
 {
     const SideWidgets widgets = sideWidgets(side);
-    const bool computer = widgets.kinds[1]->isChecked();
-    const bool timed = computer || widgets.kinds[2]->isChecked();
-    widgets.levelBox->setEnabled(computer);
-    widgets.timer->setEnabled(timed);
-    widgets.seconds->setEnabled(timed && widgets.timer->isChecked());
+    widgets.levelBox->setEnabled(widgets.kinds[1]->isChecked());
+    widgets.seconds->setEnabled(widgets.timer->isChecked());
 }

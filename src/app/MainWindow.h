@@ -6,8 +6,10 @@
 #include "WidgetDialogs.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class GameModel;
 class BoardWidget;
@@ -20,6 +22,7 @@ class QRadioButton;
 class QKeySequence;
 class QLabel;
 class QMenu;
+class StatusLabel;
 class QLineEdit;
 class TurnViewWidget;
 struct Move;
@@ -30,7 +33,7 @@ class MainWindow;
 
 // The program's one window: the menus, the board view, the move list, the turn
 // indicator, the options panel and the status bar. It creates the board, wires the views to
-// the controller and starts a first game between two people.
+// the controller and starts a first game with the options remembered.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -46,7 +49,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void on_BrowseButton_clicked();
@@ -65,10 +67,10 @@ private:
     void showRules();
     void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
-    void keepClientArea();
-    // The board takes the room the window has beyond its default size; the move list
-    // and turn indicator keep to its right, the options below it.
-    void fitBoard();
+    void createStatusBar();
+    void showClock();
+    void startRememberedGame();
+    void fitOnScreen(const QSize &wanted);
     void updateMoveActions();
     void showThinking(bool thinking);
     void showDepth(int depth, int score);
@@ -80,6 +82,10 @@ private:
     bool mayDiscardGame();
     bool saveGame();
     void openGame();
+    QString readGames(const QString &path, std::vector<GameRecord> &games);
+    int chooseGame(const std::vector<GameRecord> &games);
+    static QString playersText(const GameRecord &record);
+    void showTitle();
     // Whether a game is shown that is not being played (opened, or over).
     bool replaying() const;
     void showReplayedPly(int plies);
@@ -101,12 +107,14 @@ private:
         QLineEdit *seconds;
     };
     SideWidgets sideWidgets(Side side) const;
-    // Greys the options that do nothing for the side's kind: level and timer for a
-    // person, the level for a remote program; the seconds without timer.
+    void connectSideOptions(Side side);
+    // Greys the options that do nothing: the level of a person or a remote program,
+    // the seconds without timer.
     void updateSideOptions(Side side);
     // The options panel, window size, flip and folders of the last run, kept on exit.
     void loadSettings();
     void saveSettings() const;
+    static void restoreSeconds(QLineEdit *field, QString seconds);
     static QString folderOf(const QString &path);
     bool readOptions(GameOptions &options);
     bool readSide(Side side, SeatOptions &chosen);
@@ -121,10 +129,8 @@ private:
     QString boardFile; // the board file last chosen with the browse button
     QString boardFolder = QStringLiteral("./"); // where the file dialogs open
     QString gameFolder = QStringLiteral("./");
-    QSize defaultSize;
-    // The form's geometry of the widgets that move aside when the board grows.
-    QRect formMoveList, formMoveLabel, formTurnBox, formOptions;
     QAction *saveGameAction = nullptr;
+    QAction *resignAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
     QAction *replayActions[4] = {}; // first, previous, next, last
@@ -134,7 +140,10 @@ private:
     QAction *flipAction = nullptr;
     // The computer's search for a hint to the person to move, on a copy of the board.
     std::unique_ptr<CPUPlayer> hinter;
-    QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone
+    StatusLabel *statusLabel = nullptr;
+    QLabel *thinkingLabel = nullptr;
+    QTimer clockTicker; // counts the clock down while it runs
+    QString openedFile; // the name of the records file whose game is shown
     // The game as last saved or opened: it need not be saved again.
     GameRecord savedGame;
 };

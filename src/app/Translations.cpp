@@ -40,6 +40,9 @@ bool Translations::install(Language language)
 {
     static const bool registered = (registerCatalogues(), true);
     Q_UNUSED(registered);
+    // Dates and numbers are written in the program's language, whatever the system's.
+    QLocale::setDefault(language == Language::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                      : QLocale(QLocale::French, QLocale::France));
     QCoreApplication::removeTranslator(&qtTranslator);
     QCoreApplication::removeTranslator(&programTranslator);
     if (language == Language::English)

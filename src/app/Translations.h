@@ -21,7 +21,8 @@ public:
     // "fr" or "en"; false for any other code.
     static bool parse(const QString &code, Language &language);
 
-    // Puts the application in the language, in place of the one installed before;
+    // Puts the application in the language, in place of the one installed before,
+    // its locale (dates, numbers) too;
     // false when a catalogue is missing, and those texts stay as in the source (Qt's
     // in English).
     bool install(Language language);

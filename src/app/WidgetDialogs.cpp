@@ -2,6 +2,7 @@
 #include "WidgetDialogs.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 WidgetDialogs::WidgetDialogs(QWidget *owner)
@@ -39,4 +40,11 @@ QString WidgetDialogs::saveFileName(QWidget *parent, const QString &caption, con
                                     const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items)
+{
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(parent ? parent : owner, title, label, items, 0, false, &chosen);
+    return chosen ? int(items.indexOf(item)) : -1;
 }

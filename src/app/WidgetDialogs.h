@@ -17,6 +17,7 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
+    int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items) override;
 
 private:
     QWidget *owner;

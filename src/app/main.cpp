@@ -13,7 +13,7 @@ namespace {
 // console too: the program then runs as a plain QCoreApplication.
 bool asksOnlyForText(int argc, char *argv[])
 {
-    const QByteArrayList textOptions = {"-h", "-?", "--help", "--help-all", "-v", "--version"};
+    const QByteArrayList textOptions = {"-h", "-?", "--help", "-v", "--version"};
     for (int i = 1; i < argc; ++i)
         if (textOptions.contains(QByteArray(argv[i])))
             return true;
@@ -54,7 +54,11 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Jeu de course à deux joueurs sur un plateau de 8 × 8."));
-    parser.addHelpOption();
+    // The help option is the program's own, so that its text is in the program's
+    // language: Qt's catalogue has none for it.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
+                                  QCoreApplication::translate("main", "Afficher cette aide."));
+    parser.addOption(help);
     parser.addVersionOption();
     parser.addOption({languageOptionName,
                       QCoreApplication::translate("main", "Langue de l'interface : fr (français) ou en (anglais). "
@@ -62,8 +66,8 @@ int main(int argc, char *argv[])
                                                           "le français sinon."),
                       QCoreApplication::translate("main", "langue")});
     parser.process(*app);
-    if (!parser.positionalArguments().isEmpty())
-        parser.showHelp(1);
+    if (parser.isSet(help) || !parser.positionalArguments().isEmpty())
+        parser.showHelp(parser.isSet(help) ? 0 : 1);
     MainWindow window;
     window.show();
     return app->exec();

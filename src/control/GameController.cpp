@@ -123,7 +123,9 @@ bool GameController::loadStart(ZarvikBoard &board, Side &side)
 void GameController::launch(const GameOptions &options)
 {
     chosen = options;
+    nameSeats();
     running = true;
+    deadline = QDeadlineTimer(QDeadlineTimer::Forever);
     pliesKnown[0] = pliesKnown[1] = -1;
     emit historyChanged();
     updateHumanSide();
@@ -184,7 +186,7 @@ void GameController::seatNext()
         return;
     }
     pliesKnown[indexOf(first)] = movesAmong(game.plies(), game.cursor());
-    seat(first)->play({game.position(), GameRecord::pass, false});
+    askToPlay(first, {game.position(), GameRecord::pass, false});
     updateHumanSide();
     emit statusChanged(first == Side::Red ? tr("En attente du coup rouge...") : tr("En attente du coup noir..."));
 }
@@ -193,7 +195,7 @@ Player *GameController::createSeat(Side side)
 {
     const SeatOptions &how = chosen.seat(side);
     if (how.kind == PlayerKind::Human)
-        return new HumanPlayer(side, this);
+        return new HumanPlayer(side, how.timeLimit(), this);
     CPUPlayer::Options cpu;
     cpu.timeLimit = how.timeLimit();
     cpu.level = how.level;
@@ -292,9 +294,40 @@ void GameController::askSeat()
     const int moves = movesAmong(game.plies(), game.cursor());
     const bool sawPrevious = moves == pliesKnown[indexOf(side)] + 1;
     pliesKnown[indexOf(side)] = moves;
-    seat(side)->play({game.position(), game.position().lastMove, sawPrevious});
+    askToPlay(side, {game.position(), game.position().lastMove, sawPrevious});
     updateHumanSide();
     emit statusChanged(status);
+}
+
+// The seat's clock and the one shown start together.
+void GameController::askToPlay(Side side, const Player::Turn &turn)
+{
+    const SeatOptions &how = chosen.seat(side);
+    deadline = how.timer ? QDeadlineTimer(qint64(qMax(0, how.seconds)) * 1000) : QDeadlineTimer(QDeadlineTimer::Forever);
+    seat(side)->play(turn);
+}
+
+// Who plays each side, in the record: "Humain", "Ordinateur niveau 3", "Réseau". The
+// words are the record's, the same in every language of the window.
+void GameController::nameSeats()
+{
+    for (Side side : bothSides) {
+        const SeatOptions &how = chosen.seat(side);
+        const QString name = how.kind == PlayerKind::Human ? QStringLiteral("Humain")
+                             : how.kind == PlayerKind::Cpu ? QStringLiteral("Ordinateur niveau %1").arg(how.level)
+                                                           : QStringLiteral("Réseau");
+        game.setTag(side == Side::Red ? QStringLiteral("Red") : QStringLiteral("Black"), name);
+    }
+}
+
+void GameController::resign()
+{
+    const std::optional<Side> side = humanSide();
+    if (!side)
+        return;
+    finishGame(side == Side::Red ? tr("Le joueur rouge abandonne.  Le joueur noir est le gagnant.")
+                                 : tr("Le joueur noir abandonne.  Le joueur rouge est le gagnant."),
+               Ending::Resignation, ~*side, side);
 }
 
 QString GameController::waitingText() const
@@ -335,7 +368,7 @@ void GameController::undo()
     game.setResult(GameRecord::unfinished, GameRecord::byNothingYet);
     running = true;
     pliesKnown[0] = pliesKnown[1] = movesAmong(game.plies(), at);
-    seat(game.sideToMove())->play({game.position(), game.position().lastMove, true});
+    askToPlay(game.sideToMove(), {game.position(), game.position().lastMove, true});
     updateHumanSide();
     emit statusChanged(waitingText());
     emit historyChanged();
@@ -396,6 +429,8 @@ QString GameController::terminationOf(Ending how)
         return GameRecord::byNoMoves;
     case Ending::TimeOut:
         return GameRecord::byTimeOut;
+    case Ending::Resignation:
+        return GameRecord::byResignation;
     case Ending::Disconnection:
         return GameRecord::byDisconnection;
     case Ending::CannotStart:

@@ -6,6 +6,7 @@
 #include "Player.h"
 #include "Protocol.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
@@ -27,7 +28,7 @@ class GameController : public QObject
 
 public:
     // How a game ended, for hosts that keep score.
-    enum class Ending { GoalRow, Draw, TimeOut, Disconnection, CannotStart };
+    enum class Ending { GoalRow, Draw, TimeOut, Resignation, Disconnection, CannotStart };
     Q_ENUM(Ending)
 
     struct Settings
@@ -59,6 +60,9 @@ public:
     // the move is not legal.
     void playMove(const Move &move);
 
+    // The person to move gives the game up; the other side wins.
+    void resign();
+
     // Takes back the last move of a person, with the computer's replies after it, so
     // that the person moves again; the moves taken back can be played again by redo(),
     // until another move is played. Neither runs while the computer searches nor in
@@ -79,6 +83,9 @@ public:
     std::optional<Side> turn() const;
     // The side whose person may enter a move now.
     std::optional<Side> humanSide() const;
+    // When the time of the side to move runs out: never without a game in progress,
+    // a side to move without timer, or a remote program not yet asked.
+    QDeadlineTimer moveDeadline() const { return inProgress() ? deadline : QDeadlineTimer(QDeadlineTimer::Forever); }
     // The port the server listens on, once a game with a remote side has started.
     quint16 serverPort() const;
     const GameOptions &options() const { return chosen; }
@@ -124,6 +131,8 @@ private:
     void onDepth(int depth, int score);
     void conclude();
     void askSeat();
+    void askToPlay(Side side, const Player::Turn &turn);
+    void nameSeats();
     bool endsAtStart();
     bool isPerson(Side side) const { return chosen.seat(side).kind == PlayerKind::Human; }
     bool hasRemoteSide() const;
@@ -142,6 +151,7 @@ private:
     Player *seats[2] = {nullptr, nullptr};
     QTcpServer server{this}; // a child, so that tests can find the connections it holds
     bool running = false;
+    QDeadlineTimer deadline{QDeadlineTimer::Forever}; // of the seat asked last
     std::optional<Side> shownHumanSide;
     bool shownThinking = false;
     // For each side, the ply count at which its seat last saw the whole position (its

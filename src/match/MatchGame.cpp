@@ -138,6 +138,9 @@ void MatchGame::onDecided(GameController::Ending how, std::optional<Side>, std::
     case GameController::Ending::Draw:
         conclude(std::nullopt, GameRecord::byNoMoves);
         break;
+    case GameController::Ending::Resignation:
+        conclude(loser, GameRecord::byResignation);
+        break;
     case GameController::Ending::TimeOut:
         // A side that had lines refused since its last move and then ran out of
         // time was trying moves it may not play.

@@ -30,6 +30,7 @@ public:
     static inline const QString byIllegalMove = QStringLiteral("illegal move");
     static inline const QString byDisconnection = QStringLiteral("disconnection");
     static inline const QString byCrash = QStringLiteral("crash");
+    static inline const QString byResignation = QStringLiteral("resignation");
     static inline const QString byNoMoves = QStringLiteral("draw");
     static inline const QString byNothingYet = QStringLiteral("unfinished");
 

@@ -3,14 +3,18 @@
 
 #include "Player.h"
 
+#include <QTimer>
+
 // A person at the board: the move entered there while it is this side's turn is
-// the seat's answer.
+// the seat's answer. With a time limit, a person who has not moved when it is
+// spent loses on time, like the other kinds of seat.
 class HumanPlayer : public Player
 {
     Q_OBJECT
 
 public:
-    explicit HumanPlayer(Side side, QObject *parent = nullptr);
+    // A timeLimit of Player::untimed: no clock.
+    explicit HumanPlayer(Side side, int timeLimit = Player::untimed, QObject *parent = nullptr);
 
     void play(const Turn &turn) override;
     void stop() override;
@@ -19,4 +23,6 @@ public:
 
 private:
     bool asked = false;
+    const int timeLimit; // seconds
+    QTimer clock;
 };

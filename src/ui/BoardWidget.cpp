@@ -27,13 +27,14 @@ constexpr int cursorInset = 5; // inside the frames drawn on the square's edge
 } // namespace
 
 BoardWidget::BoardWidget(QWidget *parent, const GameModel *model, unsigned cellSize)
-    : QWidget(parent), game(model), board(&model->position()), cellSize(cellSize)
+    : QWidget(parent), game(model), board(&model->position()), cellSize(cellSize), preferredCellSize(int(cellSize))
 {
     Q_ASSERT(cellSize > 0);
     connect(game, &GameModel::changed, this, &BoardWidget::showGame);
-    move(10, 15);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     loadPictures();
-    setCellSize(int(cellSize));
+    scalePictures();
+    resize(sizeHint()); // until a layout gives it its room
     setUpdatesEnabled(true);
     setFocusPolicy(Qt::StrongFocus);
     pieceSelected = false;
@@ -49,11 +50,29 @@ void BoardWidget::loadPictures()
             originals[code][dark] = QImage(picturePaths[code][dark]);
 }
 
-void BoardWidget::setCellSize(int size)
+QSize BoardWidget::sizeFor(int cell) const
 {
-    Q_ASSERT(size > 0);
-    cellSize = unsigned(size);
-    resize(board->columns * size + margin, board->rows * size + labelSpace);
+    return QSize(board->columns * cell + margin, board->rows * cell + labelSpace);
+}
+
+QSize BoardWidget::sizeHint() const
+{
+    return sizeFor(preferredCellSize);
+}
+
+QSize BoardWidget::minimumSizeHint() const
+{
+    return sizeFor(minimumCellSize);
+}
+
+// The squares stay square: the side that has less room sets their size.
+void BoardWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int cell = qMax(1, qMin((width() - margin) / board->columns, (height() - labelSpace) / board->rows));
+    if (cell == int(cellSize))
+        return;
+    cellSize = unsigned(cell);
     scalePictures();
     update();
 }

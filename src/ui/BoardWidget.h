@@ -25,12 +25,17 @@ public:
     // The margin left of and above the squares, which carries the row numbers.
     static constexpr int margin = 15;
 
-    // Shows the position the model shows, with the last move played to it framed.
+    // The smallest squares, so that the window fits a small screen.
+    static constexpr int minimumCellSize = 32;
+
+    // Shows the position the model shows, with the last move played to it framed;
+    // cellSize is the side of a square at the view's preferred size.
     BoardWidget(QWidget *parent, const GameModel *model, unsigned cellSize);
 
-    // The side of a square in pixels; the view takes the size the squares need.
-    void setCellSize(int size);
+    // The side of a square in pixels: the largest that the view's size holds.
     int cellSide() const { return int(cellSize); }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // Drops a pending selection (a new game, a board loaded).
     void clearSelection();
@@ -51,6 +56,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -61,6 +67,7 @@ private:
     static constexpr int pictureCodes = 5;
 
     void showGame();
+    QSize sizeFor(int cell) const;
     void loadPictures();
     void scalePictures();
     const QImage *pictureFor(int x, int y) const;
@@ -84,6 +91,7 @@ private:
     const Board *board; // the model's position shown
     std::optional<Side> inputSide;
     unsigned cellSize;
+    const int preferredCellSize;
     // Indexed [code][0 light, 1 dark]; code 0 is the bare marble square. The pictures
     // drawn are scaled to the squares from the originals, once per size.
     QImage originals[pictureCodes][2];

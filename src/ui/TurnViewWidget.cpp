@@ -21,6 +21,12 @@ TurnViewWidget::TurnViewWidget(QWidget *parent, const GameModel *model)
     AppResources::load();
     redStoneImage = loadStone(":images/Images/redStoneOnWhite.bmp");
     blackStoneImage = loadStone(":images/Images/blackStoneOnWhite.bmp");
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize TurnViewWidget::sizeHint() const
+{
+    return QSize(pictureSize, pictureSize);
 }
 
 void TurnViewWidget::paintEvent(QPaintEvent *)

@@ -15,6 +15,8 @@ class TurnViewWidget : public QWidget
 public:
     TurnViewWidget(QWidget *parent, const GameModel *model);
 
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "BoardWidget.h"
+#include "IsolatedSettings.h"
 #include "TestPeer.h"
 #include "TurnViewWidget.h"
 #include "WindowDriver.h"
 #include "ZarvikBoard.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,7 +80,12 @@ private slots:
                                                   "5. A2 - A3", "6. [D5 - C4]"}));
         QCOMPARE(driver.moveColor(0), QColor(Qt::red));
         QCOMPARE(driver.moveColor(5), QColor(Qt::black));
-        QCOMPARE(driver.child<QListWidget>("moveListWidget")->currentRow(), 5);
+        auto *list = driver.child<QListWidget>("moveListWidget");
+        QCOMPARE(list->currentRow(), 5);
+        // An earlier move clicked during the game: nothing changes.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(list->currentRow(), 5);
+        QCOMPARE(driver.board().cells[2][4], Piece::blackStone);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
         QCOMPARE(driver.board().cells[2][4], Piece::blackStone);
         driver.play("A3", "A4");
@@ -97,6 +105,13 @@ private slots:
             QCOMPARE(driver.moveLines(), QStringList({"1. B7 - B8"}));
             QCOMPARE(driver.status(), QStringLiteral("Joueur 1 gagne la partie"));
             QCOMPARE(driver.controller()->humanSide(), noGame);
+            // No selection frame (pure blue) is left on the board under the box.
+            const QImage board = driver.boardView()->grab().toImage();
+            int blue = 0;
+            for (int y = 0; y < board.height(); ++y)
+                for (int x = 0; x < board.width(); ++x)
+                    blue += board.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
+            QCOMPARE(blue, 0);
         };
         driver.play("B7", "B8");
         QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 1 gagne la partie"}));
@@ -185,6 +200,47 @@ private slots:
         QVERIFY(thinking->text().isEmpty());
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
         QVERIFY(!driver.trigger(QStringLiteral("Jouer maintenant")));
+    }
+
+    // The person to move may resign: the opponent wins, the status and the box say
+    // who gave up, and the record tells who played and how the game ended.
+    void aPersonResigns()
+    {
+        WindowDriver driver;
+        driver.play("B2", "B3");
+        const QString text = QStringLiteral("Le joueur noir abandonne.  Le joueur rouge est le gagnant.");
+        QVERIFY(driver.trigger(QStringLiteral("Abandonner")));
+        QCOMPARE(driver.status(), text);
+        QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + text}));
+        const GameRecord record = driver.controller()->record();
+        QCOMPARE(record.result(), GameRecord::redWins);
+        QCOMPARE(record.tag(GameModel::terminationTag), QStringLiteral("resignation"));
+        QCOMPARE(record.tag(QStringLiteral("Black")), QStringLiteral("Humain"));
+        QVERIFY(!driver.trigger(QStringLiteral("Abandonner")));
+    }
+
+    // A person may have a timer too, and loses on time like the other kinds; the
+    // window counts down the seconds of the side to move when it has a limit.
+    void aPersonsClockRuns()
+    {
+        WindowDriver driver;
+        driver.click("timerPlayer2CB");
+        auto *seconds = driver.child<QLineEdit>("maxTimePlayer2Edit");
+        seconds->setText(QStringLiteral("30"));
+        driver.click("startGameButton");
+        auto *clock = driver.child<QLabel>("clockLabel");
+        QVERIFY(clock->text().isEmpty());
+        driver.play("B2", "B3");
+        QVERIFY(clock->text() == QStringLiteral("30 s") || clock->text() == QStringLiteral("29 s"));
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("29 s"), 2000);
+        driver.play("C7", "C6");
+        QVERIFY(clock->text().isEmpty());
+        seconds->setText(QStringLiteral("0"));
+        driver.click("startGameButton");
+        driver.play("B2", "B3");
+        QTRY_COMPARE(driver.status(), QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."));
+        QCOMPARE(driver.controller()->record().tag(GameModel::terminationTag), GameRecord::byTimeOut);
+        QVERIFY(clock->text().isEmpty());
     }
 
     // Undo takes back one move between people, and the computer's reply with the
@@ -293,6 +349,15 @@ private slots:
         QVERIFY(failures[0].at(1).toString().contains(QString::number(squatter.serverPort())));
         QVERIFY(!status.last().at(0).toString().startsWith(QStringLiteral("Attente de connection")));
         QCOMPARE(controller.turn(), noGame);
+        // The window shows it as a warning.
+        IsolatedSettings::begin();
+        MainWindow window(&controller);
+        ScriptedDialogs dialogs;
+        window.setDialogs(&dialogs);
+        window.findChild<QAbstractButton *>(QStringLiteral("player2SocketRB"))->click();
+        window.findChild<QAbstractButton *>(QStringLiteral("startGameButton"))->click();
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QCOMPARE(dialogs.warnings[0], "Partie en réseau|" + failures[0].at(1).toString());
     }
 };
 

@@ -11,7 +11,11 @@
 #include <QMessageBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Dialogs::Answer)
@@ -32,21 +36,42 @@ private slots:
         QCOMPARE(GameController::instance()->humanSide(), Side::Red);
     }
 
-    // A larger window has larger squares, the options below them; presses follow.
-    void theBoardGrowsWithTheWindow()
+    // The window fits a 1366 × 768 screen with a panel and opens within the screen;
+    // at its natural size the squares are as they always were, and a larger window
+    // has larger squares, the move list to their right and the whole options panel
+    // below them, above the status bar.
+    void theBoardScalesWithTheWindow()
     {
         WindowDriver driver;
-        const int menuHeight = driver.window->menuBar()->height(); // below it, the window opens as it always did
-        QVERIFY(driver.window->size() == QSize(737, 737 + menuHeight) && driver.boardView()->cellSide() == 64);
-        QCOMPARE(driver.boardView()->pos(), QPoint(10, 15 + menuHeight));
-        driver.window->resize(driver.window->size() + QSize(200, 160));
+        MainWindow *window = driver.window;
+        const QSize smallest = window->minimumSizeHint();
+        QVERIFY(smallest.width() <= 1366 && smallest.height() <= 768 - 40 - 50);
+        const QSize room = window->screen()->availableGeometry().size();
+        QVERIFY(window->width() <= room.width() && window->height() <= room.height());
+        QVERIFY(window->findChildren<QToolBar *>().isEmpty());
+        window->resize(window->sizeHint());
+        QTRY_COMPARE(driver.boardView()->cellSide(), 64);
+        window->resize(window->sizeHint() + QSize(160, 160));
         QTRY_COMPARE(driver.boardView()->cellSide(), 64 + 20);
-        auto *options = driver.child<QWidget>("groupBox_4");
-        const QRect board(driver.boardView()->mapTo(driver.window, QPoint()), driver.boardView()->size());
-        QVERIFY(options->mapTo(driver.window, QPoint()).y() > board.bottom());
-        QVERIFY(driver.child<QWidget>("moveListWidget")->mapTo(driver.window, QPoint()).x() > board.right());
+        const auto frame = [&](QWidget *widget) { return QRect(widget->mapTo(window, QPoint()), widget->size()); };
+        const QRect board = frame(driver.boardView());
+        const QRect options = frame(driver.child<QWidget>("groupBox_4"));
+        QVERIFY(options.top() > board.top() + 8 * 84 && options.bottom() < frame(window->statusBar()).top());
+        QVERIFY(frame(driver.child<QWidget>("moveListWidget")).left() > board.left() + 8 * 84);
         driver.play("H2", "H3");
         QCOMPARE(driver.moveLines(), QStringList({"1. H2 - H3"}));
+    }
+
+    // The game's status stays in the status bar while menu tips come and go.
+    void menuTipsLeaveTheStatus()
+    {
+        WindowDriver driver;
+        for (const QString &tip : {QStringLiteral("Quitter"), QString()}) {
+            QStatusTipEvent event(tip);
+            QApplication::sendEvent(driver.window, &event);
+        }
+        QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
+        QVERIFY(driver.child<QWidget>("statusLabel")->isVisible());
     }
 
     // The end-of-game box belongs to the window, which centres it, not to the screen.
@@ -66,14 +91,16 @@ private slots:
         QCOMPARE(parent, &window);
     }
 
-    // What does nothing for a side is greyed: level and timer for a person, the level
-    // for a remote program, the seconds without timer; the other side keeps its own.
+    // What does nothing for a side is greyed: the level of a person or a remote
+    // program, the seconds without timer, which a person starts without; the other
+    // side keeps its own.
     void optionsFollowTheKind_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("timerOff");
+        QTest::addColumn<bool>("timerClicked");
         QTest::addColumn<QString>("enabled"); // level, timer, seconds
-        QTest::newRow("person") << "player1HumanRB" << false << "---";
+        QTest::newRow("person") << "player1HumanRB" << false << "-T-";
+        QTest::newRow("person with timer") << "player1HumanRB" << true << "-TS";
         QTest::newRow("computer") << "player1CpuRB" << false << "LTS";
         QTest::newRow("computer without timer") << "player1CpuRB" << true << "LT-";
         QTest::newRow("remote") << "player1SocketRB" << false << "-TS";
@@ -83,11 +110,11 @@ private slots:
     void optionsFollowTheKind()
     {
         QFETCH(QString, kind);
-        QFETCH(bool, timerOff);
+        QFETCH(bool, timerClicked);
         WindowDriver driver;
         driver.click("player2CpuRB");
         driver.click(qPrintable(kind));
-        if (timerOff)
+        if (timerClicked)
             driver.click("timerPlayer1CB");
         auto shown = [&](const char *level, const char *timer, const char *seconds) {
             return QString(driver.child<QWidget>(level)->isEnabled() ? 'L' : '-')
@@ -115,10 +142,12 @@ private slots:
         QCOMPARE(options.black.kind, PlayerKind::Cpu);
         QCOMPARE(options.black.level, 3);
         QCOMPARE(options.black.timeLimit(), 17);
+        QCOMPARE(driver.controller()->record().tag(QStringLiteral("Red")), QStringLiteral("Ordinateur niveau 2"));
+        QCOMPARE(driver.controller()->record().tag(QStringLiteral("Black")), QStringLiteral("Ordinateur niveau 3"));
     }
 
-    // A time field takes 0 to 999 only; one left empty is refused with a word, and
-    // the game in progress goes on.
+    // A time field takes 0 to 999 only; one left empty is refused with a word before
+    // anything is asked, and the game in progress goes on.
     void timeFieldsTakeSecondsOnly()
     {
         WindowDriver driver;
@@ -129,8 +158,10 @@ private slots:
             QVERIFY2(!field->text().contains(QRegularExpression("[-xe]")), typed);
         }
         driver.play("B2", "B3");
+        driver.click("timerPlayer1CB");
         field->clear();
         driver.click("startGameButton");
+        QVERIFY(driver.dialogs.questions.isEmpty()); // refused before the game is given up
         QCOMPARE(driver.dialogs.warnings.size(), 1);
         QVERIFY(driver.dialogs.warnings[0].contains(QStringLiteral("joueur 1")));
         QCOMPARE(driver.moveLines().size(), 1);
@@ -143,7 +174,7 @@ private slots:
         const QString path = driver.browseBoard("0 0 0 0 0 0 0 0\n0 4 0 0 0 0 0 0\n"
                                                 + QByteArray("0 0 0 0 0 0 0 0\n").repeated(6));
         QCOMPARE(driver.dialogs.captions.value(0),
-                 QStringLiteral("Chargement d'un plateau|./|board file (*.brd)"));
+                 QStringLiteral("Chargement d'un plateau|./|plateaux (*.brd)"));
         QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), path);
         QCOMPARE(driver.board().cells[1][1], 4);
         QCOMPARE(driver.board().cells[0][7], 0);
@@ -229,7 +260,7 @@ private slots:
         QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
         QVERIFY(!driver.trigger(QStringLiteral("Coup précédent"))); // nothing opened yet
         QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
-        QVERIFY(driver.dialogs.warnings.isEmpty());
+        QVERIFY(driver.dialogs.warnings.isEmpty() && driver.dialogs.choices.isEmpty());
         QVERIFY(!driver.controller()->turn());
         QCOMPARE(driver.moveLines(), played);
         QCOMPARE(driver.board().cells[1][4], Piece::redStone);
@@ -252,6 +283,45 @@ private slots:
         QCOMPARE(driver.board().cells[2][2], Piece::blackStone);
         QCOMPARE(driver.moveLines(), played);
         QCOMPARE(driver.controller()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
+    }
+
+    // A file of several games offers them by round, players and result; the one
+    // chosen is replayed, with the file's name in the title and who played in the
+    // status, until a game is played.
+    void opensTheGameChosenInAMatchFile()
+    {
+        WindowDriver driver;
+        QTemporaryDir dir;
+        const Move moves[] = {Move(1, 6, 1, 5), Move(2, 1, 2, 2), Move(1, 5, 1, 4)};
+        QString text;
+        for (int round = 1; round <= 3; ++round) {
+            GameRecord record = GameRecord::fromInitialPosition();
+            record.setTag(QStringLiteral("Round"), QString::number(round));
+            record.setTag(QStringLiteral("Red"), QStringLiteral("Humain"));
+            record.setTag(QStringLiteral("Black"), QStringLiteral("Ordinateur niveau 2"));
+            record.moves.assign(moves, moves + round);
+            record.setResult(round == 2 ? GameRecord::redWins : GameRecord::unfinished);
+            text += record.toText();
+        }
+        driver.dialogs.nextPath = dir.filePath(QStringLiteral("match.zgn"));
+        QFile file(driver.dialogs.nextPath);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0);
+        file.close();
+        driver.dialogs.nextChoice = 1;
+        QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
+        QCOMPARE(driver.dialogs.choices.size(), 1);
+        QCOMPARE(driver.dialogs.choices[0].size(), 3);
+        const QString players = QStringLiteral("Humain (rouge) contre Ordinateur niveau 2 (noir), rouge gagne");
+        QCOMPARE(driver.dialogs.choices[0][1], "2. Ronde 2 : " + players);
+        QCOMPARE(driver.moveLines().size(), 2);
+        QCOMPARE(driver.window->windowTitle(), QStringLiteral("Zarvik — match.zgn"));
+        QVERIFY(driver.status().endsWith(players));
+        driver.dialogs.nextChoice = -1;
+        QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
+        QCOMPARE(driver.moveLines().size(), 2);
+        QVERIFY(driver.dialogs.warnings.isEmpty());
+        driver.click("startGameButton");
+        QCOMPARE(driver.window->windowTitle(), QStringLiteral("Zarvik"));
     }
 
     // A hint is a legal move of the person to move, marked and never played; it goes
@@ -279,6 +349,7 @@ private slots:
     {
         QTemporaryDir dir;
         QString boardPath;
+        QSize windowSize;
         {
             WindowDriver driver;
             driver.click("player1CpuRB");
@@ -291,10 +362,14 @@ private slots:
             boardPath = driver.browseBoard("2 2 2 2 2 2 2 2\n");
             driver.click("customBoardRB");
             QVERIFY(driver.trigger(QStringLiteral("Retourner le plateau")));
-            driver.window->resize(driver.window->size() + QSize(80, 80));
+            driver.window->resize(driver.window->minimumSizeHint() + QSize(30, 30));
+            windowSize = driver.window->size();
         }
         WindowDriver driver(false);
-        QCOMPARE(driver.controller()->options().red.kind, PlayerKind::Human); // the first game is the people's
+        // A remote side waits for the green button.
+        QVERIFY(!driver.controller()->turn());
+        QCOMPARE(driver.controller()->serverPort(), quint16(0));
+        QVERIFY(driver.status().contains(QStringLiteral("bouton vert")));
         QVERIFY(driver.child<QRadioButton>("player1CpuRB")->isChecked());
         QVERIFY(driver.child<QRadioButton>("level3_player1_RB")->isChecked());
         QVERIFY(!driver.child<QCheckBox>("timerPlayer1CB")->isChecked());
@@ -304,11 +379,27 @@ private slots:
         QVERIFY(driver.child<QRadioButton>("customBoardRB")->isChecked());
         QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), boardPath);
         QVERIFY(driver.action(QStringLiteral("Retourner le plateau"))->isChecked());
-        QCOMPARE(driver.boardView()->cellSide(), 64 + 10);
+        QCOMPARE(driver.window->size(), windowSize);
         driver.click("BrowseButton");
         QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
         QCOMPARE(driver.dialogs.captions.value(0).section('|', 1, 1), QFileInfo(boardPath).absolutePath());
         QCOMPARE(driver.dialogs.captions.value(1).section('|', 1, 1), dir.path());
+        driver.click("startGameButton");
+        QCOMPARE(driver.status(), QStringLiteral("Attente de connection du joueur 2 (noir)..."));
+    }
+
+    // The options remembered are those of the first game: a computer plays at once.
+    void theRememberedOptionsPlay()
+    {
+        {
+            WindowDriver driver;
+            driver.click("player2CpuRB");
+        }
+        WindowDriver driver(false);
+        QCOMPARE(driver.controller()->options().black.kind, PlayerKind::Cpu);
+        driver.play("B2", "B3");
+        QTRY_COMPARE(driver.moveLines().size(), 2);
+        QCOMPARE(driver.controller()->humanSide(), Side::Red);
     }
 };
 

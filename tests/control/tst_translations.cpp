@@ -4,6 +4,7 @@
 #include "WindowDriver.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -13,7 +14,7 @@ namespace {
 using Language = Translations::Language;
 
 // What shows the other language: French words and accents, in any case; English
-// words, whole and with their capitals ("board file (*.brd)" is a French text).
+// words, whole and with their capitals.
 const QRegularExpression frenchMarks(QStringLiteral("[éèàçêôû«]|joueur|partie|plateau|coup|humain|ordinateur|réseau|"
                                                     "niveau|minuterie|quitter|ouvrir|enregistrer|annuler|attente|"
                                                     "impossible|fichier|ligne|étiquette"),
@@ -66,7 +67,10 @@ private slots:
         QFETCH(Language, language);
         QFETCH(QRegularExpression, foreign);
         QVERIFY(translations.install(language));
+        QCOMPARE(QLocale().language(), language == Language::English ? QLocale::English : QLocale::French);
         WindowDriver driver;
+        auto *heading = driver.child<QLabel>("label"); // whole, in either language
+        QVERIFY(heading->width() >= heading->sizeHint().width());
         QStringList texts = shownTexts(driver);
         driver.play("B2", "B3");
         QVERIFY(driver.trigger(inWindow("Annuler le coup")));
@@ -155,6 +159,7 @@ private slots:
         const QString french = QStringLiteral("Jeu de course à deux joueurs");
         QTest::newRow("English system") << QStringList{"--help"} << "en_GB.UTF-8" << 0 << english;
         QTest::newRow("German system") << QStringList{"--help"} << "de_DE.UTF-8" << 0 << french;
+        QTest::newRow("French help") << QStringList{"-h"} << "C" << 0 << QStringLiteral("  -h, -?, --help   Afficher cette aide.");
         QTest::newRow("--lang fr") << QStringList{"--lang", "fr", "--help"} << "en_US.UTF-8" << 0 << french;
         QTest::newRow("--lang=en") << QStringList{"--lang=en", "--help"} << "fr_FR.UTF-8" << 0 << english;
         QTest::newRow("--lang de") << QStringList{"--lang", "de", "--version"} << "fr_FR.UTF-8" << 1

@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QListWidget>
-#include <QStatusBar>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -109,7 +109,7 @@ void WindowDriver::startCustom(const QByteArray &topRows)
 
 QString WindowDriver::status() const
 {
-    return child<QStatusBar>("statusBar")->currentMessage();
+    return child<QLabel>("statusLabel")->text();
 }
 
 QStringList WindowDriver::moveLines() const

@@ -31,3 +31,9 @@ QString ScriptedDialogs::saveFileName(QWidget *parent, const QString &caption, c
 {
     return openFileName(parent, caption, dir, filter);
 }
+
+int ScriptedDialogs::choose(QWidget *, const QString &, const QString &, const QStringList &items)
+{
+    choices << items;
+    return nextChoice;
+}

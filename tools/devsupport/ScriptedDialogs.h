@@ -18,6 +18,7 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
+    int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items) override;
 
     QStringList informations; // "title|text" of each information box, in order
     QStringList warnings;     // "title|text" of each warning box
@@ -25,6 +26,8 @@ public:
     Answer nextAnswer = Answer::Discard; // answer to every question
     QStringList captions;     // caption|dir|filter of each file dialog
     QString nextPath;         // answer of the next file dialog; null means cancelled
+    QList<QStringList> choices; // the items of each list to choose from
+    int nextChoice = 0;       // answer to every list; -1 means cancelled
     // Runs inside information(), as the events delivered while a real box is open.
     std::function<void()> whileBoxOpen;
 };

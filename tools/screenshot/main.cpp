@@ -46,6 +46,7 @@ int main(int argc, char *argv[])
     IsolatedSettings::begin(); // the window as on a first run, whatever the user's settings
     MainWindow window;
     window.show();
+    window.resize(window.sizeHint()); // as on a large screen, whatever the off-screen one's size
     GameController *controller = GameController::instance();
     const int opening[][4] = {{2, 6, 2, 5}, {3, 1, 3, 2}, {2, 5, 2, 4}, {3, 2, 3, 3}, {5, 6, 5, 5}, {3, 3, 2, 4}};
     for (const auto &m : opening) {

@@ -3,19 +3,18 @@
 
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
+#include "StatusLabel.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>
 #include <QListWidget>
-#include <QStatusBar>
 #include <QTimer>
 
 GameRecorder::GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const QString &enginePath,
                            const QStringList engineArguments[2])
     : window(window), dialogs(dialogs), enginePath(enginePath), arguments{engineArguments[0], engineArguments[1]}
 {
-    connect(window->findChild<QStatusBar *>(QStringLiteral("statusBar")), &QStatusBar::messageChanged, this,
-            &GameRecorder::statusChanged);
+    connect(window->findChild<StatusLabel *>(), &StatusLabel::statusShown, this, &GameRecorder::statusChanged);
     const QListWidget *moves = window->findChild<QListWidget *>(QStringLiteral("moveListWidget"));
     connect(moves->model(), &QAbstractItemModel::rowsInserted, this, [this, moves](const QModelIndex &, int row) {
         addWindowEvent(QStringLiteral("move list: \"%1\"").arg(moves->item(row)->text()));

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>En attente : l&apos;ordinateur réfléchit.</source>
+        <translation>Waiting: the computer is thinking.</translation>
+    </message>
+    <message>
+        <source>Analyse en cours…</source>
+        <translation>Analysing…</translation>
+    </message>
+    <message>
+        <source>Rouge ne peut pas jouer et passe.</source>
+        <translation>Red cannot move and passes.</translation>
+    </message>
+    <message>
+        <source>Noir ne peut pas jouer et passe.</source>
+        <translation>Black cannot move and passes.</translation>
+    </message>
+    <message>
+        <source>Rouge a gagné.</source>
+        <translation>Red has won.</translation>
+    </message>
+    <message>
+        <source>Noir a gagné.</source>
+        <translation>Black has won.</translation>
+    </message>
+    <message>
+        <source>Aucun camp ne peut jouer : partie nulle.</source>
+        <translation>Neither side can move: the game is drawn.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisView</name>
+    <message>
+        <source>Profondeur %1</source>
+        <translation>Depth %1</translation>
+    </message>
+    <message>
+        <source>Score %1 pour rouge</source>
+        <translation>Score %1 for red</translation>
+    </message>
+    <message>
+        <source>Score %1 pour noir</source>
+        <translation>Score %1 for black</translation>
+    </message>
+    <message>
+        <source>Ligne attendue : %1</source>
+        <translation>Expected line: %1</translation>
+    </message>
+    <message>
+        <source>Analyse terminée.</source>
+        <translation>Analysis finished.</translation>
+    </message>
+</context>
+<context>
     <name>BoardFile</name>
     <message>
         <source>ligne %1 : %2</source>
@@ -539,6 +593,14 @@
     <message>
         <source>Partie terminée</source>
         <translation>Game over</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Montrer la profondeur, le score et la ligne attendue de la recherche experte pour la position affichée</source>
+        <translation>Show the depth, score and expected line of the expert search for the position shown</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "Analysis.h"
+#include "AnalysisView.h"
 #include "BoardFile.h"
 #include "BoardWidget.h"
 #include "CPUPlayer.h"
@@ -13,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QFile>
 #include <QIntValidator>
 #include <QLabel>
@@ -183,6 +186,28 @@ void MainWindow::createViewMenu()
                            tr("Montrer le plateau du côté noir"));
     flipAction->setCheckable(true);
     connect(flipAction, &QAction::toggled, boardWidget, &BoardWidget::setFlipped);
+    createAnalysisPanel(menu);
+}
+
+void MainWindow::createAnalysisPanel(QMenu *menu)
+{
+    auto *dock = new QDockWidget(tr("Analyse"), this);
+    dock->setObjectName(QStringLiteral("analysisDock"));
+    auto *view = new AnalysisView(dock);
+    dock->setWidget(view);
+    auto *analysis = new Analysis(controller, dock);
+    connect(analysis, &Analysis::statusChanged, view, &AnalysisView::showStatus);
+    connect(analysis, &Analysis::deepened, view, &AnalysisView::showDepth);
+    connect(analysis, &Analysis::searchEnded, view, &AnalysisView::showEnded);
+    connect(dock, &QDockWidget::visibilityChanged, analysis, &Analysis::setActive);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    QAction *toggle = dock->toggleViewAction();
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    toggle->setStatusTip(tr("Montrer la profondeur, le score et la ligne attendue de la recherche experte "
+                            "pour la position affichée"));
+    toggle->setToolTip(toggle->statusTip());
+    menu->addAction(toggle);
 }
 
 void MainWindow::createHelpMenu()

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Coups joués</source>
+        <translation>Moves played</translation>
+    </message>
+    <message>
+        <source>Secondes par coup du joueur 1</source>
+        <translation>Seconds per move of player 1</translation>
+    </message>
+    <message>
+        <source>Secondes par coup du joueur 2</source>
+        <translation>Seconds per move of player 2</translation>
+    </message>
+    <message>
+        <source>Fichier du plateau personnalisé</source>
+        <translation>Custom board file</translation>
+    </message>
+    <message>
+        <source>Niveau %1</source>
+        <translation>Level %1</translation>
+    </message>
+</context>
+<context>
     <name>Analysis</name>
     <message>
         <source>En attente : l&apos;ordinateur réfléchit.</source>
@@ -53,6 +76,45 @@
     <message>
         <source>Analyse terminée.</source>
         <translation>Analysis finished.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessibleCell</name>
+    <message>
+        <source>pierre rouge</source>
+        <translation>red stone</translation>
+    </message>
+    <message>
+        <source>pierre noire</source>
+        <translation>black stone</translation>
+    </message>
+    <message>
+        <source>petite pierre rouge</source>
+        <translation>small red stone</translation>
+    </message>
+    <message>
+        <source>petite pierre noire</source>
+        <translation>small black stone</translation>
+    </message>
+    <message>
+        <source>vide</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>pierre choisie</source>
+        <translation>chosen stone</translation>
+    </message>
+    <message>
+        <source>destination possible</source>
+        <translation>possible destination</translation>
+    </message>
+    <message>
+        <source>dernier coup</source>
+        <translation>last move</translation>
+    </message>
+    <message>
+        <source>coup conseillé</source>
+        <translation>suggested move</translation>
     </message>
 </context>
 <context>
@@ -120,6 +182,37 @@
     <message>
         <source>Impossible d&apos;enregistrer le plateau « %1 » : %2.</source>
         <translation>Cannot save the board “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidget</name>
+    <message>
+        <source>Plateau</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Rouge passe</source>
+        <translation>Red passes</translation>
+    </message>
+    <message>
+        <source>Noir passe</source>
+        <translation>Black passes</translation>
+    </message>
+    <message>
+        <source>Rouge joue %1 et prend</source>
+        <translation>Red plays %1 and captures</translation>
+    </message>
+    <message>
+        <source>Noir joue %1 et prend</source>
+        <translation>Black plays %1 and captures</translation>
+    </message>
+    <message>
+        <source>Rouge joue %1</source>
+        <translation>Red plays %1</translation>
+    </message>
+    <message>
+        <source>Noir joue %1</source>
+        <translation>Black plays %1</translation>
     </message>
 </context>
 <context>
@@ -601,6 +694,17 @@
     <message>
         <source>Montrer la profondeur, le score et la ligne attendue de la recherche experte pour la position affichée</source>
         <translation>Show the depth, score and expected line of the expert search for the position shown</translation>
+    </message>
+</context>
+<context>
+    <name>TurnViewWidget</name>
+    <message>
+        <source>Au tour de rouge</source>
+        <translation>Red to move</translation>
+    </message>
+    <message>
+        <source>Au tour de noir</source>
+        <translation>Black to move</translation>
     </message>
 </context>
 <context>

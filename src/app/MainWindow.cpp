@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "AccessibleNames.h"
 #include "Analysis.h"
 #include "AnalysisView.h"
 #include "BoardFile.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
+    AccessibleNames::give(this);
     for (Side side : bothSides)
         for (QRadioButton *kind : sideWidgets(side).kinds)
             connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });

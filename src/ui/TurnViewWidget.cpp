@@ -17,10 +17,18 @@ QImage loadStone(const char *path)
 TurnViewWidget::TurnViewWidget(QWidget *parent, const GameModel *model)
     : QWidget(parent), game(model)
 {
-    connect(game, &GameModel::changed, this, qOverload<>(&QWidget::update));
+    connect(game, &GameModel::changed, this, &TurnViewWidget::showTurn);
     AppResources::load();
     redStoneImage = loadStone(":images/Images/redStoneOnWhite.bmp");
     blackStoneImage = loadStone(":images/Images/blackStoneOnWhite.bmp");
+    showTurn();
+}
+
+// The picture for the eyes, the name for screen readers.
+void TurnViewWidget::showTurn()
+{
+    setAccessibleName(game->sideToMove() == Side::Red ? tr("Au tour de rouge") : tr("Au tour de noir"));
+    update();
 }
 
 void TurnViewWidget::paintEvent(QPaintEvent *)

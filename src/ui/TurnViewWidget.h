@@ -19,6 +19,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void showTurn();
+
     const GameModel *game;
     QImage redStoneImage;
     QImage blackStoneImage;

@@ -210,6 +210,16 @@ void MainWindow::createAnalysisPanel(QMenu *menu)
                             "pour la position affichée"));
     toggle->setToolTip(toggle->statusTip());
     menu->addAction(toggle);
+    // The window widens by the panel, once laid out, rather than give it the room of
+    // the move list, and narrows again without it.
+    connect(toggle, &QAction::toggled, this, [this, dock](bool shown) {
+        if (isMaximized() || isFullScreen())
+            return;
+        if (!shown)
+            resize(width() - dock->width(), height());
+        else
+            QTimer::singleShot(0, this, [this, dock] { resize(width() + dock->width(), height()); });
+    });
 }
 
 void MainWindow::createHelpMenu()

@@ -4,6 +4,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace {
+const QString nonBreakingDash = QStringLiteral("\u00a0-\u00a0");
+} // namespace
+
 AnalysisView::AnalysisView(QWidget *parent)
     : QWidget(parent)
 {
@@ -16,6 +20,8 @@ AnalysisView::AnalysisView(QWidget *parent)
     // Selectable, so that a line can be copied and read move by move from the keyboard.
     line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    // Room for a few moves of the line on each of its rows.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 28);
 }
 
 QLabel *AnalysisView::addLabel(const char *name)
@@ -39,7 +45,8 @@ void AnalysisView::showDepth(Side toMove, int reached, int value, const QStringL
     depth->setText(tr("Profondeur %1").arg(reached));
     score->setText(toMove == Side::Red ? tr("Score %1 pour rouge").arg(signedScore)
                                        : tr("Score %1 pour noir").arg(signedScore));
-    line->setText(tr("Ligne attendue : %1").arg(moves.join(QStringLiteral(", "))));
+    // A move is never cut at the end of a line.
+    line->setText(tr("Ligne attendue : %1").arg(moves.join(QStringLiteral(", ")).replace(QStringLiteral(" - "), nonBreakingDash)));
 }
 
 void AnalysisView::showEnded()

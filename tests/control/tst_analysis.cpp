@@ -205,7 +205,7 @@ private slots:
         const auto text = [&view](const char *name) { return view.findChild<QLabel *>(name)->text(); };
         QCOMPARE(text("analysisDepth"), QString("Profondeur 7"));
         QCOMPARE(text("analysisScore"), QString("Score -35 pour noir"));
-        QCOMPARE(text("analysisLine"), QString("Ligne attendue : G7 - G6, B2 - B3"));
+        QCOMPARE(text("analysisLine"), QString("Ligne attendue : G7\u00a0-\u00a0G6, B2\u00a0-\u00a0B3"));
         view.showDepth(Side::Red, 8, 12, {"B2 - B3"});
         QCOMPARE(text("analysisScore"), QString("Score +12 pour rouge"));
         view.showStatus("Rouge a gagné.");
@@ -213,7 +213,8 @@ private slots:
     }
 
     // The window's panel is hidden at first and shown and hidden from the Affichage
-    // menu's action, which has a shortcut; shown, it fills in as the search deepens.
+    // menu's action, which has a shortcut; shown, it fills in as the search deepens,
+    // and the window widens by it rather than cover the move list.
     void windowPanel()
     {
         WindowDriver driver;
@@ -222,11 +223,14 @@ private slots:
         QVERIFY(!dock->isVisible() && !analysis->isSearching());
         QAction *toggle = driver.action("Analyse");
         QVERIFY(toggle && !toggle->shortcut().isEmpty());
+        const int narrow = driver.window->width();
         toggle->trigger();
         QTRY_VERIFY(dock->findChild<QLabel *>("analysisDepth")->text().startsWith("Profondeur"));
         QVERIFY(analysis->isSearching());
+        QTRY_COMPARE(driver.window->width(), narrow + dock->width());
         toggle->trigger();
         QVERIFY(!dock->isVisible() && !analysis->isSearching());
+        QCOMPARE(driver.window->width(), narrow);
     }
 };
 

@@ -44,23 +44,12 @@ QString BoardAccessibleCell::name() const
 {
     const QPoint at = square();
     const Board &shown = board->shownBoard();
-    QString stone;
-    switch (shown.cells[at.x()][at.y()]) {
-    case Piece::redStone:
-        stone = tr("pierre rouge");
-        break;
-    case Piece::blackStone:
-        stone = tr("pierre noire");
-        break;
-    case Piece::smallRedStone:
-        stone = tr("petite pierre rouge");
-        break;
-    case Piece::smallBlackStone:
-        stone = tr("petite pierre noire");
-        break;
-    default:
-        stone = tr("vide");
-    }
+    // Indexed by the piece codes.
+    static const char *const stones[] = {QT_TR_NOOP("vide"), QT_TR_NOOP("petite pierre noire"), QT_TR_NOOP("pierre noire"),
+                                         QT_TR_NOOP("petite pierre rouge"), QT_TR_NOOP("pierre rouge")};
+    static_assert(sizeof stones / sizeof stones[0] == Piece::highest + 1, "a name for every piece code");
+    const int code = shown.cells[at.x()][at.y()];
+    const QString stone = tr(stones[code >= 0 && code <= Piece::highest ? code : Piece::empty]);
     return QStringLiteral("%1%2, %3").arg(QChar('A' + at.x())).arg(shown.rows - at.y()).arg(stone);
 }
 

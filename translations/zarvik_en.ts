@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Coups joués</source>
+        <translation>Moves played</translation>
+    </message>
+    <message>
+        <source>Secondes par coup du joueur 1</source>
+        <translation>Seconds per move of player 1</translation>
+    </message>
+    <message>
+        <source>Secondes par coup du joueur 2</source>
+        <translation>Seconds per move of player 2</translation>
+    </message>
+    <message>
+        <source>Fichier du plateau personnalisé</source>
+        <translation>Custom board file</translation>
+    </message>
+    <message>
+        <source>Niveau %1</source>
+        <translation>Level %1</translation>
+    </message>
+</context>
+<context>
+    <name>Analysis</name>
+    <message>
+        <source>En attente : l&apos;ordinateur réfléchit.</source>
+        <translation>Waiting: the computer is thinking.</translation>
+    </message>
+    <message>
+        <source>Analyse en cours…</source>
+        <translation>Analysing…</translation>
+    </message>
+    <message>
+        <source>Rouge ne peut pas jouer et passe.</source>
+        <translation>Red cannot move and passes.</translation>
+    </message>
+    <message>
+        <source>Noir ne peut pas jouer et passe.</source>
+        <translation>Black cannot move and passes.</translation>
+    </message>
+    <message>
+        <source>Rouge a gagné.</source>
+        <translation>Red has won.</translation>
+    </message>
+    <message>
+        <source>Noir a gagné.</source>
+        <translation>Black has won.</translation>
+    </message>
+    <message>
+        <source>Aucun camp ne peut jouer : partie nulle.</source>
+        <translation>Neither side can move: the game is drawn.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisView</name>
+    <message>
+        <source>Profondeur %1</source>
+        <translation>Depth %1</translation>
+    </message>
+    <message>
+        <source>Score %1 pour rouge</source>
+        <translation>Score %1 for red</translation>
+    </message>
+    <message>
+        <source>Score %1 pour noir</source>
+        <translation>Score %1 for black</translation>
+    </message>
+    <message>
+        <source>Ligne attendue : %1</source>
+        <translation>Expected line: %1</translation>
+    </message>
+    <message>
+        <source>Analyse terminée.</source>
+        <translation>Analysis finished.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessibleCell</name>
+    <message>
+        <source>pierre rouge</source>
+        <translation>red stone</translation>
+    </message>
+    <message>
+        <source>pierre noire</source>
+        <translation>black stone</translation>
+    </message>
+    <message>
+        <source>petite pierre rouge</source>
+        <translation>small red stone</translation>
+    </message>
+    <message>
+        <source>petite pierre noire</source>
+        <translation>small black stone</translation>
+    </message>
+    <message>
+        <source>vide</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>pierre choisie</source>
+        <translation>chosen stone</translation>
+    </message>
+    <message>
+        <source>destination possible</source>
+        <translation>possible destination</translation>
+    </message>
+    <message>
+        <source>dernier coup</source>
+        <translation>last move</translation>
+    </message>
+    <message>
+        <source>coup conseillé</source>
+        <translation>suggested move</translation>
+    </message>
+</context>
+<context>
     <name>BoardFile</name>
     <message>
         <source>ligne %1 : %2</source>
@@ -66,6 +182,37 @@
     <message>
         <source>Impossible d&apos;enregistrer le plateau « %1 » : %2.</source>
         <translation>Cannot save the board “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidget</name>
+    <message>
+        <source>Plateau</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Rouge passe</source>
+        <translation>Red passes</translation>
+    </message>
+    <message>
+        <source>Noir passe</source>
+        <translation>Black passes</translation>
+    </message>
+    <message>
+        <source>Rouge joue %1 et prend</source>
+        <translation>Red plays %1 and captures</translation>
+    </message>
+    <message>
+        <source>Noir joue %1 et prend</source>
+        <translation>Black plays %1 and captures</translation>
+    </message>
+    <message>
+        <source>Rouge joue %1</source>
+        <translation>Red plays %1</translation>
+    </message>
+    <message>
+        <source>Noir joue %1</source>
+        <translation>Black plays %1</translation>
     </message>
 </context>
 <context>
@@ -585,8 +732,27 @@
         <translation>not finished</translation>
     </message>
     <message>
+        <source>Analyse</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Montrer la profondeur, le score et la ligne attendue de la recherche experte pour la position affichée</source>
+        <translation>Show the depth, score and expected line of the expert search for the position shown</translation>
+    </message>
+    <message>
         <source>%1 (rouge) contre %2 (noir), %3</source>
         <translation>%1 (red) against %2 (black), %3</translation>
+    </message>
+</context>
+<context>
+    <name>TurnViewWidget</name>
+    <message>
+        <source>Au tour de rouge</source>
+        <translation>Red to move</translation>
+    </message>
+    <message>
+        <source>Au tour de noir</source>
+        <translation>Black to move</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "AccessibleNames.h"
+#include "Analysis.h"
+#include "AnalysisView.h"
 #include "BoardFile.h"
 #include "BoardWidget.h"
 #include "CPUPlayer.h"
@@ -14,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QFile>
 #include <QIntValidator>
 #include <QLabel>
@@ -23,6 +27,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -74,6 +79,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
     createStatusBar();
+    AccessibleNames::give(this);
     for (Side side : bothSides)
         connectSideOptions(side);
     connectController();
@@ -234,6 +240,45 @@ void MainWindow::createViewMenu()
                            tr("Montrer le plateau du côté noir"));
     flipAction->setCheckable(true);
     connect(flipAction, &QAction::toggled, boardWidget, &BoardWidget::setFlipped);
+    createAnalysisPanel(menu);
+}
+
+void MainWindow::createAnalysisPanel(QMenu *menu)
+{
+    auto *dock = new QDockWidget(tr("Analyse"), this);
+    dock->setObjectName(QStringLiteral("analysisDock"));
+    auto *view = new AnalysisView(dock);
+    dock->setWidget(view);
+    auto *analysis = new Analysis(controller, dock);
+    connect(analysis, &Analysis::statusChanged, view, &AnalysisView::showStatus);
+    connect(analysis, &Analysis::deepened, view, &AnalysisView::showDepth);
+    connect(analysis, &Analysis::searchEnded, view, &AnalysisView::showEnded);
+    connect(dock, &QDockWidget::visibilityChanged, analysis, &Analysis::setActive);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    QAction *toggle = dock->toggleViewAction();
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)); // E for the expert search
+    toggle->setStatusTip(tr("Montrer la profondeur, le score et la ligne attendue de la recherche experte "
+                            "pour la position affichée"));
+    toggle->setToolTip(toggle->statusTip());
+    menu->addAction(toggle);
+    // The window widens by the panel, once laid out, rather than give it the room of
+    // the board and the move list, and narrows again without it.
+    connect(toggle, &QAction::toggled, this, [this, dock](bool shown) {
+        if (isMaximized() || isFullScreen())
+            return;
+        if (!shown) {
+            // Once the layout has let go of the panel's minimum width.
+            const int narrow = width() - dock->width() - style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+            QTimer::singleShot(0, this, [this, narrow] {
+                setMinimumWidth(minimumSizeHint().width());
+                resize(narrow, height());
+            });
+            return;
+        }
+        const int central = centralWidget()->width();
+        QTimer::singleShot(0, this, [this, central] { resize(width() + central - centralWidget()->width(), height()); });
+    });
 }
 
 void MainWindow::createHelpMenu()

@@ -63,6 +63,9 @@ private:
     void createGameMenu();
     void createMovesMenu();
     void createViewMenu();
+    // The expert search's view of the position shown, docked on the right, hidden
+    // at first; the menu shows and hides it.
+    void createAnalysisPanel(QMenu *menu);
     void createHelpMenu();
     void showRules();
     void showAbout();

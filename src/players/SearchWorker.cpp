@@ -11,6 +11,12 @@ SearchWorker::~SearchWorker()
     cancel();
 }
 
+void SearchWorker::setListener(DepthListener *also)
+{
+    Q_ASSERT(!isRunning());
+    listener = also;
+}
+
 // The position is copied here, on the GUI thread: the search never reads a board
 // that the GUI may show, change or replay meanwhile.
 void SearchWorker::search(const Board &position, const SearchSettings &chosen, int pause)
@@ -70,4 +76,6 @@ void SearchWorker::run()
 void SearchWorker::depthCompleted(const DepthReport &report)
 {
     reached.store(qint64(report.depth) << 32 | quint32(report.bestScore), std::memory_order_relaxed);
+    if (listener)
+        listener->depthCompleted(report);
 }

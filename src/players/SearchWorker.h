@@ -23,6 +23,9 @@ public:
     // Stops a running search and waits for it.
     ~SearchWorker() override;
 
+    // Also tells this listener (not owned; null: none) of every completed depth, on
+    // the search thread. Set while no search runs.
+    void setListener(DepthListener *listener);
     // Copies the position and starts searching after pauseMs.
     void search(const Board &position, const SearchSettings &settings, int pauseMs);
     // Stops the search at once and keeps its best move so far; finished() follows.
@@ -48,6 +51,7 @@ private:
     const std::unique_ptr<SearchEngine> engine;
     SearchSettings settings;
     int pauseMs = 0;
+    DepthListener *listener = nullptr;
     std::atomic<bool> abortRequested{false};
     std::atomic<bool> discardRequested{false};
     std::atomic<qint64> reached{0};

@@ -3,9 +3,14 @@
 
 #include "AppResources.h"
 #include "Board.h"
+#include "BoardAccessible.h"
+#include "ZarvikBoard.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 // Resource paths, indexed like BoardWidget::pictures: [code][light, dark].
@@ -23,6 +28,9 @@ const QColor lastMoveColour(255, 160, 0, 255);
 const QColor hintColour(0, 200, 255, 255);
 const QColor cursorColour(255, 255, 0, 255);
 constexpr int labelSpace = 35; // the margin above and the column letters below the squares
+constexpr int frameWidth = 2;
+constexpr int selectionWidth = 4;
+constexpr int cornerWidth = 3;
 constexpr int cursorInset = 5; // inside the frames drawn on the square's edge
 } // namespace
 
@@ -39,6 +47,8 @@ BoardWidget::BoardWidget(QWidget *parent, const GameModel *model, unsigned cellS
     setFocusPolicy(Qt::StrongFocus);
     pieceSelected = false;
     cursorY = board->rows - 1;
+    BoardAccessible::install();
+    setAccessibleName(tr("Plateau"));
 }
 
 void BoardWidget::loadPictures()
@@ -106,7 +116,46 @@ void BoardWidget::showGame()
         lastMove = game->plies()[size_t(i)].move;
         lastMoveShown = !game->plies()[size_t(i)].isPass();
     }
+    // Screen readers hear of the change of description.
+    setAccessibleDescription(lastPlyText());
     update();
+}
+
+QString BoardWidget::lastPlyText() const
+{
+    if (game->cursor() == 0)
+        return QString();
+    const GameModel::Ply &ply = game->plies()[size_t(game->cursor() - 1)];
+    const bool red = ply.side == Side::Red;
+    if (ply.isPass())
+        return red ? tr("Rouge passe") : tr("Noir passe");
+    const QString move = ply.move.toText(board->columns, board->rows);
+    if (ply.move.captured != Piece::empty)
+        return red ? tr("Rouge joue %1 et prend").arg(move) : tr("Noir joue %1 et prend").arg(move);
+    return red ? tr("Rouge joue %1").arg(move) : tr("Noir joue %1").arg(move);
+}
+
+bool BoardWidget::hasMark(int x, int y, Mark mark) const
+{
+    const auto inMove = [x, y](const Move &move) {
+        return (move.fromX == x && move.fromY == y) || (move.toX == x && move.toY == y);
+    };
+    switch (mark) {
+    case Mark::Selection:
+        return pieceSelected && selectedX == x && selectedY == y;
+    case Mark::Destination: {
+        MoveList moves;
+        if (pieceSelected)
+            board->generateMovesFrom(selectedX, selectedY, moves);
+        return std::any_of(moves.moves, moves.moves + moves.count,
+                           [x, y](const Move &move) { return move.toX == x && move.toY == y; });
+    }
+    case Mark::LastMove:
+        return lastMoveShown && inMove(lastMove);
+    case Mark::Hint:
+        return hintShown && inMove(hint);
+    }
+    return false;
 }
 
 void BoardWidget::showHint(const Move &move)
@@ -166,41 +215,78 @@ void BoardWidget::paintSquare(QPainter &painter, int x, int y) const
         painter.drawText(QPointF(square.left() + side / 2, square.top() + side + 15), QString(QChar('A' + x)));
 }
 
-// Draws four single lines just inside the square's edge.
-void BoardWidget::frameSquare(QPainter &painter, int x, int y) const
+// Each mark has a shape of its own besides its colour, so that none is told by
+// colour alone: a thick frame for the stone chosen, corner brackets for its
+// destinations, a dashed frame for the last move, a frame with a notch in its top
+// left corner for the hint.
+void BoardWidget::paintMark(QPainter &painter, int x, int y, Mark mark) const
 {
     const QRect square = squareRect(x, y);
-    const int left = square.left();
-    const int top = square.top();
-    const int s = int(cellSize);
-    const QLine sides[] = {
-        QLine(left + 1, top + 1, left + s - 1, top + 1),
-        QLine(left + s - 1, top + 1, left + s - 1, top + s - 1),
-        QLine(left + s - 1, top + s - 1, left + 1, top + s - 1),
-        QLine(left + 1, top + s - 1, left + 1, top + 1),
-    };
-    for (const QLine &line : sides)
-        painter.drawLines(&line, 1);
+    switch (mark) {
+    case Mark::Selection:
+        return fillFrame(painter, square, selectionColour, selectionWidth);
+    case Mark::Destination:
+        return paintCorners(painter, square);
+    case Mark::LastMove:
+        painter.setPen(QPen(lastMoveColour, frameWidth, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        return painter.drawRect(QRectF(square).adjusted(1, 1, -1, -1));
+    case Mark::Hint:
+        fillFrame(painter, square, hintColour, frameWidth);
+        return paintNotch(painter, square);
+    }
 }
 
-void BoardWidget::frameMove(QPainter &painter, const Move &move, const QColor &colour) const
+// A frame of that width just inside the square's edge.
+void BoardWidget::fillFrame(QPainter &painter, const QRect &square, const QColor &colour, int width)
 {
-    painter.setPen(QPen(colour, 2));
-    frameSquare(painter, move.fromX, move.fromY);
-    frameSquare(painter, move.toX, move.toY);
+    const int s = square.width();
+    const QRect sides[] = {QRect(0, 0, s, width), QRect(0, s - width, s, width), QRect(0, 0, width, s),
+                           QRect(s - width, 0, width, s)};
+    for (const QRect &side : sides)
+        painter.fillRect(side.translated(square.topLeft()), colour);
+}
+
+// An L in each corner, a quarter of the side long.
+void BoardWidget::paintCorners(QPainter &painter, const QRect &square)
+{
+    const int s = square.width();
+    const int arm = s / 4;
+    for (int right = 0; right < 2; ++right)
+        for (int bottom = 0; bottom < 2; ++bottom) {
+            const int left = right ? s - arm : 0;
+            const int top = bottom ? s - arm : 0;
+            painter.fillRect(QRect(left, bottom ? s - cornerWidth : 0, arm, cornerWidth).translated(square.topLeft()),
+                             destinationColour);
+            painter.fillRect(QRect(right ? s - cornerWidth : 0, top, cornerWidth, arm).translated(square.topLeft()),
+                             destinationColour);
+        }
+}
+
+// A filled triangle in the top left corner, inside the frame.
+void BoardWidget::paintNotch(QPainter &painter, const QRect &square)
+{
+    const int side = square.width() / 4;
+    const QPoint corner = square.topLeft();
+    const QPoint triangle[] = {corner, corner + QPoint(side, 0), corner + QPoint(0, side)};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(hintColour);
+    painter.drawPolygon(triangle, 3);
+}
+
+void BoardWidget::markMove(QPainter &painter, const Move &move, Mark mark) const
+{
+    paintMark(painter, move.fromX, move.fromY, mark);
+    paintMark(painter, move.toX, move.toY, mark);
 }
 
 void BoardWidget::paintSelection(QPainter &painter) const
 {
-    QPen pen(destinationColour, 2);
-    painter.setPen(pen);
     MoveList moves;
     board->generateMovesFrom(selectedX, selectedY, moves);
     for (int i = 0; i < moves.count; ++i)
-        frameSquare(painter, moves.moves[i].toX, moves.moves[i].toY);
-    pen.setColor(selectionColour);
-    painter.setPen(pen);
-    frameSquare(painter, selectedX, selectedY);
+        paintMark(painter, moves.moves[i].toX, moves.moves[i].toY, Mark::Destination);
+    paintMark(painter, selectedX, selectedY, Mark::Selection);
 }
 
 void BoardWidget::paintEvent(QPaintEvent *)
@@ -210,9 +296,9 @@ void BoardWidget::paintEvent(QPaintEvent *)
         for (int x = 0; x < board->columns; ++x)
             paintSquare(painter, x, y);
     if (lastMoveShown)
-        frameMove(painter, lastMove, lastMoveColour);
+        markMove(painter, lastMove, Mark::LastMove);
     if (hintShown)
-        frameMove(painter, hint, hintColour);
+        markMove(painter, hint, Mark::Hint);
     if (pieceSelected)
         paintSelection(painter);
     if (hasFocus())
@@ -222,7 +308,7 @@ void BoardWidget::paintEvent(QPaintEvent *)
 void BoardWidget::paintCursor(QPainter &painter) const
 {
     const int s = int(cellSize);
-    painter.setPen(QPen(cursorColour, 2, Qt::DashLine));
+    painter.setPen(QPen(cursorColour, 2, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(margin + cursorX * s, margin + cursorY * s, s, s)
                          .adjusted(cursorInset, cursorInset, -cursorInset, -cursorInset));
@@ -244,15 +330,10 @@ void BoardWidget::moveSelectedTo(int x, int y)
         pieceSelected = false;
         return;
     }
-    MoveList moves;
-    board->generateMovesFrom(selectedX, selectedY, moves);
-    for (int i = 0; i < moves.count; ++i) {
-        if (moves.moves[i].toX != x || moves.moves[i].toY != y)
-            continue;
-        emit moveEntered(Move(selectedX, selectedY, x, y));
-        pieceSelected = false;
+    if (!hasMark(x, y, Mark::Destination))
         return;
-    }
+    emit moveEntered(Move(selectedX, selectedY, x, y));
+    pieceSelected = false;
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent *event)
@@ -304,12 +385,23 @@ void BoardWidget::moveCursor(int dx, int dy)
 {
     cursorX = qBound(0, cursorX + dx, board->columns - 1);
     cursorY = qBound(0, cursorY + dy, board->rows - 1);
+    announceCursor();
     update();
+}
+
+void BoardWidget::announceCursor()
+{
+    if (!hasFocus())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(cursorY * board->columns + cursorX);
+    QAccessible::updateAccessibility(&event);
 }
 
 void BoardWidget::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
+    announceCursor();
     update();
 }
 

@@ -13,10 +13,12 @@ class QPainter;
 
 // The board view: draws the squares, stones, row numbers and column letters, and
 // lets the person whose turn it is enter a move with two presses: the stone, then
-// one of its destinations (framed in green; the selected stone in blue), or from the
-// keyboard: the arrows move a cursor (a dashed frame while the view has the focus),
-// Enter or Space stand for a press on the square under it. It only
+// one of its destinations (green corners; the selected stone has a thick blue frame),
+// or from the keyboard: the arrows move a cursor (a dotted frame while the view has
+// the focus), Enter or Space stand for a press on the square under it. It only
 // emits the move entered; whoever runs the game says which side may enter one.
+// Screen readers see it as a table of squares (BoardAccessible), the focus on the
+// cursor's square, and its description tells the last move played.
 class BoardWidget : public QWidget
 {
     Q_OBJECT
@@ -41,7 +43,7 @@ public:
     void clearSelection();
     // The side whose person may enter a move now, if any.
     void setInputSide(std::optional<Side> side);
-    // Frames both squares of a suggested move in their own colour until clearHint().
+    // Marks both squares of a suggested move until clearHint().
     void showHint(const Move &move);
     void clearHint();
     // Black's side at the bottom: painting, labels, presses and the cursor follow.
@@ -49,6 +51,19 @@ public:
 
     // The move suggested, or null.
     const Move *shownHint() const { return hintShown ? &hint : nullptr; }
+
+    // What a square may be marked with, each in a colour and shape of its own.
+    enum class Mark { Selection, Destination, LastMove, Hint };
+    bool hasMark(int x, int y, Mark mark) const;
+    // The position shown, and the board square drawn at a row and column of the view
+    // (counted from its top left), flipped or not.
+    const Board &shownBoard() const { return *board; }
+    QPoint squareAt(int row, int column) const { return QPoint(shownColumn(column), shownRow(row)); }
+    // The keyboard cursor's row and column in the view.
+    int cursorRow() const { return cursorY; }
+    int cursorColumn() const { return cursorX; }
+    // Where the square of board column x and row y is drawn.
+    QRect squareRect(int x, int y) const;
 
 signals:
     // A legal move of the input side, entered with two presses.
@@ -73,16 +88,21 @@ private:
     const QImage *pictureFor(int x, int y) const;
     int shownColumn(int x) const;
     int shownRow(int y) const;
-    // Where the square of board column x and row y is drawn.
-    QRect squareRect(int x, int y) const;
     void paintSquare(QPainter &painter, int x, int y) const;
+    void paintMark(QPainter &painter, int x, int y, Mark mark) const;
+    static void fillFrame(QPainter &painter, const QRect &square, const QColor &colour, int width);
+    static void paintCorners(QPainter &painter, const QRect &square);
+    static void paintNotch(QPainter &painter, const QRect &square);
+    void markMove(QPainter &painter, const Move &move, Mark mark) const;
     void paintSelection(QPainter &painter) const;
-    void frameSquare(QPainter &painter, int x, int y) const;
-    void frameMove(QPainter &painter, const Move &move, const QColor &colour) const;
     void paintCursor(QPainter &painter) const;
     // A press on the square (x, y): picks a stone, drops it, or moves it there.
     void pressSquare(int x, int y);
     void moveCursor(int dx, int dy);
+    // Tells screen readers that the cursor's square has the focus.
+    void announceCursor();
+    // "Rouge joue B2 - B3": the last ply played to the position shown, or nothing.
+    QString lastPlyText() const;
     void selectFirst(int x, int y);
     // Emits the move from the selected stone to (x, y), if the stone has one.
     void moveSelectedTo(int x, int y);

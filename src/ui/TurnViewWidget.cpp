@@ -17,16 +17,24 @@ QImage loadStone(const char *path)
 TurnViewWidget::TurnViewWidget(QWidget *parent, const GameModel *model)
     : QWidget(parent), game(model)
 {
-    connect(game, &GameModel::changed, this, qOverload<>(&QWidget::update));
+    connect(game, &GameModel::changed, this, &TurnViewWidget::showTurn);
     AppResources::load();
     redStoneImage = loadStone(":images/Images/redStoneOnWhite.bmp");
     blackStoneImage = loadStone(":images/Images/blackStoneOnWhite.bmp");
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    showTurn();
 }
 
 QSize TurnViewWidget::sizeHint() const
 {
     return QSize(pictureSize, pictureSize);
+}
+
+// The picture for the eyes, the name for screen readers.
+void TurnViewWidget::showTurn()
+{
+    setAccessibleName(game->sideToMove() == Side::Red ? tr("Au tour de rouge") : tr("Au tour de noir"));
+    update();
 }
 
 void TurnViewWidget::paintEvent(QPaintEvent *)

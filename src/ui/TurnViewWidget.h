@@ -21,6 +21,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void showTurn();
+
     const GameModel *game;
     QImage redStoneImage;
     QImage blackStoneImage;

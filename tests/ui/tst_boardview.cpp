@@ -16,6 +16,8 @@ const QRgb selectedColour = qRgb(0, 0, 255), destinationColour = qRgb(0, 255, 0)
 
 QRect square(int x, int y) { return QRect(margin + x * cell, margin + y * cell, cell, cell); }
 
+QString nameOf(int i) { return QChar('A' + i % 8) + QString::number(8 - i / 8); }
+
 // The names of the squares whose pixels pass the test: "A3 B3 C3".
 template <typename Test>
 QString squaresWhere(Test test)
@@ -23,22 +25,41 @@ QString squaresWhere(Test test)
     QStringList found;
     for (int i = 0; i < 64; ++i)
         if (test(square(i % 8, i / 8)))
-            found << QChar('A' + i % 8) + QString::number(8 - i / 8);
+            found << nameOf(i);
     return found.join(' ');
 }
 
-// The squares framed in the colour. A frame is the square's two outermost pixel
-// rings and nothing else of the square.
-QString framed(const QImage &image, QRgb colour)
+// What the pixels of the colour draw on a square: a thick "frame", "corners", a
+// "dashed" frame, a thin frame with a "notch" in its top left corner, or "?".
+QString shapeIn(const QImage &image, const QRect &square, QRgb colour)
 {
-    return squaresWhere([&](const QRect &outer) {
-        const QRect inner = outer.adjusted(2, 2, -2, -2);
-        bool framed = true;
-        for (int y = outer.top(); y <= outer.bottom(); ++y)
-            for (int x = outer.left(); x <= outer.right(); ++x)
-                framed = framed && (image.pixel(x, y) == colour) != inner.contains(x, y);
-        return framed;
-    });
+    const int s = square.width();
+    const auto on = [&](int x, int y) { return image.pixel(square.left() + x, square.top() + y) == colour; };
+    // The rings of pixels at distance 0, 1, ... from the edge that are wholly in colour.
+    const auto ringFull = [&](int k) {
+        for (int i = k; i < s - k; ++i)
+            if (!on(i, k) || !on(i, s - 1 - k) || !on(k, i) || !on(s - 1 - k, i))
+                return false;
+        return true;
+    };
+    int solid = 0;
+    while (solid < s / 2 && ringFull(solid))
+        ++solid;
+    int coloured = 0, runs = 0;
+    for (int y = 0; y < s; ++y)
+        for (int x = 0; x < s; ++x)
+            coloured += on(x, y);
+    for (int x = 0; x < s; ++x)
+        runs += on(x, 0) && (x == 0 || !on(x - 1, 0));
+    if (solid == 4 && coloured == s * s - (s - 8) * (s - 8))
+        return "frame";
+    if (solid == 2 && on(4, 4) && !on(s - 5, 4) && !on(4, s - 5))
+        return "notch";
+    if (solid == 0 && runs == 2 && !on(s / 2, 0) && !on(s / 2, s / 2))
+        return "corners";
+    if (solid == 0 && runs > 2 && !on(s / 2, s / 2) && !on(4, 4))
+        return "dashed";
+    return "?";
 }
 
 // The squares with any pixel in the colour.
@@ -53,10 +74,22 @@ QString touched(const QImage &image, QRgb colour)
     });
 }
 
+// The squares with pixels in the colour, each followed by what they draw when it is
+// not the shape expected: "B2 A3:frame".
+QString marked(const QImage &image, QRgb colour, const QString &shape)
+{
+    QStringList found;
+    for (const QString &name : touched(image, colour).split(' ', Qt::SkipEmptyParts)) {
+        const QString drawn = shapeIn(image, square(name[0].unicode() - 'A', '8' - name[1].unicode()), colour);
+        found << (drawn == shape ? name : name + ':' + drawn);
+    }
+    return found.join(' ');
+}
+
 // The selected stone, then its destinations: "B2|A3 B3 C3".
 QString frames(const QImage &image)
 {
-    return framed(image, selectedColour) + '|' + framed(image, destinationColour);
+    return marked(image, selectedColour, "frame") + '|' + marked(image, destinationColour, "corners");
 }
 } // namespace
 
@@ -91,8 +124,8 @@ private slots:
         paints.count = 0;
     }
 
-    // Only a person's own stone is selected, framed in blue, its destinations in green
-    // (an empty square or an enemy stone still repaints). Another own stone or a
+    // Only a person's own stone is selected, with a thick blue frame, its destinations
+    // with green corners (an empty square or an enemy stone still repaints). Another own stone or a
     // square out of reach keeps the selection; the stone again drops it. The edge
     // pixels of a square belong to it.
     void selection()
@@ -108,19 +141,20 @@ private slots:
         QCOMPARE(paints.render(), before);
     }
 
-    // The last move played to the position shown has its two squares framed in their
-    // own colour, under a selection; so are a hint's.
+    // The last move played to the position shown has its two squares in a dashed
+    // frame of their own colour, under a selection; a hint's have a notched frame.
+    // No mark is told by its colour alone.
     void lastMove()
     {
         QVERIFY(game.play(Move(1, 6, 1, 5)) && game.play(Move(0, 1, 0, 2)) && game.play(GameRecord::pass) == false);
         game.setCursor(1);
-        QCOMPARE(framed(paints.render(), lastMoveColour), QString("B3 B2"));
+        QCOMPARE(marked(paints.render(), lastMoveColour, "dashed"), QString("B3 B2"));
         view.setInputSide(Side::Black);
         QCOMPARE(press("C7"), QString("C7|B6 C6 D6"));
         game.setCursor(0);
-        QCOMPARE(framed(paints.render(), lastMoveColour) + frames(paints.render()), QString("|"));
+        QCOMPARE(touched(paints.render(), lastMoveColour) + frames(paints.render()), QString("|"));
         view.showHint(Move(3, 6, 4, 5)); // a hint has a colour of its own
-        QCOMPARE(framed(paints.render(), hintColour) + framed(paints.render(), lastMoveColour), QString("E3 D2"));
+        QCOMPARE(marked(paints.render(), hintColour, "notch") + touched(paints.render(), lastMoveColour), QString("E3 D2"));
         view.clearHint();
         view.clearSelection();
     }

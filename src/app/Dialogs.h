@@ -25,4 +25,10 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;
+    // Where to join a game: the host's name or address and its port, shown as they
+    // were and changed in place; false when cancelled.
+    virtual bool joinAddress(QWidget *parent, QString &host, quint16 &port) = 0;
+    // Where to wait for remote players: on this computer only or on every address,
+    // and the port; false when cancelled.
+    virtual bool listening(QWidget *parent, bool &localOnly, quint16 &port) = 0;
 };

@@ -7,6 +7,7 @@
 #include "FileErrors.h"
 #include "GameController.h"
 #include "GameRecordReader.h"
+#include "MoveClock.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
             connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
     keepClientArea();
     connectController();
+    connectNetwork();
     loadSettings();
     // Two people on the initial board, whatever the panel remembers: the computer
     // or a server should not start with the program.
@@ -130,6 +132,7 @@ void MainWindow::createGameMenu()
     saveGameAction = addAction(menu, tr("Enregistrer la partie…"), QKeySequence::Save,
                                tr("Écrire la partie jouée dans un fichier"));
     connect(saveGameAction, &QAction::triggered, this, &MainWindow::saveGame);
+    createNetworkActions(menu);
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
         menu->addAction(action);
@@ -479,6 +482,7 @@ void MainWindow::loadSettings()
     gameFolder = stored.value(QStringLiteral("folders/games"), gameFolder).toString();
     flipAction->setChecked(stored.value(QStringLiteral("view/flipped")).toBool());
     resize(stored.value(QStringLiteral("window/size"), size()).toSize());
+    loadNetworkSettings();
 }
 
 void MainWindow::saveSettings() const
@@ -499,6 +503,7 @@ void MainWindow::saveSettings() const
     stored.setValue(QStringLiteral("folders/games"), gameFolder);
     stored.setValue(QStringLiteral("view/flipped"), flipAction->isChecked());
     stored.setValue(QStringLiteral("window/size"), size());
+    saveNetworkSettings();
 }
 
 QString MainWindow::folderOf(const QString &path)
@@ -666,4 +671,73 @@ void MainWindow::updateSideOptions(Side side)
     widgets.levelBox->setEnabled(computer);
     widgets.timer->setEnabled(timed);
     widgets.seconds->setEnabled(timed && widgets.timer->isChecked());
+}
+
+void MainWindow::createNetworkActions(QMenu *menu)
+{
+    menu->addSeparator();
+    connect(addAction(menu, tr("Rejoindre une partie…"), QKeySequence(Qt::CTRL | Qt::Key_J),
+                      tr("Jouer un camp de la partie qu'un autre Zarvik attend sur le réseau")),
+            &QAction::triggered, this, &MainWindow::joinGame);
+    connect(addAction(menu, tr("Options réseau…"), QKeySequence(),
+                      tr("Où les parties avec un camp « Réseau » attendent les joueurs : adresse et port")),
+            &QAction::triggered, this, &MainWindow::chooseListening);
+}
+
+void MainWindow::connectNetwork()
+{
+    friendLabel = new QLabel(ui->statusBar);
+    friendLabel->setObjectName(QStringLiteral("friendLabel"));
+    friendLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui->statusBar->addPermanentWidget(friendLabel);
+    moveClock = new MoveClock(ui->statusBar);
+    moveClock->setObjectName(QStringLiteral("moveClock"));
+    ui->statusBar->addPermanentWidget(moveClock);
+    connect(controller, &GameController::awaitingFriend, friendLabel, &QLabel::setText);
+    connect(game, &GameModel::changed, this, &MainWindow::followMoveClock);
+    connect(controller, &GameController::historyChanged, this, &MainWindow::followMoveClock);
+    // The person's stones at the bottom, as in a game at this window.
+    connect(controller, &GameController::sideJoined, this,
+            [this](Side side) { flipAction->setChecked(side == Side::Black); });
+}
+
+void MainWindow::followMoveClock()
+{
+    moveClock->follow(int(game->plies().size()), controller->joined() && controller->turn().has_value());
+}
+
+void MainWindow::joinGame()
+{
+    if (!mayDiscardGame() || !dialogs->joinAddress(this, joinHost, joinPort))
+        return;
+    dropHint();
+    controller->joinGame(joinHost, joinPort);
+}
+
+void MainWindow::chooseListening()
+{
+    if (dialogs->listening(this, listenLocal, listenPort))
+        controller->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
+}
+
+// The listening options go to the controller only once chosen: until then it keeps
+// its own (every address and the protocol's port, or a test's free port).
+void MainWindow::loadNetworkSettings()
+{
+    QSettings stored(settingsName, settingsName);
+    joinHost = stored.value(QStringLiteral("network/joinHost")).toString();
+    joinPort = quint16(stored.value(QStringLiteral("network/joinPort"), Protocol::defaultPort).toUInt());
+    listenLocal = stored.value(QStringLiteral("network/listenLocal"), false).toBool();
+    listenPort = quint16(stored.value(QStringLiteral("network/listenPort"), Protocol::defaultPort).toUInt());
+    if (stored.contains(QStringLiteral("network/listenPort")))
+        controller->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
+}
+
+void MainWindow::saveNetworkSettings() const
+{
+    QSettings stored(settingsName, settingsName);
+    stored.setValue(QStringLiteral("network/joinHost"), joinHost);
+    stored.setValue(QStringLiteral("network/joinPort"), joinPort);
+    stored.setValue(QStringLiteral("network/listenLocal"), listenLocal);
+    stored.setValue(QStringLiteral("network/listenPort"), listenPort);
 }

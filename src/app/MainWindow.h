@@ -10,6 +10,7 @@
 #include <memory>
 
 class GameModel;
+class MoveClock;
 class BoardWidget;
 class CPUPlayer;
 class GameController;
@@ -62,6 +63,15 @@ private:
     void createMovesMenu();
     void createViewMenu();
     void createHelpMenu();
+    // Joining a game hosted elsewhere, and where this window's games wait for remote
+    // players: the menu entries, the status bar's clock and address, and the settings.
+    void createNetworkActions(QMenu *menu);
+    void connectNetwork();
+    void followMoveClock();
+    void joinGame();
+    void chooseListening();
+    void loadNetworkSettings();
+    void saveNetworkSettings() const;
     void showRules();
     void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
@@ -135,6 +145,12 @@ private:
     // The computer's search for a hint to the person to move, on a copy of the board.
     std::unique_ptr<CPUPlayer> hinter;
     QLabel *thinkingLabel = nullptr; // beside the status messages, which it leaves alone
+    QLabel *friendLabel = nullptr;   // where a friend connects while a "Réseau" side waits
+    MoveClock *moveClock = nullptr;  // the time of the move under way in a joined game
+    QString joinHost;                // the host last joined
+    quint16 joinPort = 0;
+    bool listenLocal = false;        // the listening options last chosen
+    quint16 listenPort = 0;
     // The game as last saved or opened: it need not be saved again.
     GameRecord savedGame;
 };

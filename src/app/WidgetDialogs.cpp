@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WidgetDialogs.h"
 
+#include "JoinDialog.h"
+#include "ListenDialog.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -39,4 +42,24 @@ QString WidgetDialogs::saveFileName(QWidget *parent, const QString &caption, con
                                     const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+bool WidgetDialogs::joinAddress(QWidget *parent, QString &host, quint16 &port)
+{
+    JoinDialog dialog(host, port, parent ? parent : owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    host = dialog.host();
+    port = dialog.port();
+    return true;
+}
+
+bool WidgetDialogs::listening(QWidget *parent, bool &localOnly, quint16 &port)
+{
+    ListenDialog dialog(localOnly, port, parent ? parent : owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    localOnly = dialog.localOnly();
+    port = dialog.port();
+    return true;
 }

@@ -17,6 +17,8 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
+    bool joinAddress(QWidget *parent, QString &host, quint16 &port) override;
+    bool listening(QWidget *parent, bool &localOnly, quint16 &port) override;
 
 private:
     QWidget *owner;

@@ -8,11 +8,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+constexpr int hostChars = 32;
+}
+
 JoinDialog::JoinDialog(const QString &lastHost, quint16 lastPort, QWidget *parent)
     : QDialog(parent), hostField(new QLineEdit(lastHost, this)), portField(new PortSpinBox(lastPort, this))
 {
     setWindowTitle(tr("Rejoindre une partie"));
     hostField->setPlaceholderText(tr("nom ou adresse, par exemple 192.168.1.20"));
+    // Room for a long name, and for the title.
+    hostField->setMinimumWidth(hostField->fontMetrics().averageCharWidth() * hostChars);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Rejoindre"));
     auto *form = new QFormLayout(this);

@@ -294,6 +294,70 @@
         <translation>Red resigns.  Black wins.</translation>
     </message>
     <message>
+        <source>Connecté : en attente de la partie de l&apos;hôte...</source>
+        <translation>Connected: waiting for the host&apos;s game...</translation>
+    </message>
+    <message>
+        <source>Connexion à %1, port %2...</source>
+        <translation>Connecting to %1, port %2...</translation>
+    </message>
+    <message>
+        <source>Impossible de joindre l&apos;hôte : %1</source>
+        <translation>Cannot reach the host: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;hôte n&apos;a pas commencé de partie.</source>
+        <translation>The host has not started a game.</translation>
+    </message>
+    <message>
+        <source>L&apos;hôte n&apos;a pas donné de partie : a-t-il un camp « Réseau » qui attend ?</source>
+        <translation>The host gave no game: does it have a “Network” side waiting?</translation>
+    </message>
+    <message>
+        <source>Rejoindre une partie</source>
+        <translation>Join a game</translation>
+    </message>
+    <message>
+        <source>À vous de jouer (rouge)</source>
+        <translation>Your move (red)</translation>
+    </message>
+    <message>
+        <source>À vous de jouer (noir)</source>
+        <translation>Your move (black)</translation>
+    </message>
+    <message>
+        <source>En attente du coup de l&apos;hôte (rouge)</source>
+        <translation>Waiting for the host&apos;s move (red)</translation>
+    </message>
+    <message>
+        <source>En attente du coup de l&apos;hôte (noir)</source>
+        <translation>Waiting for the host&apos;s move (black)</translation>
+    </message>
+    <message>
+        <source>Cet ordinateur seulement : 127.0.0.1, port %1</source>
+        <translation>This computer only: 127.0.0.1, port %1</translation>
+    </message>
+    <message>
+        <source>Pour un ami : %1, port %2</source>
+        <translation>For a friend: %1, port %2</translation>
+    </message>
+    <message>
+        <source> ou </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>L&apos;hôte a refusé votre coup (arrivé trop tard pour son horloge ?) : la partie est arrêtée.</source>
+        <translation>The host refused your move (too late for its clock?): the game is stopped.</translation>
+    </message>
+    <message>
+        <source>L&apos;hôte a envoyé un message incompréhensible : la partie est arrêtée.</source>
+        <translation>The host sent a message that makes no sense: the game is stopped.</translation>
+    </message>
+    <message>
+        <source>L&apos;hôte ne répond plus depuis %1 secondes : la partie est arrêtée.</source>
+        <translation>The host has not answered for %1 seconds: the game is stopped.</translation>
+    </message>
+    <message>
         <source>Le joueur noir abandonne.  Le joueur rouge est le gagnant.</source>
         <translation>Black resigns.  Red wins.</translation>
     </message>
@@ -359,6 +423,52 @@
     <message>
         <source>le résultat %1 diffère de l&apos;étiquette Result %2</source>
         <translation>the result %1 differs from the Result tag %2</translation>
+    </message>
+</context>
+<context>
+    <name>JoinDialog</name>
+    <message>
+        <source>Rejoindre une partie</source>
+        <translation>Join a game</translation>
+    </message>
+    <message>
+        <source>nom ou adresse, par exemple 192.168.1.20</source>
+        <translation>name or address, for example 192.168.1.20</translation>
+    </message>
+    <message>
+        <source>Rejoindre</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>&amp;Hôte :</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;Port :</source>
+        <translation>&amp;Port:</translation>
+    </message>
+</context>
+<context>
+    <name>ListenDialog</name>
+    <message>
+        <source>Options réseau</source>
+        <translation>Network options</translation>
+    </message>
+    <message>
+        <source>toutes les adresses</source>
+        <translation>every address</translation>
+    </message>
+    <message>
+        <source>cet ordinateur seulement</source>
+        <translation>this computer only</translation>
+    </message>
+    <message>
+        <source>&amp;Attendre les joueurs réseau sur :</source>
+        <translation>&amp;Wait for network players on:</translation>
+    </message>
+    <message>
+        <source>&amp;Port :</source>
+        <translation>&amp;Port:</translation>
     </message>
 </context>
 <context>
@@ -742,6 +852,29 @@
     <message>
         <source>%1 (rouge) contre %2 (noir), %3</source>
         <translation>%1 (red) against %2 (black), %3</translation>
+    </message>
+    <message>
+        <source>Rejoindre une partie…</source>
+        <translation>Join a game…</translation>
+    </message>
+    <message>
+        <source>Jouer un camp de la partie qu&apos;un autre Zarvik attend sur le réseau</source>
+        <translation>Play a side of the game that another Zarvik waits for on the network</translation>
+    </message>
+    <message>
+        <source>Options réseau…</source>
+        <translation>Network options…</translation>
+    </message>
+    <message>
+        <source>Où les parties avec un camp « Réseau » attendent les joueurs : adresse et port</source>
+        <translation>Where games with a “Network” side wait for players: address and port</translation>
+    </message>
+</context>
+<context>
+    <name>MoveClock</name>
+    <message>
+        <source>Ce coup : %1:%2</source>
+        <translation>This move: %1:%2</translation>
     </message>
 </context>
 <context>

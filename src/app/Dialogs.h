@@ -27,4 +27,10 @@ public:
                                  const QString &filter) = 0;
     // One of the items, a line each, chosen in a list: its index, or -1 when cancelled.
     virtual int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items) = 0;
+    // Where to join a game: the host's name or address and its port, shown as they
+    // were and changed in place; false when cancelled.
+    virtual bool joinAddress(QWidget *parent, QString &host, quint16 &port) = 0;
+    // Where to wait for remote players: on this computer only or on every address,
+    // and the port; false when cancelled.
+    virtual bool listening(QWidget *parent, bool &localOnly, quint16 &port) = 0;
 };

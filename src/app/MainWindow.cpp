@@ -11,6 +11,7 @@
 #include "GameController.h"
 #include "GameRecordReader.h"
 #include "StatusLabel.h"
+#include "MoveClock.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     for (Side side : bothSides)
         connectSideOptions(side);
     connectController();
+    connectNetwork();
     loadSettings();
     startRememberedGame();
 }
@@ -187,6 +189,7 @@ void MainWindow::createGameMenu()
     resignAction = addAction(menu, tr("Abandonner"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
                              tr("Donner la partie à l'adversaire"));
     connect(resignAction, &QAction::triggered, controller, &GameController::resign);
+    createNetworkActions(menu);
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
         menu->addAction(action);
@@ -591,6 +594,7 @@ void MainWindow::loadSettings()
     gameFolder = stored.value(QStringLiteral("folders/games"), gameFolder).toString();
     flipAction->setChecked(stored.value(QStringLiteral("view/flipped")).toBool());
     fitOnScreen(stored.value(QStringLiteral("window/size"), sizeHint()).toSize());
+    loadNetworkSettings();
 }
 
 // The window opens at the size wanted, within the screen's free area with room for
@@ -619,6 +623,7 @@ void MainWindow::saveSettings() const
     stored.setValue(QStringLiteral("folders/games"), gameFolder);
     stored.setValue(QStringLiteral("view/flipped"), flipAction->isChecked());
     stored.setValue(QStringLiteral("window/size"), size());
+    saveNetworkSettings();
 }
 
 // A time field left empty is not brought back: the remembered options start a game.
@@ -809,4 +814,73 @@ void MainWindow::updateSideOptions(Side side)
     const SideWidgets widgets = sideWidgets(side);
     widgets.levelBox->setEnabled(widgets.kinds[1]->isChecked());
     widgets.seconds->setEnabled(widgets.timer->isChecked());
+}
+
+void MainWindow::createNetworkActions(QMenu *menu)
+{
+    menu->addSeparator();
+    connect(addAction(menu, tr("Rejoindre une partie…"), QKeySequence(Qt::CTRL | Qt::Key_J),
+                      tr("Jouer un camp de la partie qu'un autre Zarvik attend sur le réseau")),
+            &QAction::triggered, this, &MainWindow::joinGame);
+    connect(addAction(menu, tr("Options réseau…"), QKeySequence(),
+                      tr("Où les parties avec un camp « Réseau » attendent les joueurs : adresse et port")),
+            &QAction::triggered, this, &MainWindow::chooseListening);
+}
+
+void MainWindow::connectNetwork()
+{
+    friendLabel = new QLabel(ui->statusBar);
+    friendLabel->setObjectName(QStringLiteral("friendLabel"));
+    friendLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui->statusBar->addPermanentWidget(friendLabel);
+    moveClock = new MoveClock(ui->statusBar);
+    moveClock->setObjectName(QStringLiteral("moveClock"));
+    ui->statusBar->addPermanentWidget(moveClock);
+    connect(controller, &GameController::awaitingFriend, friendLabel, &QLabel::setText);
+    connect(game, &GameModel::changed, this, &MainWindow::followMoveClock);
+    connect(controller, &GameController::historyChanged, this, &MainWindow::followMoveClock);
+    // The person's stones at the bottom, as in a game at this window.
+    connect(controller, &GameController::sideJoined, this,
+            [this](Side side) { flipAction->setChecked(side == Side::Black); });
+}
+
+void MainWindow::followMoveClock()
+{
+    moveClock->follow(int(game->plies().size()), controller->joined() && controller->turn().has_value());
+}
+
+void MainWindow::joinGame()
+{
+    if (!mayDiscardGame() || !dialogs->joinAddress(this, joinHost, joinPort))
+        return;
+    dropHint();
+    controller->joinGame(joinHost, joinPort);
+}
+
+void MainWindow::chooseListening()
+{
+    if (dialogs->listening(this, listenLocal, listenPort))
+        controller->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
+}
+
+// The listening options go to the controller only once chosen: until then it keeps
+// its own (every address and the protocol's port, or a test's free port).
+void MainWindow::loadNetworkSettings()
+{
+    QSettings stored(settingsName, settingsName);
+    joinHost = stored.value(QStringLiteral("network/joinHost")).toString();
+    joinPort = quint16(stored.value(QStringLiteral("network/joinPort"), Protocol::defaultPort).toUInt());
+    listenLocal = stored.value(QStringLiteral("network/listenLocal"), false).toBool();
+    listenPort = quint16(stored.value(QStringLiteral("network/listenPort"), Protocol::defaultPort).toUInt());
+    if (stored.contains(QStringLiteral("network/listenPort")))
+        controller->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
+}
+
+void MainWindow::saveNetworkSettings() const
+{
+    QSettings stored(settingsName, settingsName);
+    stored.setValue(QStringLiteral("network/joinHost"), joinHost);
+    stored.setValue(QStringLiteral("network/joinPort"), joinPort);
+    stored.setValue(QStringLiteral("network/listenLocal"), listenLocal);
+    stored.setValue(QStringLiteral("network/listenPort"), listenPort);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class GameModel;
+class MoveClock;
 class BoardWidget;
 class CPUPlayer;
 class GameController;
@@ -67,6 +68,15 @@ private:
     // at first; the menu shows and hides it.
     void createAnalysisPanel(QMenu *menu);
     void createHelpMenu();
+    // Joining a game hosted elsewhere, and where this window's games wait for remote
+    // players: the menu entries, the status bar's clock and address, and the settings.
+    void createNetworkActions(QMenu *menu);
+    void connectNetwork();
+    void followMoveClock();
+    void joinGame();
+    void chooseListening();
+    void loadNetworkSettings();
+    void saveNetworkSettings() const;
     void showRules();
     void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
@@ -147,6 +157,12 @@ private:
     QLabel *thinkingLabel = nullptr;
     QTimer clockTicker; // counts the clock down while it runs
     QString openedFile; // the name of the records file whose game is shown
+    QLabel *friendLabel = nullptr;   // where a friend connects while a "Réseau" side waits
+    MoveClock *moveClock = nullptr;  // the time of the move under way in a joined game
+    QString joinHost;                // the host last joined
+    quint16 joinPort = 0;
+    bool listenLocal = false;        // the listening options last chosen
+    quint16 listenPort = 0;
     // The game as last saved or opened: it need not be saved again.
     GameRecord savedGame;
 };

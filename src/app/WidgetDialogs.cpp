@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WidgetDialogs.h"
 
+#include "JoinDialog.h"
+#include "ListenDialog.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -47,4 +50,24 @@ int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &
     bool chosen = false;
     const QString item = QInputDialog::getItem(parent ? parent : owner, title, label, items, 0, false, &chosen);
     return chosen ? int(items.indexOf(item)) : -1;
+}
+
+bool WidgetDialogs::joinAddress(QWidget *parent, QString &host, quint16 &port)
+{
+    JoinDialog dialog(host, port, parent ? parent : owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    host = dialog.host();
+    port = dialog.port();
+    return true;
+}
+
+bool WidgetDialogs::listening(QWidget *parent, bool &localOnly, quint16 &port)
+{
+    ListenDialog dialog(localOnly, port, parent ? parent : owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    localOnly = dialog.localOnly();
+    port = dialog.port();
+    return true;
 }

@@ -18,6 +18,8 @@ public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items) override;
+    bool joinAddress(QWidget *parent, QString &host, quint16 &port) override;
+    bool listening(QWidget *parent, bool &localOnly, quint16 &port) override;
 
 private:
     QWidget *owner;

@@ -2,11 +2,12 @@
 #include "GameController.h"
 
 #include "CPUPlayer.h"
+#include "HostPlayer.h"
 #include "HumanPlayer.h"
 #include "SocketPlayer.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
+#include <QNetworkInterface>
 #include <QTcpSocket>
 
 namespace {
@@ -77,7 +78,71 @@ quint16 GameController::serverPort() const
 
 bool GameController::hasRemoteSide() const
 {
-    return chosen.red.kind == PlayerKind::Socket || chosen.black.kind == PlayerKind::Socket;
+    return hasSide(PlayerKind::Socket) || hasSide(PlayerKind::Host);
+}
+
+bool GameController::hasSide(PlayerKind kind) const
+{
+    return chosen.red.kind == kind || chosen.black.kind == kind;
+}
+
+void GameController::setListening(const QHostAddress &address, quint16 port)
+{
+    settings.address = address;
+    settings.port = port;
+}
+
+void GameController::joinGame(const QString &host, quint16 port)
+{
+    stopGame();
+    joining = new HostConnection(this);
+    joining->setSilenceLimit(settings.hostSilenceMs);
+    connect(joining, &HostConnection::sideGiven, this, &GameController::onSideGiven);
+    connect(joining, &HostConnection::failed, this, &GameController::onJoinFailed);
+    connect(joining, &HostConnection::connected, this,
+            [this] { emit statusChanged(tr("Connecté : en attente de la partie de l'hôte...")); });
+    emit statusChanged(tr("Connexion à %1, port %2...").arg(host).arg(port));
+    joining->open(host, port, settings.joinTimeoutMs);
+}
+
+// The host's first board: the game begins there, red to move (black's first board
+// comes before red's first move, or instead of it when red passes).
+void GameController::onSideGiven(Side side, const ZarvikBoard &position)
+{
+    GameOptions options;
+    (side == Side::Red ? options.black : options.red).kind = PlayerKind::Host;
+    // The host keeps the time; this window only shows how long a move has taken.
+    options.red.timer = options.black.timer = false;
+    game.reset(position, Side::Red);
+    seats[indexOf(side)] = new HumanPlayer(side, Player::untimed, this);
+    seats[indexOf(~side)] = new HostPlayer(~side, joining, this);
+    for (Player *each : seats)
+        connectSeat(each);
+    emit sideJoined(side);
+    launch(options);
+}
+
+// Only what happens before the game begins: its seat reports the rest.
+void GameController::onJoinFailed(HostConnection::Problem problem, const QString &detail)
+{
+    if (seated())
+        return;
+    const QString text = problem == HostConnection::Problem::cannotConnect
+                             ? tr("Impossible de joindre l'hôte : %1").arg(detail)
+                         : problem == HostConnection::Problem::silent
+                             ? tr("L'hôte n'a pas commencé de partie.")
+                             : tr("L'hôte n'a pas donné de partie : a-t-il un camp « Réseau » qui attend ?");
+    emit statusChanged(text);
+    emit startFailed(tr("Rejoindre une partie"), text);
+}
+
+void GameController::dropConnection()
+{
+    if (!joining)
+        return;
+    joining->disconnect(this);
+    joining->deleteLater();
+    joining = nullptr;
 }
 
 void GameController::startGame(const GameOptions &options)
@@ -131,7 +196,7 @@ void GameController::launch(const GameOptions &options)
     updateHumanSide();
     if (endsAtStart())
         return;
-    if (hasRemoteSide() && !openServer())
+    if (hasSide(PlayerKind::Socket) && !openServer())
         return;
     seatNext();
 }
@@ -155,7 +220,7 @@ bool GameController::endsAtStart()
 
 bool GameController::openServer()
 {
-    if (server.listen(QHostAddress::Any, settings.port))
+    if (server.listen(settings.address, settings.port))
         return true;
     const QString text = tr("Impossible d'attendre les joueurs réseau sur le port %1 : %2")
                              .arg(settings.port)
@@ -175,11 +240,13 @@ void GameController::seatNext()
         if (chosen.seat(side).kind == PlayerKind::Socket) {
             emit statusChanged(side == Side::Red ? tr("Attente de connection du joueur 1 (rouge)...")
                                                  : tr("Attente de connection du joueur 2 (noir)..."));
+            emit awaitingFriend(whereToConnect());
             return;
         }
         seats[indexOf(side)] = createSeat(side);
         connectSeat(seat(side));
     }
+    emit awaitingFriend(QString());
     const Side first = game.sideToMove();
     if (!game.position().canMove(first)) {
         askSeat();
@@ -188,7 +255,9 @@ void GameController::seatNext()
     pliesKnown[indexOf(first)] = movesAmong(game.plies(), game.cursor());
     askToPlay(first, {game.position(), GameRecord::pass, false});
     updateHumanSide();
-    emit statusChanged(first == Side::Red ? tr("En attente du coup rouge...") : tr("En attente du coup noir..."));
+    emit statusChanged(joined()            ? waitingText()
+                       : first == Side::Red ? tr("En attente du coup rouge...")
+                                            : tr("En attente du coup noir..."));
 }
 
 Player *GameController::createSeat(Side side)
@@ -259,6 +328,8 @@ void GameController::onMoved(const Move &move)
         return;
     }
     pliesKnown[indexOf(side)] = movesAmong(game.plies(), game.cursor());
+    if (move != GameRecord::pass)
+        seat(~side)->opponentMoved(move);
     conclude();
     emit historyChanged();
 }
@@ -330,9 +401,27 @@ void GameController::resign()
                Ending::Resignation, ~*side, side);
 }
 
+// In a joined game it also tells which side is the person's.
 QString GameController::waitingText() const
 {
-    return game.sideToMove() == Side::Red ? tr("En attente du coup rouge") : tr("En attente du coup noir");
+    const bool red = game.sideToMove() == Side::Red;
+    if (joined() && isPerson(game.sideToMove()))
+        return red ? tr("À vous de jouer (rouge)") : tr("À vous de jouer (noir)");
+    if (joined())
+        return red ? tr("En attente du coup de l'hôte (rouge)") : tr("En attente du coup de l'hôte (noir)");
+    return red ? tr("En attente du coup rouge") : tr("En attente du coup noir");
+}
+
+// The machine's addresses that a friend can reach, and the port.
+QString GameController::whereToConnect() const
+{
+    QStringList addresses;
+    for (const QHostAddress &address : QNetworkInterface::allAddresses())
+        if (!address.isLoopback() && !address.isLinkLocal() && settings.address != QHostAddress::LocalHost)
+            addresses << address.toString();
+    if (addresses.isEmpty())
+        return tr("Cet ordinateur seulement : 127.0.0.1, port %1").arg(serverPort());
+    return tr("Pour un ami : %1, port %2").arg(addresses.join(tr(" ou ")), QString::number(serverPort()));
 }
 
 // Nothing to take back while the computer searches (its move would land on another
@@ -409,14 +498,29 @@ void GameController::onFailed(Player::Failure how)
     if (!inProgress() || !player)
         return;
     const Side side = player->side();
-    if (how == Player::Failure::Disconnection) {
-        finishGame(tr("Connection réseau a été perdue, la partie est annulée."), Ending::Disconnection,
-                   std::nullopt, side);
-        return;
+    if (how == Player::Failure::TimeOut)
+        finishGame(failureText(how, side), Ending::TimeOut, ~side, side);
+    else
+        finishGame(failureText(how, side), Ending::Disconnection, std::nullopt, side);
+}
+
+// Every failure but a time-out cancels the game: nobody won it.
+QString GameController::failureText(Player::Failure how, Side side) const
+{
+    switch (how) {
+    case Player::Failure::TimeOut:
+        return side == Side::Red ? tr("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
+                                 : tr("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.");
+    case Player::Failure::Disconnection:
+        break;
+    case Player::Failure::Refusal:
+        return tr("L'hôte a refusé votre coup (arrivé trop tard pour son horloge ?) : la partie est arrêtée.");
+    case Player::Failure::Garbage:
+        return tr("L'hôte a envoyé un message incompréhensible : la partie est arrêtée.");
+    case Player::Failure::Silence:
+        return tr("L'hôte ne répond plus depuis %1 secondes : la partie est arrêtée.").arg(settings.hostSilenceMs / 1000);
     }
-    finishGame(side == Side::Red ? tr("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
-                                 : tr("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."),
-               Ending::TimeOut, ~side, side);
+    return tr("Connection réseau a été perdue, la partie est annulée.");
 }
 
 // The record's word for how a game ended.
@@ -450,6 +554,10 @@ void GameController::finishGame(const QString &text, Ending how, std::optional<S
                    terminationOf(how));
     stopSeats();
     server.close();
+    emit awaitingFriend(QString());
+    // The host sends the winning move and closes; after anything else nothing more comes.
+    if (joining && how != Ending::GoalRow)
+        joining->close();
     updateHumanSide();
     emit statusChanged(text);
     emit gameDecided(how, winner, loser);
@@ -461,7 +569,9 @@ void GameController::stopGame()
 {
     running = false;
     server.close();
+    emit awaitingFriend(QString());
     clearSeats();
+    dropConnection();
     updateHumanSide();
     emit historyChanged();
 }

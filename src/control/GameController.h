@@ -2,11 +2,13 @@
 #pragma once
 
 #include "GameModel.h"
+#include "HostConnection.h"
 #include "GameOptions.h"
 #include "Player.h"
 #include "Protocol.h"
 
 #include <QDeadlineTimer>
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
@@ -19,6 +21,10 @@ class QTcpSocket;
 // programs connect; asks the side to move to play and plays its answer into the
 // model. It never blocks and shows nothing: what happens goes out as signals, and
 // the window shows it.
+//
+// It also joins a game that another Zarvik hosts (joinGame()): the host's first
+// board message starts the model, the person here plays the side the host gave, and
+// a HostPlayer stands for the other side.
 //
 // The window's controller is instance(); tests and headless hosts construct their
 // own, with their own port and no pause before the computer's searches.
@@ -35,6 +41,13 @@ public:
     {
         quint16 port = Protocol::defaultPort; // 0: any free port, see serverPort()
         int computerPauseMs = 100;
+        // Where remote players may connect from: Any, or LocalHost for this computer only.
+        QHostAddress address = QHostAddress::Any;
+        // A joined game ends when the host sends nothing for this long while this
+        // window waits for it: long enough for a person there to think, or a computer
+        // on a long time limit.
+        int hostSilenceMs = 10 * 60 * 1000;
+        int joinTimeoutMs = 20000; // to connect to a host
     };
 
     explicit GameController(QObject *parent = nullptr);
@@ -56,6 +69,14 @@ public:
     // Ends the game in progress silently; a running search is stopped and its
     // result discarded. The model keeps what was played.
     void stopGame();
+    // Connects to the Zarvik that hosts a game on host and port, as the remote
+    // program of one of its sides; the game starts with its first message.
+    void joinGame(const QString &host, quint16 port);
+    // Where later games listen for remote programs (the port 0: any free one).
+    void setListening(const QHostAddress &address, quint16 port);
+    // Whether the game is one this window joined.
+    bool joined() const { return joining != nullptr; }
+
     // A move entered by the person to move; refused when no person is to move or
     // the move is not legal.
     void playMove(const Move &move);
@@ -112,6 +133,11 @@ signals:
     void playerConnected(Side side);
     // A line of the remote program playing this side was answered "4".
     void lineRefused(Side side);
+    // The host of a joined game gave this window the side.
+    void sideJoined(Side side);
+    // Where a friend connects while a "Réseau" side waits: the addresses and the
+    // port to give; empty once nobody waits.
+    void awaitingFriend(const QString &where);
 
 private:
     bool inProgress() const { return running; }
@@ -136,20 +162,28 @@ private:
     bool endsAtStart();
     bool isPerson(Side side) const { return chosen.seat(side).kind == PlayerKind::Human; }
     bool hasRemoteSide() const;
+    bool hasSide(PlayerKind kind) const;
     QString waitingText() const;
+    QString whereToConnect() const;
+    void onSideGiven(Side side, const ZarvikBoard &position);
+    void onJoinFailed(HostConnection::Problem problem, const QString &detail);
+    void dropConnection();
+    QString failureText(Player::Failure how, Side side) const;
     void stopSeats();
     void finishGame(const QString &text, Ending how, std::optional<Side> winner = {}, std::optional<Side> loser = {});
     static QString terminationOf(Ending how);
     void updateHumanSide();
     void updateThinking();
 
-    const Settings settings;
+    Settings settings;
     GameOptions chosen;
     GameModel game;
     // Children, so that they go with the controller whatever their state; a seat
     // that leaves is deleted once control is back in the event loop.
     Player *seats[2] = {nullptr, nullptr};
     QTcpServer server{this}; // a child, so that tests can find the connections it holds
+    // The connection to the host of a joined game; a child, deleted with the game.
+    HostConnection *joining = nullptr;
     bool running = false;
     QDeadlineTimer deadline{QDeadlineTimer::Forever}; // of the seat asked last
     std::optional<Side> shownHumanSide;

@@ -6,8 +6,8 @@
 
 #include <QString>
 
-// How a side is played.
-enum class PlayerKind { Cpu, Human, Socket };
+// How a side is played: Host is the program whose game this window joined.
+enum class PlayerKind { Cpu, Human, Socket, Host };
 
 // How one side is played, as the options panel (or a headless host) chooses it.
 struct SeatOptions

@@ -34,8 +34,9 @@ public:
         bool sawPrevious = false;
     };
 
-    // Why a seat cannot go on.
-    enum class Failure { TimeOut, Disconnection };
+    // Why a seat cannot go on: a remote program out of time or gone; the host of a
+    // joined game gone, refusing our move, sending what makes no sense here, or silent.
+    enum class Failure { TimeOut, Disconnection, Refusal, Garbage, Silence };
     Q_ENUM(Failure)
 
     explicit Player(Side side, QObject *parent = nullptr);
@@ -50,11 +51,14 @@ public:
     virtual void playNow() {}
     // A move entered by the person at the board; only a person's seat takes it.
     virtual void enter(const Move &move) { Q_UNUSED(move) }
+    // The opponent has played this move (not a pass), whether this seat is asked next or not.
+    virtual void opponentMoved(const Move &move) { Q_UNUSED(move) }
     // The game was won by this move, of either side.
     virtual void gameWon(const Move &move) { Q_UNUSED(move) }
     // Whether a person sits here (moves come from the board view, undo may take them back).
     virtual bool isPerson() const { return false; }
-    // Whether a remote program sits here (nothing can be taken back from it).
+    // Whether a remote program, or the host of a joined game, sits here (nothing can
+    // be taken back from it).
     virtual bool isRemote() const { return false; }
     // Whether the seat is searching for a move now.
     virtual bool isThinking() const { return false; }

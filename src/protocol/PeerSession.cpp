@@ -4,7 +4,6 @@
 namespace {
 
 constexpr int connectTimeoutMs = 10000;
-constexpr int writeTimeoutMs = 10000;
 
 // The bytes as they are, with line breaks and other control bytes escaped, in quotes
 // so that a trailing space shows.
@@ -40,115 +39,78 @@ PeerSession::PeerSession(const PeerOptions &options, const Chooser &choose, QTex
 
 int PeerSession::run()
 {
-    if (!connectToProgram())
-        return stop(cannotConnect,
-                    QStringLiteral("cannot connect to %1 port %2: %3. Start Zarvik, set a side to \"Réseau\" "
-                                   "and press the start button first.")
-                        .arg(options.host)
-                        .arg(options.port)
-                        .arg(socket.errorString()));
-    note(QStringLiteral("connected to %1 port %2").arg(options.host).arg(options.port));
-    return readUntilOver();
-}
-
-bool PeerSession::connectToProgram()
-{
-    socket.connectToHost(options.host, options.port);
-    return socket.waitForConnected(connectTimeoutMs);
-}
-
-int PeerSession::readUntilOver()
-{
-    for (;;) {
-        const int exitCode = handleArrived();
-        if (exitCode != keepReading)
-            return exitCode;
-        // False when the connection has ended; bytes that came with the end are
-        // still handled before the loss is reported.
-        if (!socket.waitForReadyRead(-1) && socket.bytesAvailable() == 0)
-            return lost();
-        splitter.append(socket.readAll());
-    }
-}
-
-// Handles every complete message that has arrived, in order.
-int PeerSession::handleArrived()
-{
-    MessageSplitter::Message message;
-    while (splitter.next(message)) {
-        trace("<-", message.bytes);
-        const int exitCode = handle(message);
-        if (exitCode != keepReading)
-            return exitCode;
-    }
-    return splitter.broken() ? stop(protocolError, splitter.error()) : keepReading;
-}
-
-int PeerSession::handle(const MessageSplitter::Message &message)
-{
-    const PeerGame::Step step = game.take(message);
-    if (!game.note().isEmpty())
-        note(game.note());
-    switch (step) {
-    case PeerGame::Step::wait:
-        return keepReading;
-    case PeerGame::Step::asked:
-        return play();
-    case PeerGame::Step::over:
-        return finish(message);
-    case PeerGame::Step::refused:
-        return stop(moveRefused, game.error());
-    case PeerGame::Step::fault:
-        break;
-    }
-    return stop(protocolError, game.error());
+    QObject::connect(&connection, &HostConnection::connected, &loop, [this] {
+        note(QStringLiteral("connected to %1 port %2").arg(options.host).arg(options.port));
+    });
+    QObject::connect(&connection, &HostConnection::received, &loop, [this](const QByteArray &bytes) { trace("<-", bytes); });
+    QObject::connect(&connection, &HostConnection::sent, &loop, [this](const QByteArray &line) { trace("->", line); });
+    QObject::connect(&connection, &HostConnection::noted, &loop, [this](const QString &text) { note(text); });
+    QObject::connect(&connection, &HostConnection::moveAsked, &loop, [this] { play(); });
+    QObject::connect(&connection, &HostConnection::gameOver, &loop, [this](const Move &move, bool won) { finish(move, won); });
+    QObject::connect(&connection, &HostConnection::failed, &loop,
+            [this](HostConnection::Problem problem, const QString &detail) { onFailed(problem, detail); });
+    connection.open(options.host, options.port, connectTimeoutMs);
+    if (exitCode == keepReading)
+        loop.exec();
+    return exitCode;
 }
 
 // One line on the standard output tells how the game ended.
-int PeerSession::finish(const MessageSplitter::Message &message)
+void PeerSession::finish(const Move &winning, bool won)
 {
+    const PeerGame &game = connection.game();
     const QString outcome = !game.knowsSide() ? QStringLiteral("over before we were given a side")
-                            : game.won()      ? QStringLiteral("won as ") + sideName(game.side())
+                            : won             ? QStringLiteral("won as ") + sideName(game.side())
                                               : QStringLiteral("lost as ") + sideName(game.side());
-    out << outcome << ", last move " << QString::fromLatin1(message.text) << Qt::endl;
+    out << outcome << ", last move " << QString::fromLatin1(Protocol::moveText(winning)) << Qt::endl;
     note(QStringLiteral("game over"));
-    socket.disconnectFromHost();
-    return gameOver;
+    stop(gameOver, QString());
 }
 
-int PeerSession::play()
+void PeerSession::play()
 {
-    const Move move = choose(game.position(), game.side());
-    if (!game.answer(move))
-        return stop(protocolError, QStringLiteral("chose %1, which is not a legal move here")
-                                       .arg(QString::fromLatin1(Protocol::moveText(move))));
-    return send(move);
+    const Move move = choose(connection.game().position(), connection.game().side());
+    if (!connection.send(move))
+        stop(protocolError, QStringLiteral("chose %1, which is not a legal move here")
+                                .arg(QString::fromLatin1(Protocol::moveText(move))));
 }
 
-int PeerSession::send(const Move &move)
+void PeerSession::onFailed(HostConnection::Problem problem, const QString &detail)
 {
-    const QByteArray line = Protocol::moveLine(move);
-    trace("->", line);
-    socket.write(line);
-    while (socket.bytesToWrite() > 0)
-        if (!socket.waitForBytesWritten(writeTimeoutMs))
-            return lost();
-    return keepReading;
+    switch (problem) {
+    case HostConnection::Problem::cannotConnect:
+        stop(cannotConnect, QStringLiteral("cannot connect to %1 port %2: %3. Start Zarvik, set a side to \"Réseau\" "
+                                           "and press the start button first.")
+                                .arg(options.host)
+                                .arg(options.port)
+                                .arg(detail));
+        return;
+    case HostConnection::Problem::lost:
+    case HostConnection::Problem::silent:
+        stop(connectionLost,
+             QStringLiteral("the connection to the program was lost before the end of the game (%1)").arg(detail)
+                 + (connection.endedMidMessage() ? QStringLiteral(", in the middle of a message") : QString()));
+        return;
+    case HostConnection::Problem::refused:
+        stop(moveRefused, detail);
+        return;
+    case HostConnection::Problem::unreadable:
+        break;
+    }
+    stop(protocolError, detail);
 }
 
-int PeerSession::lost()
+// Ends the loop with the exit code, reading nothing more; why, when there is one,
+// goes to the errors.
+void PeerSession::stop(int code, const QString &why)
 {
-    QString why = QStringLiteral("the connection to the program was lost before the end of the game (%1)")
-                      .arg(socket.errorString());
-    if (splitter.pendingBytes() > 0)
-        why += QStringLiteral(", in the middle of a message");
-    return stop(connectionLost, why);
-}
-
-int PeerSession::stop(int exitCode, const QString &why)
-{
-    err << "zarvik-engine connect: " << why << Qt::endl;
-    return exitCode;
+    if (exitCode != keepReading)
+        return;
+    if (!why.isEmpty())
+        err << "zarvik-engine connect: " << why << Qt::endl;
+    exitCode = code;
+    connection.close();
+    loop.exit(code);
 }
 
 void PeerSession::trace(const char *direction, const QByteArray &bytes)

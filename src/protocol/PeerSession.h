@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "MessageSplitter.h"
-#include "PeerGame.h"
+#include "HostConnection.h"
 
-#include <QTcpSocket>
+#include <QEventLoop>
 #include <QTextStream>
 
 #include <functional>
@@ -18,8 +17,9 @@ struct PeerOptions
 };
 
 // One game as a remote player: connects to the program, answers every request with
-// the chooser's move until the final message. Works with the socket's blocking
-// calls; while the chooser thinks, the program's bytes wait in the system.
+// the chooser's move until the final message. Runs an event loop over a
+// HostConnection, the window's own client; while the chooser thinks, the program's
+// bytes wait in the system.
 class PeerSession
 {
 public:
@@ -41,15 +41,10 @@ public:
 private:
     static constexpr int keepReading = -1;
 
-    bool connectToProgram();
-    int readUntilOver();
-    int handleArrived();
-    int handle(const MessageSplitter::Message &message);
-    int finish(const MessageSplitter::Message &message);
-    int play();
-    int send(const Move &move);
-    int lost();
-    int stop(int exitCode, const QString &why);
+    void finish(const Move &winning, bool won);
+    void play();
+    void onFailed(HostConnection::Problem problem, const QString &detail);
+    void stop(int code, const QString &why);
     void trace(const char *direction, const QByteArray &bytes);
     void note(const QString &text);
 
@@ -57,7 +52,7 @@ private:
     Chooser choose;
     QTextStream &out;
     QTextStream &err;
-    QTcpSocket socket;
-    MessageSplitter splitter;
-    PeerGame game;
+    HostConnection connection;
+    QEventLoop loop;
+    int exitCode = keepReading;
 };

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -358,6 +359,56 @@ private slots:
         window.findChild<QAbstractButton *>(QStringLiteral("startGameButton"))->click();
         QCOMPARE(dialogs.warnings.size(), 1);
         QCOMPARE(dialogs.warnings[0], "Partie en réseau|" + failures[0].at(1).toString());
+    }
+
+    // The window joins a game that another controller hosts: it plays black from the
+    // bottom of the board, sees the host's moves, cannot take a move back, times the
+    // move under way, and keeps the game when the host leaves.
+    void joinsAGameHostedElsewhere()
+    {
+        GameController host(GameController::Settings{0, 0});
+        GameOptions options;
+        options.black.kind = PlayerKind::Socket;
+        host.setListening(QHostAddress::LocalHost, 0);
+        host.startGame(options);
+        WindowDriver driver;
+        driver.dialogs.networkAnswers << QStringLiteral("127.0.0.1:%1").arg(host.serverPort());
+        QVERIFY(driver.trigger(QStringLiteral("Rejoindre une partie…")));
+        QCOMPARE(driver.dialogs.networkShown, QStringList{QStringLiteral(":8888")});
+        QTRY_COMPARE(driver.status(), QStringLiteral("En attente du coup de l'hôte (rouge)"));
+        QVERIFY(driver.trigger(QStringLiteral("Retourner le plateau"))); // turned for black: back, for press()
+        host.playMove(Move(2, 6, 2, 5));
+        QTRY_COMPARE(driver.status(), QStringLiteral("À vous de jouer (noir)"));
+        auto *clock = driver.child<QLabel>("moveClock");
+        QVERIFY(clock->isVisible() && clock->text().startsWith(QStringLiteral("Ce coup : 0:0")));
+        driver.play("D7", "D6");
+        QTRY_COMPARE(host.model()->plies().size(), size_t(2));
+        QCOMPARE(driver.moveLines(), QStringList({"1. C2 - C3", "2. D7 - D6"}));
+        QVERIFY(!driver.trigger(undoText));
+        host.stopGame();
+        QTRY_COMPARE(driver.dialogs.informations,
+                     QStringList{"Partie terminée|Connection réseau a été perdue, la partie est annulée."});
+        QCOMPARE(driver.moveLines().size(), 2);
+        QVERIFY(!clock->isVisible());
+    }
+
+    // "Cet ordinateur seulement": the server listens on the loopback interface, and
+    // the status bar gives its address and port until the remote side is there.
+    void listensWhereTheOptionsSay()
+    {
+        WindowDriver driver;
+        driver.dialogs.networkAnswers << QStringLiteral("local:0");
+        QVERIFY(driver.trigger(QStringLiteral("Options réseau…")));
+        QCOMPARE(driver.dialogs.networkShown, QStringList{QStringLiteral("every:8888")});
+        driver.click("player2SocketRB");
+        driver.click("startGameButton");
+        QCOMPARE(driver.controller()->findChild<QTcpServer *>()->serverAddress(), QHostAddress(QHostAddress::LocalHost));
+        auto *where = driver.child<QLabel>("friendLabel");
+        QCOMPARE(where->text(), QStringLiteral("Cet ordinateur seulement : 127.0.0.1, port %1")
+                                    .arg(driver.controller()->serverPort()));
+        TestPeer black;
+        QVERIFY(black.connectToProgram(*driver.controller()));
+        QTRY_VERIFY(where->text().isEmpty());
     }
 };
 

@@ -37,3 +37,33 @@ int ScriptedDialogs::choose(QWidget *, const QString &, const QString &, const Q
     choices << items;
     return nextChoice;
 }
+
+namespace {
+// "first:port" split; false when no answer is left (the dialog cancelled).
+bool takeAnswer(QStringList &answers, QString &first, quint16 &port)
+{
+    if (answers.isEmpty())
+        return false;
+    const QString answer = answers.takeFirst();
+    const int colon = answer.lastIndexOf(QLatin1Char(':'));
+    first = answer.left(colon);
+    port = quint16(answer.mid(colon + 1).toUInt());
+    return true;
+}
+} // namespace
+
+bool ScriptedDialogs::joinAddress(QWidget *, QString &host, quint16 &port)
+{
+    networkShown << host + QLatin1Char(':') + QString::number(port);
+    return takeAnswer(networkAnswers, host, port);
+}
+
+bool ScriptedDialogs::listening(QWidget *, bool &localOnly, quint16 &port)
+{
+    networkShown << (localOnly ? QStringLiteral("local:") : QStringLiteral("every:")) + QString::number(port);
+    QString where;
+    if (!takeAnswer(networkAnswers, where, port))
+        return false;
+    localOnly = where == QStringLiteral("local");
+    return true;
+}

@@ -19,6 +19,8 @@ public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items) override;
+    bool joinAddress(QWidget *parent, QString &host, quint16 &port) override;
+    bool listening(QWidget *parent, bool &localOnly, quint16 &port) override;
 
     QStringList informations; // "title|text" of each information box, in order
     QStringList warnings;     // "title|text" of each warning box
@@ -28,6 +30,11 @@ public:
     QString nextPath;         // answer of the next file dialog; null means cancelled
     QList<QStringList> choices; // the items of each list to choose from
     int nextChoice = 0;       // answer to every list; -1 means cancelled
+    // The answers of the join and listening dialogs ("127.0.0.1:8888", "local:0",
+    // "every:8888"), each taken once; none left: cancelled. What each dialog showed
+    // first goes to networkShown in the same form.
+    QStringList networkAnswers;
+    QStringList networkShown;
     // Runs inside information(), as the events delivered while a real box is open.
     std::function<void()> whileBoxOpen;
 };

@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A game joined from another Zarvik: two controllers in one process, one hosting on a
+// free port of the loopback interface and one joining it, each with a person who
+// enters moves; and the joining side against hosts played by the test that send
+// garbage, stall or leave.
+#include "GameController.h"
+#include "MoveList.h"
+#include "ZarvikBoard.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+namespace {
+
+constexpr int patience = 30000;
+const QString localHost = QStringLiteral("127.0.0.1");
+
+// The person's choice: the last legal move, which heads for the far row.
+Move personsMove(const GameController &controller)
+{
+    MoveList moves;
+    controller.model()->position().generateMoves(*controller.humanSide(), moves);
+    return moves.moves[moves.count - 1];
+}
+
+// Red's stone on A1 walks to A8 while black's small stone on H5 reaches the bottom
+// row and then passes, twice: the host tells the joining side of those moves only by
+// a board or the winning move.
+QString passingStart()
+{
+    ZarvikBoard board;
+    for (auto &column : board.cells)
+        std::fill(column.begin(), column.end(), Piece::empty);
+    board.cells[0][7] = Piece::redStone;
+    board.cells[7][3] = Piece::smallBlackStone;
+    GameRecord record;
+    record.setStart(board, Side::Red);
+    return record.tag(QStringLiteral("Start"));
+}
+
+// The joining side's settings: a free port of its own, and a host silent for a second stalls.
+GameController::Settings guestSettings()
+{
+    GameController::Settings settings;
+    settings.port = 0;
+    settings.computerPauseMs = 0;
+    settings.hostSilenceMs = 1000;
+    return settings;
+}
+
+} // namespace
+
+class TestJoinedGame : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A host played by the test: the joining controller connects to it and, as its
+    // person, plays red's first move on the initial board.
+    void joinScriptedHost(QTcpServer &server, GameController &guest, QTcpSocket *&host)
+    {
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        guest.joinGame(localHost, server.serverPort());
+        QVERIFY(server.waitForNewConnection(patience));
+        host = server.nextPendingConnection();
+        ZarvikBoard board;
+        board.resetToInitial();
+        host->write("1 " + board.toText().toLatin1());
+        QTRY_COMPARE(guest.humanSide(), std::optional<Side>(Side::Red));
+        guest.playMove(Move(1, 6, 1, 5));
+        QTRY_VERIFY(host->canReadLine());
+        QCOMPARE(host->readLine(), QByteArray("B2 - B3\n"));
+    }
+
+private slots:
+    void peoplePlayAWholeGame_data()
+    {
+        QTest::addColumn<bool>("joinsRed");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("sameMoves");
+        QTest::newRow("joins as black") << false << QString() << true;
+        QTest::newRow("joins as red") << true << QString() << true;
+        // Black is told only the winning move after passing twice, not red's two moves
+        // before it: its record has two moves that lead there, maybe not those played.
+        QTest::newRow("black passes, joins as black") << false << passingStart() << false;
+        QTest::newRow("black passes, joins as red") << true << passingStart() << true;
+    }
+
+    // Both records are the same game, with the same result, and each window told the
+    // same end.
+    void peoplePlayAWholeGame()
+    {
+        QFETCH(bool, joinsRed);
+        QFETCH(QString, start);
+        QFETCH(bool, sameMoves);
+        const Side joinedSide = joinsRed ? Side::Red : Side::Black;
+        GameController host(GameController::Settings{0, 0});
+        GameController guest(guestSettings());
+        QSignalSpy hostEnd(&host, &GameController::gameEnded);
+        QSignalSpy guestEnd(&guest, &GameController::gameEnded);
+        std::optional<Side> joined;
+        connect(&guest, &GameController::sideJoined, this, [&joined](Side side) { joined = side; });
+        GameOptions options;
+        options.position = start;
+        (joinedSide == Side::Red ? options.red : options.black).kind = PlayerKind::Socket;
+        host.setListening(QHostAddress::LocalHost, 0);
+        host.startGame(options);
+        guest.joinGame(localHost, host.serverPort());
+        QTRY_COMPARE(joined, std::optional<Side>(joinedSide));
+        while (hostEnd.isEmpty() || guestEnd.isEmpty()) {
+            QVERIFY(QTest::qWaitFor([&] { return host.humanSide() || guest.humanSide() || !guestEnd.isEmpty(); },
+                                    patience));
+            QVERIFY2(!guestEnd.isEmpty() || !guest.canUndo(), "undo against the host");
+            for (GameController *person : {&host, &guest})
+                if (person->humanSide())
+                    person->playMove(personsMove(*person));
+            QTRY_VERIFY(guestEnd.size() == hostEnd.size());
+        }
+        QCOMPARE(guestEnd[0][0].toString(), hostEnd[0][0].toString());
+        QVERIFY(guestEnd[0][0].toString().contains(QStringLiteral("gagne la partie")));
+        const GameRecord guestRecord = guest.record();
+        GameRecord hostRecord = host.record();
+        QCOMPARE(guestRecord.moves.size(), hostRecord.moves.size());
+        QCOMPARE(guestRecord.moves.back(), hostRecord.moves.back());
+        for (size_t i = 0; !sameMoves && i < hostRecord.moves.size(); ++i)
+            if (hostRecord.moves[i] != GameRecord::pass)
+                hostRecord.moves[i] = guestRecord.moves[i];
+        // Each window names its own person "Humain" and the other side "Réseau".
+        for (const char *side : {"Red", "Black"}) {
+            QVERIFY(hostRecord.tag(side) != guestRecord.tag(side));
+            hostRecord.setTag(side, guestRecord.tag(side));
+        }
+        QCOMPARE(guestRecord.toText(), hostRecord.toText());
+        QVERIFY(guest.model()->isFinished());
+    }
+
+    void hostFails_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("garbage") << QByteArray("9 nonsense") << false
+                                 << "L'hôte a envoyé un message incompréhensible : la partie est arrêtée.";
+        QTest::newRow("illegal reply") << QByteArray("3 A2 - A3") << false
+                                       << "L'hôte a envoyé un message incompréhensible : la partie est arrêtée.";
+        QTest::newRow("never answers") << QByteArray() << false
+                                       << "L'hôte ne répond plus depuis 1 secondes : la partie est arrêtée.";
+        QTest::newRow("closes mid-message") << QByteArray("3 B7") << true
+                                            << "Connection réseau a été perdue, la partie est annulée.";
+        QTest::newRow("refuses the move") << QByteArray("4") << false
+                                          << "L'hôte a refusé votre coup (arrivé trop tard pour son horloge ?) : "
+                                             "la partie est arrêtée.";
+    }
+
+    // After the person's first move the host misbehaves: the game ends with a French
+    // message, the move is kept in an unfinished record, and the connection is closed.
+    void hostFails()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, closes);
+        QFETCH(QString, ending);
+        QTcpServer server;
+        GameController guest(guestSettings());
+        QSignalSpy ended(&guest, &GameController::gameEnded);
+        QTcpSocket *host = nullptr;
+        joinScriptedHost(server, guest, host);
+        host->write(bytes);
+        if (closes)
+            host->disconnectFromHost();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, patience);
+        QCOMPARE(ended[0][0].toString(), ending);
+        QCOMPARE(guest.record().moves.size(), size_t(1));
+        QCOMPARE(guest.model()->result(), GameRecord::unfinished);
+        QVERIFY(!guest.turn() && !guest.humanSide());
+        QTRY_COMPARE(host->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    // Nothing to join: a closed port, or a host that never starts a game.
+    void noGameToJoin()
+    {
+        GameController guest(guestSettings());
+        QSignalSpy failed(&guest, &GameController::startFailed);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        guest.joinGame(localHost, server.serverPort());
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, patience);
+        QCOMPARE(failed[0][1].toString(), QStringLiteral("L'hôte n'a pas commencé de partie."));
+        const quint16 closedPort = server.serverPort();
+        server.close();
+        guest.joinGame(localHost, closedPort);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 2, patience);
+        QVERIFY2(failed[1][1].toString().startsWith(QStringLiteral("Impossible de joindre l'hôte : ")),
+                 qPrintable(failed[1][1].toString()));
+        QVERIFY(!guest.turn());
+    }
+};
+
+QTEST_MAIN(TestJoinedGame)
+#include "tst_joinedgame.moc"

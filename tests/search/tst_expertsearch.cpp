@@ -10,7 +10,8 @@ struct LastDepth : DepthListener {
     void depthCompleted(const DepthReport &r) override
     {
         last = r;
-        abort = r.depth == stopAfter;
+        // With a helper a ply ahead, the depth reported may skip one.
+        abort = r.depth >= stopAfter;
     }
     DepthReport last;
     int stopAfter = 0;
@@ -162,7 +163,8 @@ private slots:
             log.stopAfter = stopAfter;
             log.abort = stopAfter == 0;
             const SearchResult result = search.run(settings(Side::Red, 64, -1, 2), log.abort, &log);
-            QVERIFY(result.stopped && result.lastCompleted == stopAfter);
+            QVERIFY(result.stopped && result.lastCompleted >= stopAfter && result.lastCompleted <= stopAfter + 2);
+            QVERIFY(stopAfter > 0 || result.lastCompleted == 0);
             QCOMPARE(result.best, stopAfter ? log.last.best : move("A2", "A3"));
         }
     }

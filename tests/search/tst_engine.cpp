@@ -43,6 +43,9 @@ private slots:
         for (int depth = 1; depth <= 4; ++depth)
             QVERIFY2(QRegularExpression(QString("^depth %1 seldepth \\d+ score -?\\d+ nodes \\d+ nps \\d+ pv( [A-H][1-8]-[A-H][1-8]){1,%1}$")
                                             .arg(depth)).match(lines[depth - 1]).hasMatch(), qPrintable(run.out));
+        // Red's free stone on B6 arrives on its second move.
+        const QString race = engine("analyse DATA/racing.brd --side red --level 4 --depth 8 --threads 1").out;
+        QVERIFY2(race.contains(" score 29997 gagne en 2 "), qPrintable(race));
     }
 
     // The node count of the bench changes only when the search's behaviour does.

@@ -5,12 +5,13 @@
 namespace {
 constexpr int win = ExpertWorker::winScore;
 
-// Keeps the last completed depth; raises the abort flag once depth stopAfter is complete.
+// Keeps the last completed depth; raises the abort flag once depth stopAfter or a
+// deeper one (a helper may skip depths) is complete.
 struct LastDepth : DepthListener {
     void depthCompleted(const DepthReport &r) override
     {
         last = r;
-        abort = r.depth == stopAfter;
+        abort = abort || (stopAfter > 0 && r.depth >= stopAfter);
     }
     DepthReport last;
     int stopAfter = 0;
@@ -46,6 +47,42 @@ int plainScore(ExpertWorker &leaves, const BitPosition &p, Side side, int alpha,
         best = std::max(best, -plainScore(leaves, child, ~side, -beta, -std::max(alpha, best), depth - 1, ply + 1));
     }
     return best;
+}
+
+bool losesWithin(const BitPosition &p, Side side, int plies);
+
+// Whether side, to move, can force a win within that many plies of both sides.
+bool winsWithin(const BitPosition &p, Side side, int plies)
+{
+    const BitPosition::Steps steps = p.stepsOf(side);
+    if (plies <= 0 || !p.winningOf(side, steps).empty())
+        return plies > 0;
+    if (steps.empty())
+        return !p.stepsOf(~side).empty() && losesWithin(p, ~side, plies - 1);
+    Move moves[DepthReport::capacity];
+    const int count = p.generateMoves(side, moves);
+    for (int i = 0; i < count; ++i)
+        if (losesWithin(p.playedBy(side, square(moves[i].fromX, moves[i].fromY), square(moves[i].toX, moves[i].toY)),
+                        ~side, plies - 1))
+            return true;
+    return false;
+}
+
+// Whether the opponent of side, side to move, can force a win within that many plies.
+bool losesWithin(const BitPosition &p, Side side, int plies)
+{
+    const BitPosition::Steps steps = p.stepsOf(side);
+    if (plies <= 1 || !p.winningOf(side, steps).empty())
+        return false;
+    if (steps.empty())
+        return winsWithin(p, ~side, plies - 1);
+    Move moves[DepthReport::capacity];
+    const int count = p.generateMoves(side, moves);
+    for (int i = 0; i < count; ++i)
+        if (!winsWithin(p.playedBy(side, square(moves[i].fromX, moves[i].fromY), square(moves[i].toX, moves[i].toY)),
+                        ~side, plies - 1))
+            return false;
+    return true;
 }
 
 // The board seen from the other side: rows turned over, red and black swapped.
@@ -104,6 +141,29 @@ private slots:
         }
     }
 
+    // A race the evaluation calls decided ends exactly so many plies on, whoever
+    // wins, odd codes included: along random games, as far as an exhaustive search
+    // of both sides' moves can tell.
+    void decidedRacesAreExact()
+    {
+        constexpr int deepest = 7;
+        ZarvikBoard board;
+        int checked = 0;
+        for (quint32 seed = 1; seed <= 40; ++seed)
+            playRandomGame(board, seed, [&](int mover) {
+                const BitPosition p(board);
+                const Side side = static_cast<Side>(mover);
+                const int plies = ExpertEvaluation::judge(p, side).racePlies;
+                if (p.anyWon() || plies == 0 || std::abs(plies) > deepest || QTest::currentTestFailed())
+                    return;
+                ++checked;
+                const bool exact = plies > 0 ? winsWithin(p, side, plies) && !winsWithin(p, side, plies - 2)
+                                             : losesWithin(p, side, -plies) && !losesWithin(p, side, -plies - 2);
+                QVERIFY2(exact, qPrintable(QString("%1side %2: %3 plies").arg(board.toText()).arg(mover).arg(plies)));
+            });
+        QVERIFY(checked > 30);
+    }
+
     // Without selectivity, the table, the ordering and the null windows
     // change no score: along random games, every depth up to 4 scores as plain
     // alpha-beta.
@@ -151,8 +211,8 @@ private slots:
             });
     }
 
-    // Aborted during depth 6, the search gives depth 5's move; aborted before it began,
-    // the first legal move.
+    // Aborted once depth 5 or deeper is complete, the search gives the deepest one's
+    // move; aborted before it began, the first legal move.
     void stopsWhenAborted()
     {
         ZarvikBoard board;
@@ -163,7 +223,7 @@ private slots:
             log.stopAfter = stopAfter;
             log.abort = stopAfter == 0;
             const SearchResult result = search.run(settings(Side::Red, 64, -1, 2), log.abort, &log);
-            QVERIFY(result.stopped && result.lastCompleted == stopAfter);
+            QVERIFY(result.stopped && result.lastCompleted >= stopAfter && result.lastCompleted == log.last.depth);
             QCOMPARE(result.best, stopAfter ? log.last.best : move("A2", "A3"));
         }
     }

@@ -112,7 +112,8 @@ private slots:
     }
 
     // Red (or black on the mirrored board) to move wins on its fifth move, not before:
-    // found at once, at the right distance, with a move that keeps the win.
+    // found within 12 plies on two threads, at the right distance, with a move that
+    // keeps the win.
     void findsBreakthroughs_data()
     {
         QTest::addColumn<QString>("stones");
@@ -131,7 +132,7 @@ private slots:
             ExpertSearch search;
             search.setPosition(board);
             LastDepth log;
-            const SearchResult result = search.run(settings(side, 8, -1, 2), log.abort, &log);
+            const SearchResult result = search.run(settings(side, 12, -1, 2), log.abort, &log);
             QCOMPARE(log.last.bestScore, win - 9);
             QVERIFY(board.isLegal(result.best, indexOf(side)) && log.last.lineLength > 0 && log.last.line[0] == result.best);
             ExpertWorker leaves(table, unlimited, false);
@@ -162,6 +163,26 @@ private slots:
                 QVERIFY2(exact, qPrintable(QString("%1side %2: %3 plies").arg(board.toText()).arg(mover).arg(plies)));
             });
         QVERIFY(checked > 30);
+    }
+
+    // The evaluation is its weights times its features, for either side to move,
+    // odd codes included.
+    void scoreIsWeightsTimesFeatures()
+    {
+        ZarvikBoard board;
+        const auto weights = ExpertEvaluation::weights();
+        for (quint32 seed = 1; seed <= 6; ++seed)
+            playRandomGame(board, seed, [&](int mover) {
+                const BitPosition p(board);
+                for (Side side : bothSides) {
+                    const auto features = ExpertEvaluation::features(p, side);
+                    int sum = 0;
+                    for (std::size_t i = 0; i < weights.size(); ++i)
+                        sum += weights[i] * features[i];
+                    QVERIFY2(p.anyWon() || sum == ExpertEvaluation::judge(p, side).score,
+                             qPrintable(QString("%1side %2").arg(board.toText()).arg(mover)));
+                }
+            });
     }
 
     // Without selectivity, the table, the ordering and the null windows

@@ -3,6 +3,9 @@
 
 #include "BitPosition.h"
 
+#include <array>
+#include <string>
+
 // Level 4's judgement of a position in which nobody has won yet, from the side to
 // move's view. All its weights are here, so that matches can tune them.
 class ExpertEvaluation
@@ -40,6 +43,18 @@ public:
 
     static Judgement judge(const BitPosition &position, Side sideToMove);
 
+    // The evaluation is linear in its weights: the score is the sum of each weight
+    // times its feature, the count of what it weighs (the mover's less the other
+    // side's). Features and weights in the same order: stone, advance[1..7],
+    // freeStone[1..7], hanging, attackedCovered, homeHole, mobility, raceWon,
+    // raceStep, tempo. For fitting the weights to games.
+    static constexpr int featureCount = 22;
+    using Features = std::array<int, featureCount>;
+    static Features features(const BitPosition &position, Side sideToMove);
+    static std::array<int, featureCount> weights();
+    // The name of the weight at that index, as Weights writes it: "advance[3]".
+    static std::string weightName(int index);
+
     // The squares that the stones of side could take on next move.
     static BitPosition::Bits attacks(const BitPosition &position, Side side);
     // The rows between a stone on square and its side's goal row.
@@ -48,12 +63,19 @@ public:
 private:
     struct SideTerms
     {
-        int score = 0;
         int fastest = 8;     // distance of its nearest stone that wins on arrival
         int fastestFree = 8; // the same among its free stones
     };
-    ZARVIK_ALWAYS_INLINE static SideTerms sideTerms(const BitPosition &position, Side side);
-    ZARVIK_ALWAYS_INLINE static int raceScore(const SideTerms &mover, const SideTerms &other);
+    // Who leads the race (1 the mover, -1 the other side, 0 nobody) with a free stone
+    // that many rows from its goal.
+    struct RaceLead
+    {
+        int sign = 0;
+        int rows = 0;
+    };
+    template <typename Tally>
+    ZARVIK_ALWAYS_INLINE static SideTerms sideTerms(const BitPosition &position, Side side, Tally &tally);
+    ZARVIK_ALWAYS_INLINE static RaceLead raceLead(const SideTerms &mover, const SideTerms &other);
     ZARVIK_ALWAYS_INLINE static int racePlies(const SideTerms &mover, const SideTerms &other);
     ZARVIK_POPCNT_CLONES static Judgement judged(const BitPosition &position, Side sideToMove);
 };

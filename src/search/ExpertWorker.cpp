@@ -258,8 +258,8 @@ int ExpertWorker::moveLoop(const Node &node, int alpha, int beta, const Steps &m
         alpha = std::max(alpha, best);
         if (alpha >= beta) {
             if (quiet)
-                learnt.rewardCut(node.side, move, node.ply, movesMade[std::max(0, node.ply - 1)], node.depth,
-                                 failedQuiets, quietCount);
+                learnt.rewardCut(node.side, move, node.ply, previousMove(node.ply), node.depth, failedQuiets,
+                                 quietCount);
             break;
         }
         if (quiet)
@@ -322,7 +322,7 @@ int ExpertWorker::collect(const BitPosition &position, Side side, const Steps &m
 {
     const Bits enemy = position.stones(~side);
     const Bits risky = ExpertEvaluation::attacks(position, ~side);
-    const int previous = movesMade[std::max(0, ply - 1)];
+    const int previous = previousMove(ply);
     int count = 0;
     for (int way = 0; way < 3; ++way) {
         for (Bits froms = moves.way[way]; froms; froms &= froms - 1) {
@@ -335,7 +335,7 @@ int ExpertWorker::collect(const BitPosition &position, Side side, const Steps &m
             else if ((enemy >> to) & 1)
                 order = captureOrder(side, to, risky);
             else
-                order = learnt.quietOrder(side, move, ply, ply > 0 ? previous : 0);
+                order = learnt.quietOrder(side, move, ply, previous);
             out[count++] = {move, order};
         }
     }

@@ -98,6 +98,8 @@ private:
     static int fromTable(int score, int ply);
     static int raceScore(int racePlies, int ply);
     bool enter(int ply);
+    // The opponent's move that led to the node at ply, 0 at the root or after a pass.
+    int previousMove(int ply) const { return ply > 0 ? movesMade[ply - 1] : 0; }
 
     TranspositionTable &table;
     StopSignal &stop;

@@ -43,6 +43,24 @@ private slots:
         for (int depth = 1; depth <= 4; ++depth)
             QVERIFY2(QRegularExpression(QString("^depth %1 seldepth \\d+ score -?\\d+ nodes \\d+ nps \\d+ pv( [A-H][1-8]-[A-H][1-8]){1,%1}$")
                                             .arg(depth)).match(lines[depth - 1]).hasMatch(), qPrintable(run.out));
+        // Red's free stone on B6 arrives on its second move.
+        const QString race = engine("analyse DATA/racing.brd --side red --level 4 --depth 8 --threads 1").out;
+        QVERIFY2(race.contains(" score 29997 gagne en 2 "), qPrintable(race));
+    }
+
+    // tune replays the games, fits the weights to them and prints every one; an
+    // unreadable file is exit code 2.
+    void tuneFitsTheGames()
+    {
+        const Run run = engine("tune DATA/games.rec --steps 20");
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(run.exitCode == 0 && lines.size() == 2 + 22, qPrintable(run.out + run.err));
+        const QRegularExpressionMatch counts = QRegularExpression("^games 12 samples (\\d+) scale ").match(lines[0]);
+        QVERIFY2(counts.hasMatch() && counts.captured(1).toInt() > 100, qPrintable(lines[0]));
+        const QStringList errors = lines[1].split(' ');
+        QVERIFY2(errors.size() == 4 && errors[3].toDouble() < errors[1].toDouble(), qPrintable(lines[1]));
+        QVERIFY(lines[2].startsWith("stone 100 ") && lines.last().startsWith("tempo "));
+        QCOMPARE(engine("tune DATA/missing.rec").exitCode, 2);
     }
 
     // The node count of the bench changes only when the search's behaviour does.

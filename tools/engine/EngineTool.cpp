@@ -6,6 +6,7 @@
 #include "ConnectCommand.h"
 #include "MatchCommand.h"
 #include "PerftCommand.h"
+#include "TuneCommand.h"
 
 EngineTool::EngineTool()
 {
@@ -14,6 +15,7 @@ EngineTool::EngineTool()
     commands.push_back(std::make_unique<BenchCommand>());
     commands.push_back(std::make_unique<ConnectCommand>());
     commands.push_back(std::make_unique<MatchCommand>());
+    commands.push_back(std::make_unique<TuneCommand>());
 }
 
 QString EngineTool::overview() const

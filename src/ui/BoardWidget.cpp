@@ -89,10 +89,10 @@ void BoardWidget::resizeEvent(QResizeEvent *event)
 
 void BoardWidget::scalePictures()
 {
-    const int side = int(cellSize);
+    const int pixels = int(cellSize);
     for (int code = 0; code < pictureCodes; ++code)
         for (int dark = 0; dark < 2; ++dark)
-            pictures[code][dark] = originals[code][dark].scaled(side, side, Qt::IgnoreAspectRatio,
+            pictures[code][dark] = originals[code][dark].scaled(pixels, pixels, Qt::IgnoreAspectRatio,
                                                                 Qt::SmoothTransformation);
 }
 
@@ -198,21 +198,21 @@ int BoardWidget::shownRow(int y) const
 
 QRect BoardWidget::squareRect(int x, int y) const
 {
-    const int side = int(cellSize);
-    return QRect(margin + shownColumn(x) * side, margin + shownRow(y) * side, side, side);
+    const int pixels = int(cellSize);
+    return QRect(margin + shownColumn(x) * pixels, margin + shownRow(y) * pixels, pixels, pixels);
 }
 
 // The row numbers along the left edge, the column letters under the bottom row.
 void BoardWidget::paintSquare(QPainter &painter, int x, int y) const
 {
     const QRect square = squareRect(x, y);
-    const int side = int(cellSize);
+    const int pixels = int(cellSize);
     if (const QImage *picture = pictureFor(x, y))
         painter.drawImage(square.topLeft(), *picture);
     if (shownColumn(x) == 0)
-        painter.drawText(QPointF(0, square.top() + side / 2), QString::number(board->rows - y));
+        painter.drawText(QPointF(0, square.top() + pixels / 2), QString::number(board->rows - y));
     if (shownRow(y) == board->rows - 1)
-        painter.drawText(QPointF(square.left() + side / 2, square.top() + side + 15), QString(QChar('A' + x)));
+        painter.drawText(QPointF(square.left() + pixels / 2, square.top() + pixels + 15), QString(QChar('A' + x)));
 }
 
 // Each mark has a shape of its own besides its colour, so that none is told by
@@ -266,9 +266,9 @@ void BoardWidget::paintCorners(QPainter &painter, const QRect &square)
 // A filled triangle in the top left corner, inside the frame.
 void BoardWidget::paintNotch(QPainter &painter, const QRect &square)
 {
-    const int side = square.width() / 4;
+    const int notch = square.width() / 4;
     const QPoint corner = square.topLeft();
-    const QPoint triangle[] = {corner, corner + QPoint(side, 0), corner + QPoint(0, side)};
+    const QPoint triangle[] = {corner, corner + QPoint(notch, 0), corner + QPoint(0, notch)};
     painter.setPen(Qt::NoPen);
     painter.setBrush(hintColour);
     painter.drawPolygon(triangle, 3);
@@ -340,12 +340,12 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
     if (!inputSide)
         return;
-    const int side = int(cellSize);
+    const int pixels = int(cellSize);
     const int px = event->pos().x() - margin;
     const int py = event->pos().y() - margin;
-    if (px < 0 || py < 0 || px >= board->columns * side || py >= board->rows * side)
+    if (px < 0 || py < 0 || px >= board->columns * pixels || py >= board->rows * pixels)
         return;
-    pressSquare(shownColumn(px / side), shownRow(py / side));
+    pressSquare(shownColumn(px / pixels), shownRow(py / pixels));
 }
 
 void BoardWidget::pressSquare(int x, int y)

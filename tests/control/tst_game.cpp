@@ -319,6 +319,7 @@ private slots:
         black.send("B2 - B1\n");
         QVERIFY(black.waitFor("5 B2 - B1"));
         QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 2 gagne la partie"}));
+        QCOMPARE(driver.moveLines(), QStringList({"1. --", "2. B2 - B1"})); // the pass is listed as the record writes it
 
         WindowDriver second;
         second.click("player1SocketRB");

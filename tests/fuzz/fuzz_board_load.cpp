@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (const auto &column : board.cells)
         for (int code : column)
-            if (code < 0 || code > ZarvikBoard::redStone)
+            if (code < Piece::empty || code > Piece::highest)
                 std::abort();
     BoardFile::Grid again;
     if (!BoardFile::parse(board.fileText().toLatin1(), again, &error) || again != board.cells)

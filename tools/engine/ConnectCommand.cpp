@@ -32,14 +32,14 @@ QString ConnectCommand::name() const
 
 QString ConnectCommand::synopsis() const
 {
-    return QStringLiteral("connect [HOST] [--port P] [--level 1|2|3|4] [--time S] [--seed N] [--verbose]");
+    return QStringLiteral("connect [HOST] [--port P] [--level 1|2|3|4] [--time S] [--threads N] [--seed N] [--verbose]");
 }
 
 QString ConnectCommand::summary() const
 {
     return QStringLiteral("Connects to a running Zarvik (default 127.0.0.1, port %1) as a remote player and plays "
                           "the side that the program gives it with the computer's search at level L (default 1), "
-                          "at most S seconds per move (default 1). Prints \"won as red, last move B7 - B8\" or the "
+                          "at most S seconds per move (default 1), on N threads (default every core). Prints \"won as red, last move B7 - B8\" or the "
                           "like at the end. --verbose writes every message received (<-) and sent (->) and notes "
                           "(--) on the standard error. Exit codes: 0 the game ended normally, 1 bad arguments, "
                           "2 no connection, 3 connection lost, 4 a move refused, 5 an unreadable message.")
@@ -56,6 +56,8 @@ void ConnectCommand::addArguments(QCommandLineParser &parser) const
                       QStringLiteral("L"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("time"), QStringLiteral("Seconds of search per move, 0 or more (default 1)."),
                       QStringLiteral("S"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("threads"), QStringLiteral("Threads that search (default every core)."),
+                      QStringLiteral("N"), QString::number(SearchSettings().threads)});
     parser.addOption({QStringLiteral("seed"),
                       QStringLiteral("Seed of the draws between equal moves (default: a new one every run)."),
                       QStringLiteral("N")});
@@ -78,11 +80,13 @@ int ConnectCommand::run(const QCommandLineParser &parser, QTextStream &out, QTex
     if (!readInt(parser.value(QStringLiteral("port")), QStringLiteral("--port"), port, err)
         || !readInt(parser.value(QStringLiteral("level")), QStringLiteral("--level"), search.level, err)
         || !readInt(parser.value(QStringLiteral("time")), QStringLiteral("--time"), search.timeLimit, err)
+        || !readInt(parser.value(QStringLiteral("threads")), QStringLiteral("--threads"), search.threads, err)
         || (parser.isSet(QStringLiteral("seed"))
             && !readInt(parser.value(QStringLiteral("seed")), QStringLiteral("--seed"), seed, err)))
         return 1;
-    if (port < 1 || port > 65535 || search.level < 1 || search.level > SearchSettings::maxLevel || search.timeLimit < 0) {
-        err << "--port must be 1 to 65535, --level 1 to 4 and --time 0 or more\n";
+    if (port < 1 || port > 65535 || search.level < 1 || search.level > SearchSettings::maxLevel || search.timeLimit < 0
+        || search.threads < 1) {
+        err << "--port must be 1 to 65535, --level 1 to 4, --time 0 or more and --threads 1 or more\n";
         return 1;
     }
     options.port = quint16(port);

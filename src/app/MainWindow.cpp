@@ -427,9 +427,10 @@ void MainWindow::openGame()
     const QString path = dialogs->openFileName(this, title, gameFolder, gameFilter());
     if (path.isNull())
         return;
-    gameFolder = folderOf(path);
     std::vector<GameRecord> games;
     QString error = readGames(path, games);
+    if (error.isEmpty())
+        gameFolder = folderOf(path);
     const int chosen = error.isEmpty() ? chooseGame(games) : -1;
     int illegal = 0;
     if (chosen >= 0 && !GameModel().load(games[size_t(chosen)], &illegal))
@@ -706,13 +707,13 @@ void MainWindow::on_BrowseButton_clicked()
     const QString path = dialogs->openFileName(this, title, boardFolder, boardFilter());
     if (path.isNull())
         return;
-    boardFolder = folderOf(path);
     QString error;
     ZarvikBoard loaded;
     if (!loaded.loadFromFile(path, &error)) {
         dialogs->warning(this, title, error);
         return;
     }
+    boardFolder = folderOf(path);
     if (!mayDiscardGame())
         return;
     ui->boardLineEdit->setText(path);
@@ -771,12 +772,15 @@ void MainWindow::on_saveButton_clicked()
 {
     const QString title = tr("Sauvegarde du plateau");
     const QString chosen = dialogs->saveFileName(this, title, boardFolder, boardFilter());
-    if (!chosen.isNull())
-        boardFolder = folderOf(chosen);
-    const QString path = chosen.isNull() ? chosen : BoardFile::withExtension(chosen);
+    if (chosen.isNull())
+        return;
+    const QString path = BoardFile::withExtension(chosen);
     QString error;
-    if (!path.isNull() && !game->position().saveToFile(path, &error))
-        dialogs->warning(this, title, error);
+    if (!game->position().saveToFile(path, &error)) {
+        dialogs->warning(this, title, error); // the folder that failed is not the next one offered
+        return;
+    }
+    boardFolder = folderOf(path);
 }
 
 void MainWindow::on_quitButton_clicked()

@@ -200,11 +200,20 @@ private slots:
         driver.dialogs.nextPath = QStringLiteral("/nonexistent/zarvik/board.brd");
         driver.click("BrowseButton");
         driver.click("saveButton");
-        QCOMPARE(driver.dialogs.warnings.size(), 2);
+        QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
+        QCOMPARE(driver.dialogs.warnings.size(), 3);
         QVERIFY(driver.dialogs.warnings[0].startsWith(QStringLiteral("Chargement d'un plateau|")));
         QVERIFY(driver.dialogs.warnings[1].startsWith(QStringLiteral("Sauvegarde du plateau|")));
+        QVERIFY(driver.dialogs.warnings[2].startsWith(QStringLiteral("Enregistrer la partie|")));
         for (const QString &warning : driver.dialogs.warnings)
             QVERIFY(warning.contains(driver.dialogs.nextPath));
+        // The dialogs do not open again where saving failed.
+        driver.dialogs.captions.clear();
+        driver.click("saveButton");
+        QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
+        QCOMPARE(driver.dialogs.captions.size(), 2);
+        for (const QString &caption : driver.dialogs.captions)
+            QVERIFY2(!caption.contains(QStringLiteral("nonexistent")), qPrintable(caption));
         QCOMPARE(driver.controller()->turn(), Side::Black);
         QCOMPARE(driver.board().cells[1][5], Piece::redStone);
         QVERIFY(driver.child<QLineEdit>("boardLineEdit")->text().isEmpty());

@@ -3,9 +3,11 @@
 
 #include "JoinDialog.h"
 #include "ListenDialog.h"
+#include "LocalisedFileModel.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 
 WidgetDialogs::WidgetDialogs(QWidget *owner)
@@ -36,13 +38,28 @@ Dialogs::Answer WidgetDialogs::question(QWidget *parent, const QString &title, c
 QString WidgetDialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return fileName(parent, caption, dir, filter, QFileDialog::AcceptOpen);
 }
 
 QString WidgetDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return fileName(parent, caption, dir, filter, QFileDialog::AcceptSave);
+}
+
+// When the system's language is not the program's, the desktop's own dialog would
+// speak the system's: Qt's dialog does, with sizes and dates in the program's.
+QString WidgetDialogs::fileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                                QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent ? parent : owner, caption, dir, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (QLocale::system().language() != QLocale().language()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setProxyModel(new LocalisedFileModel(&dialog));
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items)

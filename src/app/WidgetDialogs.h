@@ -3,6 +3,8 @@
 
 #include "Dialogs.h"
 
+#include <QFileDialog>
+
 // The real dialogs: QMessageBox and QFileDialog. Information boxes are centred on
 // the owner window.
 class WidgetDialogs : public Dialogs
@@ -22,5 +24,8 @@ public:
     bool listening(QWidget *parent, bool &localOnly, quint16 &port) override;
 
 private:
+    QString fileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                     QFileDialog::AcceptMode mode);
+
     QWidget *owner;
 };

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileErrors.h"
 #include "Translations.h"
+#include "LocalisedFileModel.h"
+#include "WidgetDialogs.h"
 #include "WindowDriver.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTreeView>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Translations::Language)
@@ -116,6 +120,33 @@ private slots:
         QFETCH(QString, shown);
         QVERIFY2(translations.install(language), "qtbase_fr.qm (qttranslations5-l10n) is missing");
         QCOMPARE(QCoreApplication::translate(context.constData(), source.constData()), shown);
+    }
+
+    // When the system's language (say "C") is not the program's, the file dialog
+    // gives sizes and dates in the program's: "0 octets", not "0 bytes".
+    void fileDialogInTheProgramsLanguage()
+    {
+        const bool frenchSystem = Translations::languageOf(QLocale::system()) == Language::French;
+        QVERIFY(translations.install(frenchSystem ? Language::English : Language::French));
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("partie.zgn")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QStringList shown;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            const QTreeView *view = dialog ? dialog->findChild<QTreeView *>() : nullptr;
+            const auto listed = [&] { return view && view->model()->rowCount(view->rootIndex()) == 1; };
+            if (QTest::qWaitFor(listed, 5000))
+                for (int column : {LocalisedFileModel::sizeColumn, LocalisedFileModel::dateColumn})
+                    shown << view->model()->index(0, column, view->rootIndex()).data().toString();
+            if (dialog)
+                dialog->reject();
+        });
+        WidgetDialogs().openFileName(nullptr, QStringLiteral("Ouvrir"), dir.path(), QStringLiteral("(*.zgn)"));
+        const QLocale program;
+        QCOMPARE(shown, QStringList({program.formattedDataSize(0),
+                                     program.toString(QFileInfo(file).lastModified(), QLocale::ShortFormat)}));
     }
 
     // Qt 5 leaves these reasons in English; the window's French warnings must not.

@@ -39,8 +39,13 @@ bool GameModel::load(const GameRecord &game, int *illegal)
     header.moves.clear();
     game.start(start, startSide);
     played.clear();
+    // Played again, so that each ply knows what it captured, as when played here.
+    ZarvikBoard board;
     Side side = startSide;
-    for (const Move &move : game.moves) {
+    game.start(board, side);
+    for (Move move : game.moves) {
+        if (move != GameRecord::pass)
+            board.applyMove(move);
         played.push_back({move, side});
         side = ~side;
     }

@@ -28,6 +28,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 
@@ -110,9 +111,10 @@ void MainWindow::createMenus()
     createMovesMenu();
     createViewMenu();
     createHelpMenu();
-    // During a game a click shows nothing else: the current row goes back to the ply played.
-    connect(ui->moveListWidget, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        showReplayedPly(ui->moveListWidget->row(item) + 1);
+    // A row chosen by click or arrow key is shown in a replay; during a game nothing
+    // else is shown: the current row goes back to the ply played.
+    connect(ui->moveListWidget, &QListWidget::currentRowChanged, this, [this](int row) {
+        showReplayedPly(row + 1);
         ui->moveListWidget->setCurrentRow(game->cursor() - 1);
     });
     updateMoveActions();
@@ -529,6 +531,7 @@ void MainWindow::continueFromHere()
 void MainWindow::showMoveList()
 {
     QListWidget *list = ui->moveListWidget;
+    const QSignalBlocker quiet(list); // rows change here to follow the game, not to choose a ply
     const std::vector<GameModel::Ply> &plies = game->plies();
     while (list->count() > int(plies.size()))
         delete list->takeItem(list->count() - 1);

@@ -284,6 +284,8 @@ private slots:
         QVERIFY(driver.trigger(QStringLiteral("Coup suivant")));
         QCOMPARE(list->currentRow(), 0);
         QVERIFY(driver.trigger(QStringLiteral("Fin de la partie")));
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(driver.controller()->model()->cursor(), 4);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                           list->visualItemRect(list->item(1)).center());
         QCOMPARE(list->currentRow(), 1);

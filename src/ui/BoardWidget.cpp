@@ -196,10 +196,17 @@ int BoardWidget::shownRow(int y) const
     return flipped ? board->rows - 1 - y : y;
 }
 
+// The squares are centred across the widget's width: a board narrower than its
+// room leaves no gap on one side only.
+int BoardWidget::left() const
+{
+    return margin + qMax(0, (width() - sizeFor(int(cellSize)).width()) / 2);
+}
+
 QRect BoardWidget::squareRect(int x, int y) const
 {
     const int pixels = int(cellSize);
-    return QRect(margin + shownColumn(x) * pixels, margin + shownRow(y) * pixels, pixels, pixels);
+    return QRect(left() + shownColumn(x) * pixels, margin + shownRow(y) * pixels, pixels, pixels);
 }
 
 // The row numbers along the left edge, the column letters under the bottom row.
@@ -210,7 +217,7 @@ void BoardWidget::paintSquare(QPainter &painter, int x, int y) const
     if (const QImage *picture = pictureFor(x, y))
         painter.drawImage(square.topLeft(), *picture);
     if (shownColumn(x) == 0)
-        painter.drawText(QPointF(0, square.top() + pixels / 2), QString::number(board->rows - y));
+        painter.drawText(QPointF(square.left() - margin, square.top() + pixels / 2), QString::number(board->rows - y));
     if (shownRow(y) == board->rows - 1)
         painter.drawText(QPointF(square.left() + pixels / 2, square.top() + pixels + 15), QString(QChar('A' + x)));
 }
@@ -310,7 +317,7 @@ void BoardWidget::paintCursor(QPainter &painter) const
     const int s = int(cellSize);
     painter.setPen(QPen(cursorColour, 2, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(margin + cursorX * s, margin + cursorY * s, s, s)
+    painter.drawRect(QRect(left() + cursorX * s, margin + cursorY * s, s, s)
                          .adjusted(cursorInset, cursorInset, -cursorInset, -cursorInset));
 }
 
@@ -341,7 +348,7 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
     if (!inputSide)
         return;
     const int pixels = int(cellSize);
-    const int px = event->pos().x() - margin;
+    const int px = event->pos().x() - left();
     const int py = event->pos().y() - margin;
     if (px < 0 || py < 0 || px >= board->columns * pixels || py >= board->rows * pixels)
         return;

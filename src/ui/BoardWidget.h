@@ -78,6 +78,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    int left() const; // where the first column of squares starts
     // Piece codes 0 (empty) to 4 (red stone) that have a picture.
     static constexpr int pictureCodes = 5;
 

@@ -73,9 +73,7 @@ void WindowDriver::press(const char *cell)
 {
     const int x = cell[0] - 'A';
     const int y = 8 - (cell[1] - '0');
-    const int side = boardView()->cellSide();
-    QTest::mouseClick(boardView(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(BoardWidget::margin + x * side + side / 2, BoardWidget::margin + y * side + side / 2));
+    QTest::mouseClick(boardView(), Qt::LeftButton, Qt::NoModifier, boardView()->squareRect(x, y).center());
 }
 
 void WindowDriver::play(const char *from, const char *to)

@@ -869,6 +869,10 @@
         <source>Où les parties avec un camp « Réseau » attendent les joueurs : adresse et port</source>
         <translation>Where games with a “Network” side wait for players: address and port</translation>
     </message>
+    <message>
+        <source>Ordinateur niveau %1</source>
+        <translation>Computer level %1</translation>
+    </message>
 </context>
 <context>
     <name>MoveClock</name>

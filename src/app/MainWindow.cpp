@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
@@ -479,6 +480,21 @@ int MainWindow::chooseGame(const std::vector<GameRecord> &games)
                            tr("Ce fichier contient %1 parties. Laquelle rejouer ?").arg(games.size()), items);
 }
 
+// The words this program writes in records for who played ("Humain", "Ordinateur
+// niveau 3", "Réseau") told in the window's language; other names as they are.
+QString MainWindow::shownName(const QString &recorded)
+{
+    static const QRegularExpression computer(QStringLiteral("^Ordinateur niveau (\\d+)$"));
+    const QRegularExpressionMatch level = computer.match(recorded);
+    if (level.hasMatch())
+        return tr("Ordinateur niveau %1").arg(level.captured(1));
+    if (recorded == QStringLiteral("Humain"))
+        return tr("Humain");
+    if (recorded == QStringLiteral("Réseau"))
+        return tr("Réseau");
+    return recorded.isEmpty() ? QStringLiteral("?") : recorded;
+}
+
 // Who played red and black, and the result, in words.
 QString MainWindow::playersText(const GameRecord &record)
 {
@@ -487,10 +503,7 @@ QString MainWindow::playersText(const GameRecord &record)
                             : result == GameRecord::blackWins ? tr("noir gagne")
                             : result == GameRecord::draw      ? tr("nulle")
                                                               : tr("non terminée");
-    const auto name = [&record](const QString &tag) {
-        const QString value = record.tag(tag);
-        return value.isEmpty() ? QStringLiteral("?") : value;
-    };
+    const auto name = [&record](const QString &tag) { return shownName(record.tag(tag)); };
     return tr("%1 (rouge) contre %2 (noir), %3").arg(name(QStringLiteral("Red")), name(QStringLiteral("Black")), outcome);
 }
 

@@ -97,6 +97,7 @@ private:
     void openGame();
     QString readGames(const QString &path, std::vector<GameRecord> &games);
     int chooseGame(const std::vector<GameRecord> &games);
+    static QString shownName(const QString &recorded);
     static QString playersText(const GameRecord &record);
     void showTitle();
     // Whether a game is shown that is not being played (opened, or over).

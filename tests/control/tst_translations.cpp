@@ -85,6 +85,13 @@ private slots:
         QVERIFY(game.open() && game.write("[Result \"1-0\"]\n1. B2 - B3 0-1\n") > 0 && game.flush());
         driver.dialogs.nextPath = game.fileName();
         QVERIFY(driver.trigger(inWindow("Ouvrir une partie…")));
+        // Who played, in the record's words, is told in the window's.
+        QTemporaryFile replayed;
+        QVERIFY(replayed.open() && replayed.write("[Result \"*\"]\n[Red \"Humain\"]\n[Black \"Ordinateur niveau 3\"]\n1. B2 - B3 *\n") > 0
+                && replayed.flush());
+        driver.dialogs.nextPath = replayed.fileName();
+        QVERIFY(driver.trigger(inWindow("Ouvrir une partie…")));
+        texts << driver.status();
         driver.startCustom("0 0 0 0 0 0 0 2\n4 0 0 0 0 0 0 0\n");
         driver.play("A7", "A8");
         QTRY_COMPARE(driver.dialogs.informations.size(), 1);

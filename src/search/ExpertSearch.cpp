@@ -7,7 +7,8 @@
 
 namespace {
 constexpr double usedShare = 0.9;     // of the time limit
-// Kept back also from small limits, for what the caller does before and after.
+// Kept back also from small limits, for what the caller does before and after;
+// under a second, in proportion (a fraction of a second is for quick test games).
 constexpr double safetySeconds = 0.15;
 // Of the allowed time, past which no iteration starts: a stopped one still counts
 // with the root moves it finished.
@@ -33,11 +34,11 @@ void ExpertSearch::setPosition(const Board &board)
     root = BitPosition(board);
 }
 
-double ExpertSearch::allowedSeconds(int timeLimit)
+double ExpertSearch::allowedSeconds(double timeLimit)
 {
     if (timeLimit < 0)
         return -1;
-    return std::max(0.0, std::min(usedShare * timeLimit, timeLimit - safetySeconds));
+    return std::max(0.0, std::min(usedShare * timeLimit, timeLimit - safetySeconds * std::min(1.0, timeLimit)));
 }
 
 std::int64_t ExpertSearch::nodeCount() const

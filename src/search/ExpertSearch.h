@@ -38,7 +38,7 @@ public:
     void setSelective(bool on) { selective = on; }
 
     // The seconds a search given timeLimit seconds allows itself; negative for none.
-    static double allowedSeconds(int timeLimit);
+    static double allowedSeconds(double timeLimit);
 
 private:
     // An iteration completed by one of the threads.

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SearchBudget.h"
 
-#include <cstdint>
+#include <limits>
 
-void SearchBudget::start(int timeLimit, const std::atomic<bool> *abort)
+void SearchBudget::start(double timeLimit, const std::atomic<bool> *abort)
 {
     nodes = 0;
     nextCheck = checkInterval;
     // A search asked to stop before it began does not begin.
     halted = abort && abort->load(std::memory_order_relaxed);
-    limitSeconds = double(std::uint32_t(timeLimit));
+    limitSeconds = timeLimit < 0 ? std::numeric_limits<double>::infinity() : timeLimit;
     abortFlag = abort;
     began = std::chrono::steady_clock::now();
 }

@@ -13,9 +13,8 @@ class SearchBudget
 public:
     static constexpr int checkInterval = 1000;
 
-    // timeLimit in seconds; it is compared as an unsigned value, so a negative limit
-    // never stops the search.
-    void start(int timeLimit, const std::atomic<bool> *abort);
+    // timeLimit in seconds; a negative limit never stops the search.
+    void start(double timeLimit, const std::atomic<bool> *abort);
 
     // Counts one node; true once the search is stopped.
     bool enter() { return enterMany(1); }

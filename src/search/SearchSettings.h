@@ -21,7 +21,7 @@ struct SearchSettings
     Side color = Side::Red; // the side the search plays for
     int level = 1;     // passed unchanged to the evaluation; 3 or more adds the advance
     int maxDepth = 2;  // iterative deepening runs up to this depth, from 2 plies (level 4: from 1)
-    int timeLimit = -1; // seconds; compared as unsigned, so a negative limit never stops
+    double timeLimit = -1; // seconds, fractions too; a negative limit never stops
     unsigned seed = 1; // seeds the random draws that break ties between root moves
     // Threads that search at once: the exact search's results do not depend on it,
     // only its speed.

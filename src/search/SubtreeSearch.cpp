@@ -18,7 +18,7 @@ SubtreeSearch::RootScorer SubtreeSearch::rootScorer(Side color, int level)
                       : &SubtreeSearch::scoreRootMove<Side::Black, false>;
 }
 
-void SubtreeSearch::start(const BitPosition &position, int timeLimit, const std::atomic<bool> *abort)
+void SubtreeSearch::start(const BitPosition &position, double timeLimit, const std::atomic<bool> *abort)
 {
     root = position;
     budget.start(timeLimit, abort);

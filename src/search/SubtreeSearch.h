@@ -20,7 +20,7 @@ public:
     static RootScorer rootScorer(Side color, int level);
 
     // A new search from root: the node count starts again from 0 and the clock now.
-    void start(const BitPosition &root, int timeLimit, const std::atomic<bool> *abort);
+    void start(const BitPosition &root, double timeLimit, const std::atomic<bool> *abort);
     // Root moves are scored from now on to depth plies.
     void setDepth(int depth) { evaluationPly = depth; }
     // The score of a root move with the full window; meaningless once stopped().

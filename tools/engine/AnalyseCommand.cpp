@@ -98,7 +98,7 @@ int AnalyseCommand::run(const QCommandLineParser &parser, QTextStream &out, QTex
         || !readInt(parser.value(QStringLiteral("level")), QStringLiteral("--level"), settings.level, err)
         || !readInt(parser.value(QStringLiteral("depth")), QStringLiteral("--depth"), settings.maxDepth, err)
         || !readInt(parser.value(QStringLiteral("seed")), QStringLiteral("--seed"), seed, err)
-        || !readInt(parser.value(QStringLiteral("time")), QStringLiteral("--time"), settings.timeLimit, err)
+        || !readSeconds(parser.value(QStringLiteral("time")), QStringLiteral("--time"), settings.timeLimit, err)
         || !readInt(parser.value(QStringLiteral("threads")), QStringLiteral("--threads"), settings.threads, err))
         return 1;
     if (settings.level < 1 || settings.level > SearchSettings::maxLevel || settings.maxDepth < 2

@@ -54,7 +54,7 @@ void ConnectCommand::addArguments(QCommandLineParser &parser) const
                       QStringLiteral("P"), QString::number(Protocol::defaultPort)});
     parser.addOption({QStringLiteral("level"), QStringLiteral("Computer level, 1 to 4 (default 1)."),
                       QStringLiteral("L"), QStringLiteral("1")});
-    parser.addOption({QStringLiteral("time"), QStringLiteral("Seconds of search per move, 0 or more (default 1)."),
+    parser.addOption({QStringLiteral("time"), QStringLiteral("Seconds of search per move, 0 or more, fractions too (default 1)."),
                       QStringLiteral("S"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("threads"), QStringLiteral("Threads that search (default every core)."),
                       QStringLiteral("N"), QString::number(SearchSettings().threads)});
@@ -79,7 +79,7 @@ int ConnectCommand::run(const QCommandLineParser &parser, QTextStream &out, QTex
     SearchSettings search;
     if (!readInt(parser.value(QStringLiteral("port")), QStringLiteral("--port"), port, err)
         || !readInt(parser.value(QStringLiteral("level")), QStringLiteral("--level"), search.level, err)
-        || !readInt(parser.value(QStringLiteral("time")), QStringLiteral("--time"), search.timeLimit, err)
+        || !readSeconds(parser.value(QStringLiteral("time")), QStringLiteral("--time"), search.timeLimit, err)
         || !readInt(parser.value(QStringLiteral("threads")), QStringLiteral("--threads"), search.threads, err)
         || (parser.isSet(QStringLiteral("seed"))
             && !readInt(parser.value(QStringLiteral("seed")), QStringLiteral("--seed"), seed, err)))

@@ -3,12 +3,24 @@
 
 #include "ZarvikBoard.h"
 
+#include <cmath>
+
 bool EngineCommand::readInt(const QString &text, const QString &what, int &value, QTextStream &err)
 {
     bool ok = false;
     value = text.toInt(&ok);
     if (!ok)
         err << what << " must be a whole number, not \"" << text << "\"\n";
+    return ok;
+}
+
+bool EngineCommand::readSeconds(const QString &text, const QString &what, double &value, QTextStream &err)
+{
+    bool ok = false;
+    value = text.toDouble(&ok);
+    ok = ok && std::isfinite(value);
+    if (!ok)
+        err << what << " must be a number of seconds, not \"" << text << "\"\n";
     return ok;
 }
 

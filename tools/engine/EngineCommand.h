@@ -33,6 +33,8 @@ protected:
     // Readers of option values: false, with the reason written to err, when the value
     // is missing or malformed.
     static bool readInt(const QString &text, const QString &what, int &value, QTextStream &err);
+    // Seconds with or without a fraction: "1", "0.25".
+    static bool readSeconds(const QString &text, const QString &what, double &value, QTextStream &err);
     static bool readSide(const QCommandLineParser &parser, const QString &option, Side &side, QTextStream &err);
     static bool loadBoard(const QString &path, ZarvikBoard &board, QTextStream &err);
 };

@@ -59,7 +59,7 @@ private slots:
         QVERIFY2(counts.hasMatch() && counts.captured(1).toInt() > 100, qPrintable(lines[0]));
         const QStringList errors = lines[1].split(' ');
         QVERIFY2(errors.size() == 4 && errors[3].toDouble() < errors[1].toDouble(), qPrintable(lines[1]));
-        QVERIFY(lines[2].startsWith("stone 100 ") && lines.last().startsWith("tempo "));
+        QVERIFY(QRegularExpression("^stone -?\\d+ ").match(lines[2]).hasMatch() && lines.last().startsWith("tempo "));
         QCOMPARE(engine("tune DATA/missing.rec").exitCode, 2);
     }
 

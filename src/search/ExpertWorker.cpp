@@ -38,12 +38,6 @@ constexpr int staticCutMargin = 90;
 // Razoring: this shallow and this far below alpha, the quiescence search decides.
 constexpr int razorDepth = 2;
 constexpr int razorMargin = 250;
-// Null move: searched this much shallower, and only where moving is no burden:
-// the side to move and its opponent both have this many moves at least.
-constexpr int nullFromDepth = 3;
-constexpr int nullReduction = 4;
-constexpr int nullDepthDivisor = 4;
-constexpr int nullGuardMoves = 6;
 // Futility: this shallow, quiet moves are not tried when the evaluation plus this
 // much does not reach alpha.
 constexpr int futilityDepth = 3;
@@ -191,8 +185,8 @@ int ExpertWorker::passTurn(const BitPosition &position, Key key, Side side, int 
 }
 
 // Away from the principal variation, a node far enough above beta or below alpha
-// is settled by its evaluation, by the quiescence search, or by letting the
-// opponent move twice.
+// is settled by its evaluation or by the quiescence search. (Letting the opponent
+// move twice, the null move, lost games against the search without it.)
 int ExpertWorker::pruneNode(const Node &node, int alpha, int beta)
 {
     if (node.pv || std::abs(beta) >= winBound)
@@ -204,26 +198,7 @@ int ExpertWorker::pruneNode(const Node &node, int alpha, int beta)
         if (score <= alpha)
             return score;
     }
-    if (node.depth >= nullFromDepth && node.eval >= beta) {
-        const int score = nullMoveScore(node, beta);
-        if (score >= beta)
-            return score;
-    }
     return noCut;
-}
-
-// Passing is no real option where a side is close to having no move, or right
-// after a pass: there moving may be what loses.
-int ExpertWorker::nullMoveScore(const Node &node, int beta)
-{
-    if (movesMade[node.ply - 1] == 0 || node.position.stepsOf(node.side).count() < nullGuardMoves
-        || node.position.stepsOf(~node.side).count() < nullGuardMoves)
-        return -infinity;
-    movesMade[node.ply] = 0;
-    const int depth = node.depth - 1 - nullReduction - node.depth / nullDepthDivisor;
-    const int score = -search(node.position, node.key ^ ZobristKeys::sideChange(), ~node.side, -beta, -beta + 1,
-                              depth, node.ply + 1);
-    return score > winBound ? beta : score;
 }
 
 // The first move with the full window, the others with a null window around alpha,

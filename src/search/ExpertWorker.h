@@ -15,7 +15,7 @@
 // with aspiration windows at the root; moves ordered by the table, by what captures
 // win and risk, and by what the search learnt (MoveHistory); a decided race scored
 // at once as the plies to its end; selectivity away from the principal variation
-// (null move, futility, razoring, late-move pruning and reductions); and a quiescence
+// (futility, razoring, late-move pruning and reductions); and a quiescence
 // search of captures and of stones stepping next to their goal row. Scores are from
 // the side to move's view; a win scores winScore less the plies to it.
 class alignas(64) ExpertWorker
@@ -80,7 +80,6 @@ private:
     int passTurn(const BitPosition &position, Key key, Side side, int alpha, int beta, int depth, int ply);
     // A score that settles the node before its moves are tried, or noCut.
     int pruneNode(const Node &node, int alpha, int beta);
-    int nullMoveScore(const Node &node, int beta);
     int moveLoop(const Node &node, int alpha, int beta, const Steps &moves, int tableMove);
     int searchMove(const Node &node, int move, int index, bool quiet, int alpha, int beta);
     bool skipsQuiet(const Node &node, int quietIndex, int alpha) const;

@@ -134,6 +134,7 @@ int ExpertWorker::search(const BitPosition &position, Key key, Side side, int al
         return quiescence(position, side, alpha, beta, ply);
     if (enter(ply))
         return 0;
+    table.prefetch(key);
     const Steps moves = position.stepsOf(side);
     const Steps wins = position.winningOf(side, moves);
     if (!wins.empty()) {

@@ -29,6 +29,9 @@ public:
     // Entries of earlier searches stay but are replaced first.
     void nextSearch() { generation = (generation + 1) & generationMask; }
 
+    // Starts loading the key's slot into the cache, so that a probe made after the
+    // node's move generation and evaluation does not wait for memory.
+    void prefetch(Key key) const { __builtin_prefetch(&slotArray[key & (slotCount - 1)]); }
     bool probe(Key key, Entry &entry) const;
     void store(Key key, const Entry &entry);
 
@@ -45,7 +48,13 @@ private:
     static Entry unpack(std::uint64_t data);
     static std::uint64_t generationOf(std::uint64_t data) { return data >> 38 & generationMask; }
 
-    std::unique_ptr<Slot[]> slotArray;
+    struct Release
+    {
+        void operator()(Slot *slots) const;
+    };
+    static Slot *allocate(std::uint64_t count);
+
+    std::unique_ptr<Slot[], Release> slotArray;
     std::uint64_t slotCount = 0;
     int megabytes = 0;
     std::uint64_t generation = 0;

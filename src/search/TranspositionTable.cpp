@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TranspositionTable.h"
 
-#include <cstdlib>
-#include <memory>
-#include <new>
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
 // Data bits: move 0-11, score 12-27 (signed), depth 28-35, bound 36-37, generation 38-45.
 namespace {
 constexpr std::uint64_t bits(int count) { return (std::uint64_t(1) << count) - 1; }
 // A deeper entry of this search is kept against a new one this much shallower.
 constexpr int keptDepthLead = 2;
-// Large pages: a probe anywhere in the table then rarely misses the address cache.
-constexpr std::size_t pageAlignment = std::size_t(2) << 20;
 } // namespace
 
 void TranspositionTable::resize(int size)
@@ -25,28 +16,8 @@ void TranspositionTable::resize(int size)
     slotCount = 1;
     while (slotCount * 2 * sizeof(Slot) <= wanted)
         slotCount *= 2;
-    slotArray.reset();
-    slotArray.reset(allocate(slotCount));
+    slotArray = std::make_unique<Slot[]>(slotCount);
     megabytes = size;
-}
-
-TranspositionTable::Slot *TranspositionTable::allocate(std::uint64_t count)
-{
-    const std::size_t bytes = (count * sizeof(Slot) + pageAlignment - 1) / pageAlignment * pageAlignment;
-    void *memory = std::aligned_alloc(pageAlignment, bytes);
-    if (!memory)
-        throw std::bad_alloc();
-#ifdef __linux__
-    madvise(memory, bytes, MADV_HUGEPAGE);
-#endif
-    Slot *slots = static_cast<Slot *>(memory);
-    std::uninitialized_default_construct_n(slots, count);
-    return slots;
-}
-
-void TranspositionTable::Release::operator()(Slot *slots) const
-{
-    std::free(slots);
 }
 
 std::uint64_t TranspositionTable::pack(const Entry &entry, std::uint64_t generation)

@@ -48,13 +48,7 @@ private:
     static Entry unpack(std::uint64_t data);
     static std::uint64_t generationOf(std::uint64_t data) { return data >> 38 & generationMask; }
 
-    struct Release
-    {
-        void operator()(Slot *slots) const;
-    };
-    static Slot *allocate(std::uint64_t count);
-
-    std::unique_ptr<Slot[], Release> slotArray;
+    std::unique_ptr<Slot[]> slotArray;
     std::uint64_t slotCount = 0;
     int megabytes = 0;
     std::uint64_t generation = 0;

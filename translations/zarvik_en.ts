@@ -216,7 +216,29 @@
     </message>
 </context>
 <context>
+    <name>ClockLabel</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Ce coup : %1:%2</source>
+        <translation>This move: %1:%2</translation>
+    </message>
+</context>
+<context>
     <name>GameController</name>
+    <message>
+        <source>position illisible</source>
+        <translation>unreadable position</translation>
+    </message>
+    <message>
+        <source>Chargement d&apos;un plateau</source>
+        <translation>Loading a board</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
     <message>
         <source>Joueur 1 gagne la partie</source>
         <translation>Player 1 wins the game</translation>
@@ -226,20 +248,20 @@
         <translation>Player 2 wins the game</translation>
     </message>
     <message>
-        <source>Match nulle!</source>
-        <translation>Draw!</translation>
+        <source>L&apos;hôte a refusé votre coup (arrivé trop tard pour son horloge ?) : la partie est arrêtée.</source>
+        <translation>The host refused your move (too late for its clock?): the game is stopped.</translation>
     </message>
     <message>
-        <source>position illisible</source>
-        <translation>unreadable position</translation>
+        <source>L&apos;hôte a envoyé un message incompréhensible : la partie est arrêtée.</source>
+        <translation>The host sent a message that makes no sense: the game is stopped.</translation>
     </message>
     <message>
-        <source>Chargement d&apos;un plateau</source>
-        <translation>Loading a board</translation>
+        <source>L&apos;hôte ne répond plus depuis %1 secondes : la partie est arrêtée.</source>
+        <translation>The host has not answered for %1 seconds: the game is stopped.</translation>
     </message>
     <message>
-        <source>Impossible d&apos;attendre les joueurs réseau sur le port %1 : %2</source>
-        <translation>Cannot wait for network players on port %1: %2</translation>
+        <source>Connection réseau a été perdue, la partie est annulée.</source>
+        <translation>The network connection was lost, the game is cancelled.</translation>
     </message>
     <message>
         <source>Attente de connection du joueur 1 (rouge)...</source>
@@ -250,12 +272,12 @@
         <translation>Waiting for player 2 (black) to connect...</translation>
     </message>
     <message>
-        <source>En attente du coup rouge...</source>
-        <translation>Waiting for red&apos;s move...</translation>
+        <source>Connexion à %1, port %2...</source>
+        <translation>Connecting to %1, port %2...</translation>
     </message>
     <message>
-        <source>En attente du coup noir...</source>
-        <translation>Waiting for black&apos;s move...</translation>
+        <source>Connecté : en attente de la partie de l&apos;hôte...</source>
+        <translation>Connected: waiting for the host&apos;s game...</translation>
     </message>
     <message>
         <source>Le joueur rouge ne peut pas jouer, il passe son tour.</source>
@@ -266,56 +288,12 @@
         <translation>Black cannot move and passes.</translation>
     </message>
     <message>
-        <source>En attente du coup rouge</source>
-        <translation>Waiting for red&apos;s move</translation>
+        <source>En attente du coup rouge...</source>
+        <translation>Waiting for red&apos;s move...</translation>
     </message>
     <message>
-        <source>En attente du coup noir</source>
-        <translation>Waiting for black&apos;s move</translation>
-    </message>
-    <message>
-        <source>Connection réseau a été perdue, la partie est annulée.</source>
-        <translation>The network connection was lost, the game is cancelled.</translation>
-    </message>
-    <message>
-        <source>Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.</source>
-        <translation>Red took too long.  Black wins.</translation>
-    </message>
-    <message>
-        <source>Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.</source>
-        <translation>Black took too long.  Red wins.</translation>
-    </message>
-    <message>
-        <source>Partie en réseau</source>
-        <translation>Network game</translation>
-    </message>
-    <message>
-        <source>Le joueur rouge abandonne.  Le joueur noir est le gagnant.</source>
-        <translation>Red resigns.  Black wins.</translation>
-    </message>
-    <message>
-        <source>Connecté : en attente de la partie de l&apos;hôte...</source>
-        <translation>Connected: waiting for the host&apos;s game...</translation>
-    </message>
-    <message>
-        <source>Connexion à %1, port %2...</source>
-        <translation>Connecting to %1, port %2...</translation>
-    </message>
-    <message>
-        <source>Impossible de joindre l&apos;hôte : %1</source>
-        <translation>Cannot reach the host: %1</translation>
-    </message>
-    <message>
-        <source>L&apos;hôte n&apos;a pas commencé de partie.</source>
-        <translation>The host has not started a game.</translation>
-    </message>
-    <message>
-        <source>L&apos;hôte n&apos;a pas donné de partie : a-t-il un camp « Réseau » qui attend ?</source>
-        <translation>The host gave no game: does it have a “Network” side waiting?</translation>
-    </message>
-    <message>
-        <source>Rejoindre une partie</source>
-        <translation>Join a game</translation>
+        <source>En attente du coup noir...</source>
+        <translation>Waiting for black&apos;s move...</translation>
     </message>
     <message>
         <source>À vous de jouer (rouge)</source>
@@ -334,32 +312,32 @@
         <translation>Waiting for the host&apos;s move (black)</translation>
     </message>
     <message>
-        <source>Cet ordinateur seulement : 127.0.0.1, port %1</source>
-        <translation>This computer only: 127.0.0.1, port %1</translation>
+        <source>En attente du coup rouge</source>
+        <translation>Waiting for red&apos;s move</translation>
     </message>
     <message>
-        <source>Pour un ami : %1, port %2</source>
-        <translation>For a friend: %1, port %2</translation>
+        <source>En attente du coup noir</source>
+        <translation>Waiting for black&apos;s move</translation>
     </message>
     <message>
-        <source> ou </source>
-        <translation> or </translation>
+        <source>Match nulle!</source>
+        <translation>Draw!</translation>
     </message>
     <message>
-        <source>L&apos;hôte a refusé votre coup (arrivé trop tard pour son horloge ?) : la partie est arrêtée.</source>
-        <translation>The host refused your move (too late for its clock?): the game is stopped.</translation>
+        <source>Le joueur rouge abandonne. Le joueur noir est le gagnant.</source>
+        <translation>Red resigns. Black wins.</translation>
     </message>
     <message>
-        <source>L&apos;hôte a envoyé un message incompréhensible : la partie est arrêtée.</source>
-        <translation>The host sent a message that makes no sense: the game is stopped.</translation>
+        <source>Le joueur noir abandonne. Le joueur rouge est le gagnant.</source>
+        <translation>Black resigns. Red wins.</translation>
     </message>
     <message>
-        <source>L&apos;hôte ne répond plus depuis %1 secondes : la partie est arrêtée.</source>
-        <translation>The host has not answered for %1 seconds: the game is stopped.</translation>
+        <source>Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.</source>
+        <translation>Red took too long.  Black wins.</translation>
     </message>
     <message>
-        <source>Le joueur noir abandonne.  Le joueur rouge est le gagnant.</source>
-        <translation>Black resigns.  Red wins.</translation>
+        <source>Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.</source>
+        <translation>Black took too long.  Red wins.</translation>
     </message>
 </context>
 <context>
@@ -802,10 +780,6 @@
         <translation>board files (*.brd)</translation>
     </message>
     <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>Partie en réseau : appuyez sur le bouton vert pour attendre les programmes.</source>
         <translation>Network game: press the green button to wait for the programs.</translation>
     </message>
@@ -875,10 +849,42 @@
     </message>
 </context>
 <context>
-    <name>MoveClock</name>
+    <name>Seating</name>
     <message>
-        <source>Ce coup : %1:%2</source>
-        <translation>This move: %1:%2</translation>
+        <source>Partie en réseau</source>
+        <translation>Network game</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;attendre les joueurs réseau sur le port %1 : %2</source>
+        <translation>Cannot wait for network players on port %1: %2</translation>
+    </message>
+    <message>
+        <source>Rejoindre une partie</source>
+        <translation>Join a game</translation>
+    </message>
+    <message>
+        <source>Impossible de joindre l&apos;hôte : %1</source>
+        <translation>Cannot reach the host: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;hôte n&apos;a pas commencé de partie.</source>
+        <translation>The host has not started a game.</translation>
+    </message>
+    <message>
+        <source>L&apos;hôte n&apos;a pas donné de partie : a-t-il un camp « Réseau » qui attend ?</source>
+        <translation>The host gave no game: does it have a “Network” side waiting?</translation>
+    </message>
+    <message>
+        <source>Cet ordinateur seulement : 127.0.0.1, port %1</source>
+        <translation>This computer only: 127.0.0.1, port %1</translation>
+    </message>
+    <message>
+        <source>Pour un ami : %1, port %2</source>
+        <translation>For a friend: %1, port %2</translation>
+    </message>
+    <message>
+        <source> ou </source>
+        <translation> or </translation>
     </message>
 </context>
 <context>
@@ -890,6 +896,10 @@
     <message>
         <source>Au tour de noir</source>
         <translation>Black to move</translation>
+    </message>
+    <message>
+        <source>Aucune partie en cours</source>
+        <translation>No game in progress</translation>
     </message>
 </context>
 <context>

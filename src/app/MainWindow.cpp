@@ -11,7 +11,8 @@
 #include "GameController.h"
 #include "GameRecordReader.h"
 #include "StatusLabel.h"
-#include "MoveClock.h"
+#include "ClockLabel.h"
+#include "GameNarrator.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -54,7 +55,6 @@ constexpr int replayEnd = 1 << 20; // a step past either end of any game
 // The hint is the best move the computer finds at its strongest in a second.
 constexpr int hintLevel = 3;
 constexpr int hintSeconds = 1;
-constexpr int clockTickMs = 200;
 // The games of a records file offered to choose from; a match's file holds far fewer.
 constexpr int maxGamesOffered = 10000;
 
@@ -68,8 +68,9 @@ PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
 MainWindow::MainWindow(GameController *host, QWidget *parent)
     : QMainWindow(parent),
       ui(new Ui::MainWindow),
-      controller(host ? host : GameController::instance()),
-      game(controller->model())
+      controller(host),
+      played(host->game()),
+      game(host->model())
 {
     useCompactFont();
     ui->setupUi(this);
@@ -77,7 +78,10 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     ui->boardLayout->addWidget(boardWidget);
     boardWidget->setFocus(); // moves from the keyboard at once
     turnView = new TurnViewWidget(ui->playerTurnGB, game);
-    ui->turnLayout->insertWidget(0, turnView);
+    ui->turnLayout->addWidget(turnView);
+    auto *clock = new ClockLabel(played, ClockLabel::Shows::Remaining, ui->playerTurnGB);
+    clock->setObjectName(QStringLiteral("clockLabel"));
+    ui->turnLayout->addWidget(clock);
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
@@ -97,6 +101,8 @@ MainWindow::~MainWindow()
     hinter.reset();
     controller->stopGame();
     controller->disconnect(this);
+    played->disconnect(this);
+    controller->seating()->disconnect(this);
     game->disconnect(this);
     delete ui;
 }
@@ -131,23 +137,6 @@ void MainWindow::createStatusBar()
     thinkingLabel->setObjectName(QStringLiteral("thinkingLabel"));
     ui->statusBar->addPermanentWidget(thinkingLabel);
     showThinking(false);
-    clockTicker.setInterval(clockTickMs);
-    connect(&clockTicker, &QTimer::timeout, this, &MainWindow::showClock);
-}
-
-// The seconds left to the side to move, counted down while its time runs.
-void MainWindow::showClock()
-{
-    const QDeadlineTimer deadline = controller->moveDeadline();
-    if (deadline.isForever()) {
-        clockTicker.stop();
-        ui->clockLabel->clear();
-        return;
-    }
-    const qint64 left = (deadline.remainingTime() + 999) / 1000;
-    ui->clockLabel->setText(tr("%1 s").arg(left));
-    if (!clockTicker.isActive())
-        clockTicker.start();
 }
 
 // The options remembered are in force from the start: a computer side plays at once.
@@ -161,8 +150,7 @@ void MainWindow::startRememberedGame()
         controller->startGame(options);
         return;
     }
-    controller->stopGame();
-    game->reset(ZarvikBoard(), Side::Red);
+    controller->showBoard(ZarvikBoard());
     showStatusMessage(tr("Partie en réseau : appuyez sur le bouton vert pour attendre les programmes."));
 }
 
@@ -191,7 +179,7 @@ void MainWindow::createGameMenu()
     connect(saveGameAction, &QAction::triggered, this, &MainWindow::saveGame);
     resignAction = addAction(menu, tr("Abandonner"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
                              tr("Donner la partie à l'adversaire"));
-    connect(resignAction, &QAction::triggered, controller, &GameController::resign);
+    connect(resignAction, &QAction::triggered, played, &Game::resign);
     createNetworkActions(menu);
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
@@ -211,11 +199,11 @@ void MainWindow::createMovesMenu()
     undoAction = addAction(menu, tr("Annuler le coup"), QKeySequence::Undo,
                            tr("Reprendre le dernier coup (et la réponse de l'ordinateur)"));
     redoAction = addAction(menu, tr("Refaire"), QKeySequence::Redo, tr("Rejouer le coup repris"));
-    connect(undoAction, &QAction::triggered, controller, &GameController::undo);
-    connect(redoAction, &QAction::triggered, controller, &GameController::redo);
+    connect(undoAction, &QAction::triggered, played, &Game::undo);
+    connect(redoAction, &QAction::triggered, played, &Game::redo);
     playNowAction = addAction(menu, tr("Jouer maintenant"), QKeySequence(Qt::Key_M),
                               tr("L'ordinateur joue tout de suite le meilleur coup trouvé jusqu'ici"));
-    connect(playNowAction, &QAction::triggered, controller, &GameController::playNow);
+    connect(playNowAction, &QAction::triggered, played, &Game::playNow);
     hintAction = addAction(menu, tr("Indice"), QKeySequence(Qt::Key_H),
                            tr("Marquer sur le plateau le coup que l'ordinateur jouerait (en une seconde)"));
     connect(hintAction, &QAction::triggered, this, &MainWindow::askHint);
@@ -255,7 +243,7 @@ void MainWindow::createAnalysisPanel(QMenu *menu)
     dock->setObjectName(QStringLiteral("analysisDock"));
     auto *view = new AnalysisView(dock);
     dock->setWidget(view);
-    auto *analysis = new Analysis(controller, dock);
+    auto *analysis = new Analysis(played, dock);
     connect(analysis, &Analysis::statusChanged, view, &AnalysisView::showStatus);
     connect(analysis, &Analysis::deepened, view, &AnalysisView::showDepth);
     connect(analysis, &Analysis::searchEnded, view, &AnalysisView::showEnded);
@@ -340,7 +328,7 @@ void MainWindow::showDepth(int depth, int score)
 
 void MainWindow::askHint()
 {
-    const std::optional<Side> side = controller->humanSide();
+    const std::optional<Side> side = played->humanSide();
     dropHint();
     if (!side)
         return;
@@ -367,27 +355,27 @@ void MainWindow::dropHint()
 
 void MainWindow::updateMoveActions()
 {
-    const bool remote = controller->options().red.kind == PlayerKind::Socket
-                        || controller->options().black.kind == PlayerKind::Socket;
-    undoAction->setEnabled(controller->canUndo());
+    const bool remote = played->options().red.kind == PlayerKind::Socket
+                        || played->options().black.kind == PlayerKind::Socket;
+    undoAction->setEnabled(played->canUndo());
     undoAction->setToolTip(remote ? tr("Impossible contre un programme réseau : il ne reprend pas ses coups.")
                                   : undoAction->statusTip());
-    redoAction->setEnabled(controller->canRedo());
+    redoAction->setEnabled(played->canRedo());
     for (QAction *action : replayActions)
         action->setEnabled(replaying());
     continueAction->setEnabled(replaying());
-    hintAction->setEnabled(controller->humanSide().has_value());
-    resignAction->setEnabled(controller->humanSide().has_value());
+    hintAction->setEnabled(played->humanSide().has_value());
+    resignAction->setEnabled(played->humanSide().has_value());
 }
 
 bool MainWindow::replaying() const
 {
-    return !controller->turn() && !game->plies().empty();
+    return !played->inProgress() && !game->plies().empty();
 }
 
 bool MainWindow::mayDiscardGame()
 {
-    if (!controller->turn() || game->plies().empty() || game->record() == savedGame)
+    if (!played->inProgress() || game->plies().empty() || game->record() == savedGame)
         return true;
     switch (dialogs->question(this, tr("Partie en cours"),
                               tr("La partie en cours sera perdue. Voulez-vous l'enregistrer ?"))) {
@@ -435,17 +423,15 @@ void MainWindow::openGame()
     if (error.isEmpty())
         gameFolder = folderOf(path);
     const int chosen = error.isEmpty() ? chooseGame(games) : -1;
+    if (chosen < 0 && error.isEmpty())
+        return;
     int illegal = 0;
-    if (chosen >= 0 && !GameModel().load(games[size_t(chosen)], &illegal))
+    if (error.isEmpty() && !controller->openRecord(games[size_t(chosen)], &illegal))
         error = tr("le coup %1 n'est pas permis").arg(illegal);
     if (!error.isEmpty()) {
         dialogs->warning(this, title, tr("Impossible de lire la partie %1 : %2").arg(path, error));
         return;
     }
-    if (chosen < 0)
-        return;
-    controller->stopGame();
-    game->load(games[size_t(chosen)]);
     savedGame = games[size_t(chosen)];
     openedFile = QFileInfo(path).fileName();
     showTitle();
@@ -510,7 +496,7 @@ QString MainWindow::playersText(const GameRecord &record)
 // The name of the file whose game is shown, until a game is played.
 void MainWindow::showTitle()
 {
-    if (controller->turn())
+    if (played->inProgress())
         openedFile.clear();
     setWindowTitle(openedFile.isEmpty() ? QStringLiteral("Zarvik") : QStringLiteral("Zarvik — %1").arg(openedFile));
 }
@@ -520,7 +506,7 @@ void MainWindow::showReplayedPly(int plies)
 {
     if (!replaying())
         return;
-    game->setCursor(plies);
+    played->showPly(plies);
     showStatusMessage(tr("Partie rejouée : tour %1 sur %2").arg(game->cursor()).arg(game->plies().size())
                       + QStringLiteral(" — ") + playersText(game->record()));
 }
@@ -535,7 +521,7 @@ void MainWindow::stepReplay(int delta)
 void MainWindow::continueFromHere()
 {
     GameOptions options;
-    if (replaying() && readOptions(options))
+    if (replaying() && readOptions(options) && mayDiscardGame())
         controller->continueGame(options);
 }
 
@@ -688,20 +674,22 @@ void MainWindow::connectController()
     connect(game, &GameModel::changed, this, &MainWindow::showMoveList);
     connect(game, &GameModel::changed, this, &MainWindow::dropHint);
     connect(game, &GameModel::changed, this, &MainWindow::updateMoveActions);
-    connect(controller, &GameController::statusChanged, this, &MainWindow::showStatusMessage);
-    connect(controller, &GameController::statusChanged, this, &MainWindow::showClock);
-    connect(controller, &GameController::historyChanged, this, &MainWindow::showClock);
-    connect(controller, &GameController::historyChanged, this, &MainWindow::showTitle);
-    connect(controller, &GameController::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
-    connect(controller, &GameController::thinkingChanged, this, &MainWindow::showThinking);
-    connect(controller, &GameController::computerDepth, this, &MainWindow::showDepth);
-    connect(controller, &GameController::humanSideChanged, this, &MainWindow::dropHint);
-    connect(controller, &GameController::historyChanged, this, &MainWindow::updateMoveActions);
-    connect(controller, &GameController::humanSideChanged, this, &MainWindow::updateMoveActions);
-    connect(controller, &GameController::gameEnded, this, &MainWindow::showGameOver);
+    auto *narrator = new GameNarrator(controller, this);
+    connect(narrator, &GameNarrator::statusChanged, this, &MainWindow::showStatusMessage);
+    connect(narrator, &GameNarrator::gameOver, this, &MainWindow::showGameOver);
+    connect(played, &Game::historyChanged, this, &MainWindow::showTitle);
+    connect(played, &Game::humanSideChanged, boardWidget, &BoardWidget::setInputSide);
+    connect(played, &Game::thinkingChanged, this, &MainWindow::showThinking);
+    connect(played, &Game::computerDepth, this, &MainWindow::showDepth);
+    connect(played, &Game::humanSideChanged, this, &MainWindow::dropHint);
+    connect(played, &Game::historyChanged, this, &MainWindow::updateMoveActions);
+    connect(played, &Game::humanSideChanged, this, &MainWindow::updateMoveActions);
+    connect(played, &Game::stateChanged, this, [this] { turnView->setPlaying(played->turn().has_value()); });
+    connect(played, &Game::turnBegan, this, [this] { turnView->setPlaying(true); });
+    // A start that failed is told once, as an error; no game ended.
     connect(controller, &GameController::startFailed, this,
             [this](const QString &title, const QString &text) { dialogs->warning(this, title, text); });
-    connect(boardWidget, &BoardWidget::moveEntered, controller, &GameController::playMove);
+    connect(boardWidget, &BoardWidget::moveEntered, played, &Game::playMove);
 }
 
 // Shown once the controller is done with the move that ended the game.
@@ -735,21 +723,17 @@ void MainWindow::on_BrowseButton_clicked()
     ui->boardLineEdit->setText(path);
     boardFile = path;
     openedFile.clear();
-    controller->stopGame();
-    game->reset(loaded, Side::Red);
+    controller->showBoard(loaded);
     showStatusMessage(QCoreApplication::translate(
         "MainWindow", "Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie."));
 }
 
-// While a game is replayed, the game goes on from the position shown.
+// Always a new game from the board chosen in the panel; "Continuer d'ici" is the
+// way to go on from a position shown.
 void MainWindow::on_startGameButton_clicked()
 {
     GameOptions options;
-    if (!readOptions(options))
-        return;
-    if (replaying())
-        controller->continueGame(options);
-    else if (mayDiscardGame())
+    if (readOptions(options) && mayDiscardGame())
         controller->startGame(options);
 }
 
@@ -853,20 +837,13 @@ void MainWindow::connectNetwork()
     friendLabel->setObjectName(QStringLiteral("friendLabel"));
     friendLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ui->statusBar->addPermanentWidget(friendLabel);
-    moveClock = new MoveClock(ui->statusBar);
+    auto *moveClock = new ClockLabel(played, ClockLabel::Shows::Elapsed, ui->statusBar);
     moveClock->setObjectName(QStringLiteral("moveClock"));
     ui->statusBar->addPermanentWidget(moveClock);
-    connect(controller, &GameController::awaitingFriend, friendLabel, &QLabel::setText);
-    connect(game, &GameModel::changed, this, &MainWindow::followMoveClock);
-    connect(controller, &GameController::historyChanged, this, &MainWindow::followMoveClock);
+    connect(controller->seating(), &Seating::awaitingFriend, friendLabel, &QLabel::setText);
     // The person's stones at the bottom, as in a game at this window.
-    connect(controller, &GameController::sideJoined, this,
+    connect(controller->seating(), &Seating::sideJoined, this,
             [this](Side side) { flipAction->setChecked(side == Side::Black); });
-}
-
-void MainWindow::followMoveClock()
-{
-    moveClock->follow(int(game->plies().size()), controller->joined() && controller->turn().has_value());
 }
 
 void MainWindow::joinGame()
@@ -880,7 +857,7 @@ void MainWindow::joinGame()
 void MainWindow::chooseListening()
 {
     if (dialogs->listening(this, listenLocal, listenPort))
-        controller->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
+        controller->seating()->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
 }
 
 // The listening options go to the controller only once chosen: until then it keeps
@@ -893,7 +870,7 @@ void MainWindow::loadNetworkSettings()
     listenLocal = stored.value(QStringLiteral("network/listenLocal"), false).toBool();
     listenPort = quint16(stored.value(QStringLiteral("network/listenPort"), Protocol::defaultPort).toUInt());
     if (stored.contains(QStringLiteral("network/listenPort")))
-        controller->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
+        controller->seating()->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
 }
 
 void MainWindow::saveNetworkSettings() const

@@ -12,9 +12,9 @@
 #include <vector>
 
 class GameModel;
-class MoveClock;
 class BoardWidget;
 class CPUPlayer;
+class Game;
 class GameController;
 class QAction;
 class QCheckBox;
@@ -40,8 +40,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Runs its games on the given controller (tests, tools), or on instance().
-    explicit MainWindow(GameController *host = nullptr, QWidget *parent = nullptr);
+    // Runs its games on the given controller; not owned.
+    explicit MainWindow(GameController *host, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Replaces the window's and the controller's boxes and file dialogs (tests, tools);
@@ -72,7 +72,6 @@ private:
     // players: the menu entries, the status bar's clock and address, and the settings.
     void createNetworkActions(QMenu *menu);
     void connectNetwork();
-    void followMoveClock();
     void joinGame();
     void chooseListening();
     void loadNetworkSettings();
@@ -81,7 +80,6 @@ private:
     void showAbout();
     QAction *addAction(QMenu *menu, const QString &text, const QKeySequence &keys, const QString &tip);
     void createStatusBar();
-    void showClock();
     void startRememberedGame();
     void fitOnScreen(const QSize &wanted);
     void updateMoveActions();
@@ -137,7 +135,8 @@ private:
     BoardWidget *boardWidget;
     TurnViewWidget *turnView;
     GameController *controller;
-    GameModel *game;
+    Game *played;
+    const GameModel *game;
     WidgetDialogs widgetDialogs{this};
     Dialogs *dialogs = &widgetDialogs;
     QString boardFile; // the board file last chosen with the browse button
@@ -156,10 +155,8 @@ private:
     std::unique_ptr<CPUPlayer> hinter;
     StatusLabel *statusLabel = nullptr;
     QLabel *thinkingLabel = nullptr;
-    QTimer clockTicker; // counts the clock down while it runs
     QString openedFile; // the name of the records file whose game is shown
     QLabel *friendLabel = nullptr;   // where a friend connects while a "Réseau" side waits
-    MoveClock *moveClock = nullptr;  // the time of the move under way in a joined game
     QString joinHost;                // the host last joined
     quint16 joinPort = 0;
     bool listenLocal = false;        // the listening options last chosen

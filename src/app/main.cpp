@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "GameController.h"
 #include "MainWindow.h"
 #include "Translations.h"
 
@@ -68,7 +69,8 @@ int main(int argc, char *argv[])
     parser.process(*app);
     if (parser.isSet(help) || !parser.positionalArguments().isEmpty())
         parser.showHelp(parser.isSet(help) ? 0 : 1);
-    MainWindow window;
+    GameController controller;
+    MainWindow window(&controller);
     window.show();
     return app->exec();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Analysis.h"
 
-#include "GameController.h"
+#include "Game.h"
 #include "ZarvikBoard.h"
 
 #include <QCoreApplication>
@@ -11,15 +11,15 @@ namespace {
 constexpr int tableMegabytes = 32;
 } // namespace
 
-Analysis::Analysis(GameController *host, QObject *parent)
-    : QObject(parent), controller(host), game(host->model())
+Analysis::Analysis(const Game *played, QObject *parent)
+    : QObject(parent), played(played), game(played->model())
 {
     worker.setListener(this);
     restartTimer.setSingleShot(true);
     restartTimer.setInterval(0);
     connect(&restartTimer, &QTimer::timeout, this, &Analysis::restart);
     connect(game, &GameModel::changed, this, &Analysis::positionChanged);
-    connect(host, &GameController::thinkingChanged, this, &Analysis::onThinkingChanged);
+    connect(played, &Game::thinkingChanged, this, &Analysis::onThinkingChanged);
     connect(&worker, &QThread::finished, this, &Analysis::searchEnded);
 }
 
@@ -66,7 +66,7 @@ void Analysis::onThinkingChanged(bool thinking)
 void Analysis::restart()
 {
     stopSearch();
-    if (!active || controller->computerThinking())
+    if (!active || played->computerThinking())
         return;
     searchedKey = shownKey();
     const QString closed = closedText();

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
-class GameController;
+class Game;
 class GameModel;
 
 // The analysis panel's search: the expert search on one thread of its own, over a
@@ -26,7 +26,7 @@ public:
     static constexpr int maxDepth = SearchSettings::expertMaxDepth;
     static constexpr int maxSeconds = 60;
 
-    explicit Analysis(GameController *controller, QObject *parent = nullptr);
+    explicit Analysis(const Game *played, QObject *parent = nullptr);
     // Stops a running search and waits for it.
     ~Analysis() override;
 
@@ -57,7 +57,7 @@ private:
     void stopSearch();
     QString shownKey() const;
 
-    const GameController *const controller;
+    const Game *const played;
     const GameModel *const game;
     SearchWorker worker{SearchSettings::expertLevel};
     // Gathers the changes of one move (the move, a pass after it, the computer

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "GameRecord.h"
 #include "Player.h"
 #include "Side.h"
 
 #include <QString>
+
+#include <vector>
 
 // How a side is played: Host is the program whose game this window joined.
 enum class PlayerKind { Cpu, Human, Socket, Host };
@@ -40,6 +43,11 @@ struct GameOptions
     // Seeds the computer's draws between equal moves, its searches taking seed,
     // seed + 1, ... in turn; negative: a new seed from the clock at every search.
     qint64 seed = -1;
+    // Tags the record takes as the game starts, after who plays each side (a
+    // match's event, round and players' names), in this order.
+    std::vector<GameRecord::Tag> tags;
 
     const SeatOptions &seat(Side side) const { return side == Side::Red ? red : black; }
+    // Whether the game is one this window joined: the host plays a side.
+    bool joined() const { return red.kind == PlayerKind::Host || black.kind == PlayerKind::Host; }
 };

@@ -20,41 +20,35 @@ GameController::Settings settingsFor(const MatchGame::Setup &setup)
     return settings;
 }
 
-QString resultFor(std::optional<Side> loser, const QString &termination)
-{
-    if (loser)
-        return loser == Side::Red ? GameRecord::blackWins : GameRecord::redWins;
-    return termination == GameRecord::byNoMoves ? GameRecord::draw : GameRecord::unfinished;
-}
-
 } // namespace
 
 MatchGame::MatchGame(const Setup &setup, QObject *parent)
     : QObject(parent), setup(setup), controller(settingsFor(setup))
 {
-    connect(controller.model(), &GameModel::changed, this, &MatchGame::onChanged);
-    connect(&controller, &GameController::gameDecided, this, &MatchGame::onDecided);
-    connect(&controller, &GameController::playerConnected, this, &MatchGame::onConnected);
-    connect(&controller, &GameController::lineRefused, this, [this](Side side) { ++refusedLines[indexOf(side)]; });
+    // A program that leaves loses; its connection often closes before it is seen to
+    // end, so the game waits a moment to tell a crash.
+    controller.game()->setRules({true, crashGraceMs});
+    connect(controller.game(), &Game::ended, this, &MatchGame::onEnded);
+    connect(&controller, &GameController::startFailed, this, &MatchGame::onEnded);
+    connect(controller.seating(), &Seating::playerConnected, this, &MatchGame::onConnected);
 }
 
 // The programs are killed first, then the controller closes their connections.
 MatchGame::~MatchGame() = default;
 
 // The record's tags, in the order the match has always written them.
-void MatchGame::setTags()
+std::vector<GameRecord::Tag> MatchGame::tags() const
 {
-    GameModel *game = controller.model();
-    game->setTag(QStringLiteral("Event"), QStringLiteral("zarvik-engine match"));
-    game->setTag(QStringLiteral("Date"), QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")));
-    game->setTag(QStringLiteral("Round"), QString::number(setup.round));
-    game->setTag(QStringLiteral("Red"), setup.red.name);
-    game->setTag(QStringLiteral("Black"), setup.black.name);
     const int redSeconds = setup.red.seconds;
     const int blackSeconds = setup.black.seconds;
-    game->setTag(QStringLiteral("TimeControl"), redSeconds == blackSeconds
-                                                    ? QString::number(redSeconds)
-                                                    : QStringLiteral("%1/%2").arg(redSeconds).arg(blackSeconds));
+    return {{QStringLiteral("Event"), QStringLiteral("zarvik-engine match")},
+            {QStringLiteral("Date"), QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd"))},
+            {QStringLiteral("Round"), QString::number(setup.round)},
+            {QStringLiteral("Red"), setup.red.name},
+            {QStringLiteral("Black"), setup.black.name},
+            {QStringLiteral("TimeControl"), redSeconds == blackSeconds
+                                                ? QString::number(redSeconds)
+                                                : QStringLiteral("%1/%2").arg(redSeconds).arg(blackSeconds)}};
 }
 
 void MatchGame::start()
@@ -66,8 +60,8 @@ void MatchGame::start()
     options.boardFile = setup.boardFile;
     options.firstSide = setup.firstSide;
     options.seed = setup.seed;
+    options.tags = tags();
     controller.startGame(options);
-    setTags();
     if (over)
         return;
     // Sides connect in order, red first: black's program starts once red is in.
@@ -78,7 +72,8 @@ void MatchGame::start()
 
 void MatchGame::abort()
 {
-    conclude(std::nullopt, GameRecord::byNothingYet);
+    controller.stopGame();
+    onEnded();
 }
 
 void MatchGame::awaitConnection(Side side)
@@ -115,73 +110,33 @@ void MatchGame::onConnected(Side side)
 void MatchGame::timerEvent(QTimerEvent *event)
 {
     if (event->timerId() == connectTimer.timerId())
-        conclude(awaited, byNoConnection);
-    else if (event->timerId() == graceTimer.timerId())
-        conclude(lostSide, GameRecord::byDisconnection);
+        forfeit(*awaited, GameResult::Ending::NeverConnected);
 }
 
-// A side's refused lines count from its last move.
-void MatchGame::onChanged()
-{
-    const auto &plies = controller.model()->plies();
-    for (; pliesSeen < int(plies.size()); ++pliesSeen)
-        refusedLines[indexOf(plies[size_t(pliesSeen)].side)] = 0;
-    pliesSeen = int(plies.size());
-}
-
-void MatchGame::onDecided(GameController::Ending how, std::optional<Side>, std::optional<Side> loser)
-{
-    switch (how) {
-    case GameController::Ending::GoalRow:
-        conclude(loser, GameRecord::byGoalRow);
-        break;
-    case GameController::Ending::Draw:
-        conclude(std::nullopt, GameRecord::byNoMoves);
-        break;
-    case GameController::Ending::Resignation:
-        conclude(loser, GameRecord::byResignation);
-        break;
-    case GameController::Ending::TimeOut:
-        // A side that had lines refused since its last move and then ran out of
-        // time was trying moves it may not play.
-        conclude(loser, refusedLines[indexOf(*loser)] > 0 ? GameRecord::byIllegalMove : GameRecord::byTimeOut);
-        break;
-    case GameController::Ending::Disconnection: {
-        const ChildProcess *program = programs[indexOf(*loser)].get();
-        if (program && program->state() != QProcess::NotRunning) {
-            // The connection often closes before the program is seen to end.
-            lostSide = loser;
-            graceTimer.start(crashGraceMs, this);
-        } else {
-            conclude(loser, program && program->failed() ? GameRecord::byCrash : GameRecord::byDisconnection);
-        }
-        break;
-    }
-    case GameController::Ending::CannotStart:
-        conclude(std::nullopt, GameRecord::byNothingYet);
-        break;
-    }
-}
-
+// A program that ended well while connected: its lost connection follows, and
+// the game ends with it.
 void MatchGame::onProgramEnded(Side side)
 {
     const ChildProcess *program = programs[indexOf(side)].get();
-    if (!connected[indexOf(side)])
-        conclude(side, program->failed() ? GameRecord::byCrash : byNoConnection);
-    else if (side == lostSide || program->failed())
-        conclude(side, program->failed() ? GameRecord::byCrash : GameRecord::byDisconnection);
-    // A program that ended well while connected: its lost connection follows.
+    if (program->failed())
+        forfeit(side, GameResult::Ending::Crash);
+    else if (!connected[indexOf(side)])
+        forfeit(side, GameResult::Ending::NeverConnected);
 }
 
-void MatchGame::conclude(std::optional<Side> loser, const QString &termination)
+void MatchGame::forfeit(Side side, GameResult::Ending how)
+{
+    controller.game()->end(GameResult::win(~side, how));
+}
+
+// The game has ended, or could not start: every program goes.
+void MatchGame::onEnded()
 {
     if (over)
         return;
     over = true;
     connectTimer.stop();
-    graceTimer.stop();
     controller.stopGame();
-    controller.model()->setResult(resultFor(loser, termination), termination);
     for (auto &program : programs) {
         if (program) {
             program->disconnect(this);

@@ -10,7 +10,7 @@ namespace {
 
 // The ways a game ends, always listed; any other Termination follows them.
 const QStringList knownEndings = {GameRecord::byGoalRow,       GameRecord::byTimeOut, GameRecord::byIllegalMove,
-                                  GameRecord::byDisconnection, GameRecord::byCrash,   MatchGame::byNoConnection,
+                                  GameRecord::byDisconnection, GameRecord::byCrash,   GameRecord::byNoConnection,
                                   GameRecord::byNoMoves,       GameRecord::byNothingYet};
 
 QString elo(double value)

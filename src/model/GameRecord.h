@@ -30,6 +30,8 @@ public:
     static inline const QString byIllegalMove = QStringLiteral("illegal move");
     static inline const QString byDisconnection = QStringLiteral("disconnection");
     static inline const QString byCrash = QStringLiteral("crash");
+    // A match's program that did not connect in time.
+    static inline const QString byNoConnection = QStringLiteral("never connected");
     static inline const QString byResignation = QStringLiteral("resignation");
     static inline const QString byNoMoves = QStringLiteral("draw");
     static inline const QString byNothingYet = QStringLiteral("unfinished");

@@ -27,7 +27,6 @@ public:
     // The game is over here: nothing more is played; the person's moves still go out.
     void stop() override;
     void opponentMoved(const Move &move) override;
-    bool isRemote() const override { return true; }
 
 private:
     void sendWhenAsked();

@@ -1,28 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HumanPlayer.h"
 
-HumanPlayer::HumanPlayer(Side side, int timeLimit, QObject *parent)
-    : Player(side, parent), timeLimit(timeLimit)
+HumanPlayer::HumanPlayer(Side side, QObject *parent)
+    : Player(side, parent)
 {
-    clock.setSingleShot(true);
-    clock.setTimerType(Qt::PreciseTimer);
-    connect(&clock, &QTimer::timeout, this, [this] {
-        asked = false;
-        emit failed(Failure::TimeOut);
-    });
 }
 
 void HumanPlayer::play(const Turn & /*turn*/)
 {
     asked = true;
-    if (timeLimit < Player::untimed)
-        clock.start(qMax(0, timeLimit) * 1000);
 }
 
 void HumanPlayer::stop()
 {
     asked = false;
-    clock.stop();
 }
 
 // A click that comes while the seat is not asked (the other side's turn, a game
@@ -32,6 +23,5 @@ void HumanPlayer::enter(const Move &move)
     if (!asked)
         return;
     asked = false;
-    clock.stop();
     emit moved(move);
 }

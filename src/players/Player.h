@@ -34,9 +34,10 @@ public:
         bool sawPrevious = false;
     };
 
-    // Why a seat cannot go on: a remote program out of time or gone; the host of a
-    // joined game gone, refusing our move, sending what makes no sense here, or silent.
-    enum class Failure { TimeOut, Disconnection, Refusal, Garbage, Silence };
+    // Why a seat cannot go on: a remote program gone; the host of a joined game gone,
+    // refusing our move, sending what makes no sense here, or silent. Time is the
+    // game's to keep, not the seat's.
+    enum class Failure { Disconnection, Refusal, Garbage, Silence };
     Q_ENUM(Failure)
 
     explicit Player(Side side, QObject *parent = nullptr);
@@ -55,11 +56,6 @@ public:
     virtual void opponentMoved(const Move &move) { Q_UNUSED(move) }
     // The game was won by this move, of either side.
     virtual void gameWon(const Move &move) { Q_UNUSED(move) }
-    // Whether a person sits here (moves come from the board view, undo may take them back).
-    virtual bool isPerson() const { return false; }
-    // Whether a remote program, or the host of a joined game, sits here (nothing can
-    // be taken back from it).
-    virtual bool isRemote() const { return false; }
     // Whether the seat is searching for a move now.
     virtual bool isThinking() const { return false; }
 

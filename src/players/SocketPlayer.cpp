@@ -4,10 +4,7 @@
 #include "Protocol.h"
 
 #include <QTcpSocket>
-#include <QTimer>
 #include <QTimerEvent>
-
-#include <limits>
 
 namespace {
 
@@ -20,18 +17,10 @@ constexpr qint64 readBufferBytes = 16 * 1024;
 // otherwise make them pile up here without bound.
 constexpr qint64 unsentAnswerBytes = 16 * 1024;
 
-// The peer's time per move plus half a second for the transfer. A negative limit
-// (a "-5" typed in the options) counts as 0, so the clock still runs.
-int clockInterval(int timeLimit)
-{
-    const qint64 ms = qint64(qMax(timeLimit, 0)) * 1000 + 500;
-    return int(qMin<qint64>(ms, std::numeric_limits<int>::max()));
-}
-
 } // namespace
 
-SocketPlayer::SocketPlayer(Side side, int timeLimit, QTcpSocket *socket, const Board &start, QObject *parent)
-    : Player(side, parent), timeLimit(timeLimit), timer(nullptr), socket(socket)
+SocketPlayer::SocketPlayer(Side side, QTcpSocket *socket, const Board &start, QObject *parent)
+    : Player(side, parent), socket(socket)
 {
     Q_ASSERT(socket);
     // The connection is this player's: it closes when the player goes.
@@ -44,12 +33,8 @@ SocketPlayer::SocketPlayer(Side side, int timeLimit, QTcpSocket *socket, const B
     connect(socket, &QAbstractSocket::disconnected, this, &SocketPlayer::onDisconnectedSocket);
     // Reading held back for unsent answers resumes once they go out.
     connect(socket, &QIODevice::bytesWritten, this, &SocketPlayer::onSocketDataReceived);
-    timer = new QTimer(this);
-    // A coarse timer may fire 5% early, eating most of the half second of grace.
-    timer->setTimerType(Qt::PreciseTimer);
-    connect(timer, &QTimer::timeout, this, &SocketPlayer::onTimeElapsed);
-    // Lines sent before this player existed are out of turn like any other; the
-    // clock is not running yet, so this cannot emit.
+    // Lines sent before this player existed are out of turn like any other; it is
+    // not asked yet, so this cannot emit.
     readArrivedBytes();
 }
 
@@ -70,7 +55,7 @@ void SocketPlayer::play(const Turn &turn)
         send(Protocol::moveMessage(Protocol::Code::OpponentMove, turn.lastMove));
     else
         sendBoard();
-    startClock();
+    asked = true;
 }
 
 void SocketPlayer::gameWon(const Move &move)
@@ -80,7 +65,7 @@ void SocketPlayer::gameWon(const Move &move)
 
 void SocketPlayer::stop()
 {
-    timer->stop();
+    asked = false;
 }
 
 void SocketPlayer::onSocketDataReceived()
@@ -90,18 +75,11 @@ void SocketPlayer::onSocketDataReceived()
 
 void SocketPlayer::onDisconnectedSocket()
 {
-    // A peer that is gone cannot move any more: no time-out follows, and a line it
-    // left unfinished is dropped.
-    timer->stop();
+    // A peer that is gone cannot move any more, and a line it left unfinished is dropped.
+    asked = false;
     fragmentTimer.stop();
     framer.clear();
     emit failed(Failure::Disconnection);
-}
-
-void SocketPlayer::onTimeElapsed()
-{
-    timer->stop();
-    emit failed(Failure::TimeOut);
 }
 
 void SocketPlayer::timerEvent(QTimerEvent *event)
@@ -132,11 +110,6 @@ void SocketPlayer::send(const QByteArray &message)
     socket->write(message);
 }
 
-void SocketPlayer::startClock()
-{
-    timer->start(clockInterval(timeLimit));
-}
-
 // Reads everything that has arrived, one line or part of a line at a time, and
 // handles each line as soon as it is complete; stops while too many answers wait
 // to be sent.
@@ -163,19 +136,19 @@ void SocketPlayer::readArrivedBytes()
 }
 
 // Plays the line as this side's move, or answers "4". A move counts only while
-// this side's clock runs: out of turn the controller would take it as the move of
-// the side to move.
+// this side is asked: out of turn the game would take it as the move of the side
+// to move, and after its time ran out the game has ended.
 void SocketPlayer::handleLine(const QByteArray &line)
 {
     Move received;
     // The line's own bytes end in NUL, so parse never reads past them; a NUL inside
     // the line just ends the text early.
-    if (!timer->isActive() || !received.parse(line.constData(), position.columns, position.rows)
+    if (!asked || !received.parse(line.constData(), position.columns, position.rows)
         || !position.isLegal(received, side())) {
         refuseLine();
         return;
     }
-    timer->stop();
+    asked = false;
     emit moved(received);
 }
 

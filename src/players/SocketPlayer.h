@@ -10,7 +10,6 @@
 #include <QObject>
 
 class QTcpSocket;
-class QTimer;
 
 // A remote program playing one side over an accepted TCP connection with the
 // line protocol: it is sent the position and the opponent's moves, and answers
@@ -19,44 +18,40 @@ class QTimer;
 // Incoming bytes are cut into lines by a LineFramer rather than one readLine per
 // readyRead(), so a line split over several TCP segments, or several lines in one
 // segment, are each handled once and in order. A move is accepted only while this
-// side's clock runs; anything else is answered "4".
+// side is asked to play; anything else is answered "4". Its time is the game's to keep.
 class SocketPlayer : public Player
 {
     Q_OBJECT
 
 public:
     // Black's program is sent the position at once, so that it knows its side.
-    SocketPlayer(Side side, int timeLimit, QTcpSocket *socket, const Board &position, QObject *parent = nullptr);
+    SocketPlayer(Side side, QTcpSocket *socket, const Board &position, QObject *parent = nullptr);
     // Closes the connection, which is its child. No signal of this player fires
     // during or after it.
     ~SocketPlayer() override;
 
     // Sends the opponent's move (message 3), or this side's board message (1 for red,
     // 2 for black) when the move cannot tell the position (the first turn, after a
-    // pass), and starts the clock.
+    // pass); its answer is awaited from then on.
     void play(const Turn &turn) override;
-    // The clock stops and later lines are refused.
+    // Later lines are refused.
     void stop() override;
     // Message 5: the winning move of either side; the clock is not touched.
     void gameWon(const Move &move) override;
-    bool isRemote() const override { return true; }
 
 private slots:
     void onSocketDataReceived();
     void onDisconnectedSocket();
-    void onTimeElapsed();
 
 private:
-    const int timeLimit;
     ZarvikBoard position; // as the program was last told it
-    QTimer *timer;
     QTcpSocket *socket;
+    bool asked = false;
 
     void timerEvent(QTimerEvent *event) override;
 
     void sendBoard();
     void send(const QByteArray &message);
-    void startClock();
     void readArrivedBytes();
     void handleLine(const QByteArray &line);
     void refuseLine();

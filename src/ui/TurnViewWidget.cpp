@@ -30,15 +30,25 @@ QSize TurnViewWidget::sizeHint() const
     return QSize(pictureSize, pictureSize);
 }
 
+void TurnViewWidget::setPlaying(bool on)
+{
+    playing = on;
+    showTurn();
+}
+
 // The picture for the eyes, the name for screen readers.
 void TurnViewWidget::showTurn()
 {
-    setAccessibleName(game->sideToMove() == Side::Red ? tr("Au tour de rouge") : tr("Au tour de noir"));
+    setAccessibleName(!playing                           ? tr("Aucune partie en cours")
+                      : game->sideToMove() == Side::Red ? tr("Au tour de rouge")
+                                                         : tr("Au tour de noir"));
     update();
 }
 
 void TurnViewWidget::paintEvent(QPaintEvent *)
 {
+    if (!playing)
+        return;
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), game->sideToMove() == Side::Red ? redStoneImage : blackStoneImage);
 }

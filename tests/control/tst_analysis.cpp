@@ -62,13 +62,24 @@ class TestAnalysis : public QObject
     Q_OBJECT
 
     GameController host{GameController::Settings{0, 0}};
-    GameModel *game = host.model();
+    const GameModel *game = host.model();
 
-    void setUp(const char *stones, Side toMove)
+    // Shows a game from this position with these moves, at its end.
+    void setUp(const char *stones, Side toMove, const std::vector<Move> &moves = {})
     {
         ZarvikBoard board;
         position(board, stones);
-        game->reset(board, toMove);
+        GameRecord record;
+        record.setStart(board, toMove);
+        record.moves = moves;
+        QVERIFY(host.game()->open(record));
+    }
+
+    void showOpening(const std::vector<Move> &moves)
+    {
+        GameRecord record = GameRecord::fromInitialPosition();
+        record.moves = moves;
+        QVERIFY(host.game()->open(record));
     }
 
     // Every report so far is the side's, deeper than the one before, with a line that
@@ -88,22 +99,22 @@ private slots:
     void init()
     {
         host.stopGame();
-        game->reset(ZarvikBoard(), Side::Red);
+        showOpening({});
     }
 
     // Shown on a position, it reports deeper and deeper lines for the side to move;
     // the cursor moved back, it searches the position shown then for the other side.
     void followsThePositionShown()
     {
-        QVERIFY(game->play(move("B2", "B3")) && game->play(move("G7", "G6")));
-        Analysis analysis(&host);
+        showOpening({move("B2", "B3"), move("G7", "G6")});
+        Analysis analysis(host.game());
         Reports depths(analysis);
         QSignalSpy statuses(&analysis, &Analysis::statusChanged);
         analysis.setActive(true);
         QTRY_VERIFY(depths.size() >= 3);
         checkReports(depths, game->position(), Side::Red);
         QCOMPARE(lastOf(statuses), QString("Analyse en cours…"));
-        game->setCursor(1);
+        host.game()->showPly(1);
         depths.clear();
         QTRY_VERIFY(depths.size() >= 3);
         checkReports(depths, game->position(), Side::Black);
@@ -113,7 +124,7 @@ private slots:
     // move, and black cannot stop it when black is.
     void scoresForTheSideToMove()
     {
-        Analysis analysis(&host);
+        Analysis analysis(host.game());
         Reports depths(analysis);
         setUp("A7:4 H7:2 H8:2", Side::Red);
         analysis.setActive(true);
@@ -131,7 +142,7 @@ private slots:
     // leaves the search to the other.
     void positionsWithoutSearch()
     {
-        Analysis analysis(&host);
+        Analysis analysis(host.game());
         QSignalSpy statuses(&analysis, &Analysis::statusChanged);
         Reports depths(analysis);
         analysis.setActive(true);
@@ -163,36 +174,36 @@ private slots:
         options.black.level = 3;
         options.black.seconds = 1;
         host.startGame(options);
-        Analysis analysis(&host);
+        Analysis analysis(host.game());
         QStringList events;
         bool searchedWhileThinking = false;
-        connect(&host, &GameController::thinkingChanged, &analysis, [&](bool thinking) {
+        connect(host.game(), &Game::thinkingChanged, &analysis, [&](bool thinking) {
             events << (thinking ? "thinks" : "moved");
             searchedWhileThinking = searchedWhileThinking || (thinking && analysis.isSearching());
         });
         connect(&analysis, &Analysis::deepened, &host, [&] { events << "depth"; });
         analysis.setActive(true);
         QTRY_VERIFY(events.contains("depth"));
-        host.playMove(move("B2", "B3"));
+        host.game()->playMove(move("B2", "B3"));
         QTRY_VERIFY_WITH_TIMEOUT(events.contains("moved") && events.last() == "depth", 20000);
         const int thinks = int(events.indexOf("thinks")), moved = int(events.indexOf("moved"));
         QVERIFY2(thinks >= 0 && moved == thinks + 1, qPrintable(events.join(' ')));
         QVERIFY(!searchedWhileThinking);
         QCOMPARE(game->plies().size(), size_t(2));
-        host.disconnect(&analysis);
+        host.game()->disconnect(&analysis);
     }
 
     // Hidden, it stops at once and no longer follows the game.
     void stopsWhenOff()
     {
-        Analysis analysis(&host);
+        Analysis analysis(host.game());
         Reports depths(analysis);
         analysis.setActive(true);
         QTRY_VERIFY(!depths.empty());
         analysis.setActive(false);
         QVERIFY(!analysis.isSearching());
         depths.clear();
-        QVERIFY(game->play(move("B2", "B3")));
+        showOpening({move("B2", "B3")});
         QCoreApplication::processEvents();
         QVERIFY(!analysis.isSearching() && depths.empty());
     }

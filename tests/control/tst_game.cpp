@@ -72,8 +72,8 @@ private slots:
     {
         WindowDriver driver;
         const QColor red = turnColour(driver);
-        driver.controller()->playMove(Move(1, 6, 1, 7)); // backward: refused
-        driver.controller()->playMove(Move(0, 1, 0, 2)); // black, out of turn: refused
+        driver.controller()->game()->playMove(Move(1, 6, 1, 7)); // backward: refused
+        driver.controller()->game()->playMove(Move(0, 1, 0, 2)); // black, out of turn: refused
         const char *moves[][2] = {{"C2", "C3"}, {"D7", "D6"}, {"C3", "C4"}, {"D6", "D5"}, {"A2", "A3"}, {"D5", "C4"}};
         for (const auto &move : moves)
             driver.play(move[0], move[1]);
@@ -105,7 +105,7 @@ private slots:
         driver.dialogs.whileBoxOpen = [&] {
             QCOMPARE(driver.moveLines(), QStringList({"1. B7 - B8"}));
             QCOMPARE(driver.status(), QStringLiteral("Joueur 1 gagne la partie"));
-            QCOMPARE(driver.controller()->humanSide(), noGame);
+            QCOMPARE(driver.controller()->game()->humanSide(), noGame);
             // No selection frame (pure blue) is left on the board under the box.
             const QImage board = driver.boardView()->grab().toImage();
             int blue = 0;
@@ -116,10 +116,10 @@ private slots:
         };
         driver.play("B7", "B8");
         QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|Joueur 1 gagne la partie"}));
-        QCOMPARE(driver.controller()->turn(), noGame);
+        QCOMPARE(driver.controller()->game()->turn(), noGame);
         driver.play("A5", "A4");
         QCOMPARE(driver.moveLines().size(), 1);
-        driver.controller()->playMove(Move(0, 3, 0, 4));
+        driver.controller()->game()->playMove(Move(0, 3, 0, 4));
         QCOMPARE(driver.moveLines().size(), 1);
     }
 
@@ -144,7 +144,7 @@ private slots:
         driver.startCustom(board);
         QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + text}));
         QCOMPARE(driver.status(), text);
-        QCOMPARE(driver.controller()->turn(), noGame);
+        QCOMPARE(driver.controller()->game()->turn(), noGame);
     }
 
     void selectionIsDroppedByANewGame()
@@ -165,18 +165,18 @@ private slots:
         driver.child<QLineEdit>("maxTimePlayer2Edit")->setText("1");
         driver.click("startGameButton");
         QString shown; // the status as each depth is reported, the window having shown it
-        QSignalSpy depths(driver.controller(), &GameController::computerDepth);
-        connect(driver.controller(), &GameController::computerDepth, this,
+        QSignalSpy depths(driver.controller()->game(), &Game::computerDepth);
+        connect(driver.controller()->game(), &Game::computerDepth, this,
                 [&] { shown = driver.child<QLabel>("thinkingLabel")->text(); });
         driver.play("B2", "B3");
-        QCOMPARE(driver.controller()->humanSide(), noGame);
+        QCOMPARE(driver.controller()->game()->humanSide(), noGame);
         QVERIFY(!driver.trigger(undoText)); // not while the computer searches
         QVERIFY(depths.size() > 0 || depths.wait(10000));
         QVERIFY2(shown.contains(QStringLiteral("profondeur %1, score").arg(depths.last().at(0).toInt())),
                  qPrintable(shown));
         driver.press("C2"); // not the person's turn: ignored
         QVERIFY(waitForPlies(driver, 2));
-        QCOMPARE(driver.controller()->turn(), Side::Red);
+        QCOMPARE(driver.controller()->game()->turn(), Side::Red);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
         QCOMPARE(driver.moveColor(1), QColor(Qt::black));
     }
@@ -197,7 +197,7 @@ private slots:
         QVERIFY(!driver.trigger(QStringLiteral("Indice"))); // nobody to give it to
         QVERIFY(driver.trigger(QStringLiteral("Jouer maintenant")));
         QTRY_COMPARE_WITH_TIMEOUT(driver.moveLines().size(), 1, 10000); // the search alone would take 30 s
-        QCOMPARE(driver.controller()->humanSide(), Side::Black);
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Black);
         QVERIFY(thinking->text().isEmpty());
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup noir"));
         QVERIFY(!driver.trigger(QStringLiteral("Jouer maintenant")));
@@ -209,11 +209,11 @@ private slots:
     {
         WindowDriver driver;
         driver.play("B2", "B3");
-        const QString text = QStringLiteral("Le joueur noir abandonne.  Le joueur rouge est le gagnant.");
+        const QString text = QStringLiteral("Le joueur noir abandonne. Le joueur rouge est le gagnant.");
         QVERIFY(driver.trigger(QStringLiteral("Abandonner")));
         QCOMPARE(driver.status(), text);
         QTRY_COMPARE(driver.dialogs.informations, QStringList({"Partie terminée|" + text}));
-        const GameRecord record = driver.controller()->record();
+        const GameRecord record = driver.controller()->game()->record();
         QCOMPARE(record.result(), GameRecord::redWins);
         QCOMPARE(record.tag(GameModel::terminationTag), QStringLiteral("resignation"));
         QCOMPARE(record.tag(QStringLiteral("Black")), QStringLiteral("Humain"));
@@ -240,7 +240,7 @@ private slots:
         driver.click("startGameButton");
         driver.play("B2", "B3");
         QTRY_COMPARE(driver.status(), QStringLiteral("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant."));
-        QCOMPARE(driver.controller()->record().tag(GameModel::terminationTag), GameRecord::byTimeOut);
+        QCOMPARE(driver.controller()->game()->record().tag(GameModel::terminationTag), GameRecord::byTimeOut);
         QVERIFY(clock->text().isEmpty());
     }
 
@@ -270,11 +270,11 @@ private slots:
         QVERIFY(driver.trigger(undoText));
         QCOMPARE(driver.moveLines(), played); // the whole game stays listed
         QCOMPARE(driver.controller()->model()->cursor(), computerBlack ? 0 : 1);
-        QCOMPARE(driver.controller()->humanSide(), computerBlack ? Side::Red : Side::Black);
+        QCOMPARE(driver.controller()->game()->humanSide(), computerBlack ? Side::Red : Side::Black);
         QVERIFY(driver.trigger(QStringLiteral("Refaire")));
         QCOMPARE(driver.moveLines(), played);
         QCOMPARE(driver.board().toText(), position);
-        QCOMPARE(driver.controller()->humanSide(), Side::Red);
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);
         QVERIFY(!driver.trigger(QStringLiteral("Refaire")));
         while (driver.trigger(undoText))
             ;
@@ -295,7 +295,7 @@ private slots:
         driver.click("startGameButton");
         QSignalSpy changes(driver.controller()->model(), &GameModel::changed);
         driver.browseBoard(emptyRow.repeated(2) + "0 0 0 2 0 0 0 0\n" + emptyRow.repeated(5));
-        QCOMPARE(driver.controller()->turn(), noGame);
+        QCOMPARE(driver.controller()->game()->turn(), noGame);
         driver.click("startGameButton");
         driver.click("player1HumanRB");
         driver.click("startGameButton");
@@ -344,13 +344,13 @@ private slots:
         GameController controller(GameController::Settings{squatter.serverPort(), 0});
         GameOptions options;
         options.black.kind = PlayerKind::Socket;
-        QSignalSpy status(&controller, &GameController::statusChanged);
         QSignalSpy failures(&controller, &GameController::startFailed);
+        QSignalSpy ends(controller.game(), &Game::ended);
         controller.startGame(options);
         QCOMPARE(failures.size(), 1);
         QVERIFY(failures[0].at(1).toString().contains(QString::number(squatter.serverPort())));
-        QVERIFY(!status.last().at(0).toString().startsWith(QStringLiteral("Attente de connection")));
-        QCOMPARE(controller.turn(), noGame);
+        QCOMPARE(controller.game()->state(), Game::State::Idle);
+        QVERIFY(ends.isEmpty()); // no game began, so none ended
         // The window shows it as a warning.
         IsolatedSettings::begin();
         MainWindow window(&controller);
@@ -358,8 +358,9 @@ private slots:
         window.setDialogs(&dialogs);
         window.findChild<QAbstractButton *>(QStringLiteral("player2SocketRB"))->click();
         window.findChild<QAbstractButton *>(QStringLiteral("startGameButton"))->click();
-        QCOMPARE(dialogs.warnings.size(), 1);
-        QCOMPARE(dialogs.warnings[0], "Partie en réseau|" + failures[0].at(1).toString());
+        QCOMPARE(dialogs.warnings, QStringList{"Partie en réseau|" + failures[0].at(1).toString()});
+        QVERIFY(dialogs.informations.isEmpty()); // one box, the warning
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("statusLabel"))->text().startsWith(QStringLiteral("Attente")));
     }
 
     // The window joins a game that another controller hosts: it plays black from the
@@ -370,7 +371,7 @@ private slots:
         GameController host(GameController::Settings{0, 0});
         GameOptions options;
         options.black.kind = PlayerKind::Socket;
-        host.setListening(QHostAddress::LocalHost, 0);
+        host.seating()->setListening(QHostAddress::LocalHost, 0);
         host.startGame(options);
         WindowDriver driver;
         driver.dialogs.networkAnswers << QStringLiteral("127.0.0.1:%1").arg(host.serverPort());
@@ -378,7 +379,7 @@ private slots:
         QCOMPARE(driver.dialogs.networkShown, QStringList{QStringLiteral(":8888")});
         QTRY_COMPARE(driver.status(), QStringLiteral("En attente du coup de l'hôte (rouge)"));
         QVERIFY(driver.trigger(QStringLiteral("Retourner le plateau"))); // turned for black: back, for press()
-        host.playMove(Move(2, 6, 2, 5));
+        host.game()->playMove(Move(2, 6, 2, 5));
         QTRY_COMPARE(driver.status(), QStringLiteral("À vous de jouer (noir)"));
         auto *clock = driver.child<QLabel>("moveClock");
         QVERIFY(clock->isVisible() && clock->text().startsWith(QStringLiteral("Ce coup : 0:0")));

@@ -31,9 +31,7 @@ private slots:
         WindowDriver driver;
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
         QVERIFY(driver.moveLines().isEmpty());
-        QCOMPARE(driver.controller()->humanSide(), Side::Red);
-        MainWindow program; // as main() makes it, on the program's own controller
-        QCOMPARE(GameController::instance()->humanSide(), Side::Red);
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);
     }
 
     // The window fits a 1366 × 768 screen with a panel and opens within the screen;
@@ -135,15 +133,15 @@ private slots:
         driver.click("level3_player2_RB");
         driver.child<QLineEdit>("maxTimePlayer2Edit")->setText(QStringLiteral("17"));
         driver.click("startGameButton");
-        const GameOptions &options = driver.controller()->options();
+        const GameOptions &options = driver.controller()->game()->options();
         QCOMPARE(options.red.kind, PlayerKind::Cpu);
         QCOMPARE(options.red.level, 2);
         QCOMPARE(options.red.timeLimit(), int(Player::untimed));
         QCOMPARE(options.black.kind, PlayerKind::Cpu);
         QCOMPARE(options.black.level, 3);
         QCOMPARE(options.black.timeLimit(), 17);
-        QCOMPARE(driver.controller()->record().tag(QStringLiteral("Red")), QStringLiteral("Ordinateur niveau 2"));
-        QCOMPARE(driver.controller()->record().tag(QStringLiteral("Black")), QStringLiteral("Ordinateur niveau 3"));
+        QCOMPARE(driver.controller()->game()->record().tag(QStringLiteral("Red")), QStringLiteral("Ordinateur niveau 2"));
+        QCOMPARE(driver.controller()->game()->record().tag(QStringLiteral("Black")), QStringLiteral("Ordinateur niveau 3"));
     }
 
     // A time field takes 0 to 999 only; one left empty is refused with a word before
@@ -165,7 +163,7 @@ private slots:
         QCOMPARE(driver.dialogs.warnings.size(), 1);
         QVERIFY(driver.dialogs.warnings[0].contains(QStringLiteral("joueur 1")));
         QCOMPARE(driver.moveLines().size(), 1);
-        QCOMPARE(driver.controller()->humanSide(), Side::Black);
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Black);
     }
 
     void browsingShowsTheBoardAndStopsTheGame()
@@ -178,11 +176,11 @@ private slots:
         QCOMPARE(driver.child<QLineEdit>("boardLineEdit")->text(), path);
         QCOMPARE(driver.board().cells[1][1], 4);
         QCOMPARE(driver.board().cells[0][7], 0);
-        QVERIFY(!driver.controller()->humanSide());
+        QVERIFY(!driver.controller()->game()->humanSide());
         QVERIFY(driver.status().contains(QStringLiteral("Personalisé")));
         driver.click("startGameButton"); // the initial board is still chosen
         QCOMPARE(driver.board().cells[0][7], 4);
-        QCOMPARE(driver.controller()->humanSide(), Side::Red);
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);
     }
 
     // A cancelled dialog does nothing; a file that cannot be read or written is
@@ -214,7 +212,7 @@ private slots:
         QCOMPARE(driver.dialogs.captions.size(), 2);
         for (const QString &caption : driver.dialogs.captions)
             QVERIFY2(!caption.contains(QStringLiteral("nonexistent")), qPrintable(caption));
-        QCOMPARE(driver.controller()->turn(), Side::Black);
+        QCOMPARE(driver.controller()->game()->turn(), Side::Black);
         QCOMPARE(driver.board().cells[1][5], Piece::redStone);
         QVERIFY(driver.child<QLineEdit>("boardLineEdit")->text().isEmpty());
         driver.dialogs.nextPath = dir.filePath(QStringLiteral("saved"));
@@ -273,7 +271,7 @@ private slots:
         QVERIFY(!driver.trigger(QStringLiteral("Coup précédent"))); // nothing opened yet
         QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
         QVERIFY(driver.dialogs.warnings.isEmpty() && driver.dialogs.choices.isEmpty());
-        QVERIFY(!driver.controller()->turn());
+        QVERIFY(!driver.controller()->game()->turn());
         QCOMPARE(driver.moveLines(), played); // the capture told as when it was played
         QCOMPARE(driver.board().cells[2][3], Piece::redStone);
         auto *list = driver.child<QListWidget>("moveListWidget");
@@ -290,13 +288,13 @@ private slots:
                           list->visualItemRect(list->item(1)).center());
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(driver.board().cells[1][5], Piece::redStone);
-        driver.click("startGameButton"); // goes on from here, red to move
-        QCOMPARE(driver.controller()->humanSide(), Side::Red);
+        QVERIFY(driver.trigger(QStringLiteral("Continuer d'ici"))); // red to move
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);
         QCOMPARE(driver.moveLines(), played.mid(0, 2));
         driver.play("B3", "B4");
         QCOMPARE(driver.board().cells[2][2], Piece::blackStone);
         QCOMPARE(driver.moveLines(), played.mid(0, 3));
-        QCOMPARE(driver.controller()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
+        QCOMPARE(driver.controller()->game()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
     }
 
     // A file of several games offers them by round, players and result; the one
@@ -351,8 +349,8 @@ private slots:
         QVERIFY(driver.board().isLegal(hint, Side::Black));
         QCOMPARE(driver.board().toText(), position);
         QCOMPARE(driver.moveLines().size(), 1);
-        QCOMPARE(driver.controller()->humanSide(), Side::Black);
-        driver.controller()->playMove(hint);
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Black);
+        driver.controller()->game()->playMove(hint);
         QVERIFY(!driver.boardView()->shownHint());
         QCOMPARE(driver.moveLines().size(), 2);
     }
@@ -381,7 +379,7 @@ private slots:
         }
         WindowDriver driver(false);
         // A remote side waits for the green button.
-        QVERIFY(!driver.controller()->turn());
+        QVERIFY(!driver.controller()->game()->turn());
         QCOMPARE(driver.controller()->serverPort(), quint16(0));
         QVERIFY(driver.status().contains(QStringLiteral("bouton vert")));
         QVERIFY(driver.child<QRadioButton>("player1CpuRB")->isChecked());
@@ -410,10 +408,10 @@ private slots:
             driver.click("player2CpuRB");
         }
         WindowDriver driver(false);
-        QCOMPARE(driver.controller()->options().black.kind, PlayerKind::Cpu);
+        QCOMPARE(driver.controller()->game()->options().black.kind, PlayerKind::Cpu);
         driver.play("B2", "B3");
         QTRY_COMPARE(driver.moveLines().size(), 2);
-        QCOMPARE(driver.controller()->humanSide(), Side::Red);
+        QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);
     }
 };
 

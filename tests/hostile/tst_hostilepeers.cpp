@@ -113,7 +113,7 @@ void expectGame(WindowDriver &driver, const QStringList &moves, std::optional<Si
 {
     QTRY_COMPARE(driver.dialogs.informations, boxes);
     QCOMPARE(driver.moveLines(), moves);
-    QCOMPARE(driver.controller()->turn(), turn);
+    QCOMPARE(driver.controller()->game()->turn(), turn);
     QCOMPARE(driver.status(), status);
 }
 

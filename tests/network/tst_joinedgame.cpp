@@ -21,7 +21,7 @@ const QString localHost = QStringLiteral("127.0.0.1");
 Move personsMove(const GameController &controller)
 {
     MoveList moves;
-    controller.model()->position().generateMoves(*controller.humanSide(), moves);
+    controller.model()->position().generateMoves(*controller.game()->humanSide(), moves);
     return moves.moves[moves.count - 1];
 }
 
@@ -68,8 +68,8 @@ private:
         ZarvikBoard board;
         board.resetToInitial();
         host->write("1 " + board.toText().toLatin1());
-        QTRY_COMPARE(guest.humanSide(), std::optional<Side>(Side::Red));
-        guest.playMove(Move(1, 6, 1, 5));
+        QTRY_COMPARE(guest.game()->humanSide(), std::optional<Side>(Side::Red));
+        guest.game()->playMove(Move(1, 6, 1, 5));
         QTRY_VERIFY(host->canReadLine());
         QCOMPARE(host->readLine(), QByteArray("B2 - B3\n"));
     }
@@ -98,30 +98,30 @@ private slots:
         const Side joinedSide = joinsRed ? Side::Red : Side::Black;
         GameController host(GameController::Settings{0, 0});
         GameController guest(guestSettings());
-        QSignalSpy hostEnd(&host, &GameController::gameEnded);
-        QSignalSpy guestEnd(&guest, &GameController::gameEnded);
+        QSignalSpy hostEnd(host.game(), &Game::ended);
+        QSignalSpy guestEnd(guest.game(), &Game::ended);
         std::optional<Side> joined;
-        connect(&guest, &GameController::sideJoined, this, [&joined](Side side) { joined = side; });
+        connect(guest.seating(), &Seating::sideJoined, this, [&joined](Side side) { joined = side; });
         GameOptions options;
         options.position = start;
         (joinedSide == Side::Red ? options.red : options.black).kind = PlayerKind::Socket;
-        host.setListening(QHostAddress::LocalHost, 0);
+        host.seating()->setListening(QHostAddress::LocalHost, 0);
         host.startGame(options);
         guest.joinGame(localHost, host.serverPort());
         QTRY_COMPARE(joined, std::optional<Side>(joinedSide));
         while (hostEnd.isEmpty() || guestEnd.isEmpty()) {
-            QVERIFY(QTest::qWaitFor([&] { return host.humanSide() || guest.humanSide() || !guestEnd.isEmpty(); },
+            QVERIFY(QTest::qWaitFor([&] { return host.game()->humanSide() || guest.game()->humanSide() || !guestEnd.isEmpty(); },
                                     patience));
-            QVERIFY2(!guestEnd.isEmpty() || !guest.canUndo(), "undo against the host");
+            QVERIFY2(!guestEnd.isEmpty() || !guest.game()->canUndo(), "undo against the host");
             for (GameController *person : {&host, &guest})
-                if (person->humanSide())
-                    person->playMove(personsMove(*person));
+                if (person->game()->humanSide())
+                    person->game()->playMove(personsMove(*person));
             QTRY_VERIFY(guestEnd.size() == hostEnd.size());
         }
-        QCOMPARE(guestEnd[0][0].toString(), hostEnd[0][0].toString());
-        QVERIFY(guestEnd[0][0].toString().contains(QStringLiteral("gagne la partie")));
-        const GameRecord guestRecord = guest.record();
-        GameRecord hostRecord = host.record();
+        QCOMPARE(guestEnd[0][0].value<GameResult>(), hostEnd[0][0].value<GameResult>());
+        QCOMPARE(guestEnd[0][0].value<GameResult>().how, GameResult::Ending::GoalRow);
+        const GameRecord guestRecord = guest.game()->record();
+        GameRecord hostRecord = host.game()->record();
         QCOMPARE(guestRecord.moves.size(), hostRecord.moves.size());
         QCOMPARE(guestRecord.moves.back(), hostRecord.moves.back());
         for (size_t i = 0; !sameMoves && i < hostRecord.moves.size(); ++i)
@@ -140,40 +140,37 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("closes");
-        QTest::addColumn<QString>("ending");
-        QTest::newRow("garbage") << QByteArray("9 nonsense") << false
-                                 << "L'hôte a envoyé un message incompréhensible : la partie est arrêtée.";
-        QTest::newRow("illegal reply") << QByteArray("3 A2 - A3") << false
-                                       << "L'hôte a envoyé un message incompréhensible : la partie est arrêtée.";
-        QTest::newRow("never answers") << QByteArray() << false
-                                       << "L'hôte ne répond plus depuis 1 secondes : la partie est arrêtée.";
-        QTest::newRow("closes mid-message") << QByteArray("3 B7") << true
-                                            << "Connection réseau a été perdue, la partie est annulée.";
-        QTest::newRow("refuses the move") << QByteArray("4") << false
-                                          << "L'hôte a refusé votre coup (arrivé trop tard pour son horloge ?) : "
-                                             "la partie est arrêtée.";
+        QTest::addColumn<Player::Failure>("failure");
+        QTest::newRow("garbage") << QByteArray("9 nonsense") << false << Player::Failure::Garbage;
+        QTest::newRow("illegal reply") << QByteArray("3 A2 - A3") << false << Player::Failure::Garbage;
+        QTest::newRow("never answers") << QByteArray() << false << Player::Failure::Silence;
+        QTest::newRow("closes mid-message") << QByteArray("3 B7") << true << Player::Failure::Disconnection;
+        QTest::newRow("refuses the move") << QByteArray("4") << false << Player::Failure::Refusal;
     }
 
-    // After the person's first move the host misbehaves: the game ends with a French
-    // message, the move is kept in an unfinished record, and the connection is closed.
+    // After the person's first move the host misbehaves: the game is cancelled for
+    // that reason, the move is kept in an unfinished record, and the connection is closed.
     void hostFails()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, closes);
-        QFETCH(QString, ending);
+        QFETCH(Player::Failure, failure);
         QTcpServer server;
         GameController guest(guestSettings());
-        QSignalSpy ended(&guest, &GameController::gameEnded);
+        QSignalSpy ended(guest.game(), &Game::ended);
         QTcpSocket *host = nullptr;
         joinScriptedHost(server, guest, host);
         host->write(bytes);
         if (closes)
             host->disconnectFromHost();
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, patience);
-        QCOMPARE(ended[0][0].toString(), ending);
-        QCOMPARE(guest.record().moves.size(), size_t(1));
+        const GameResult result = ended[0][0].value<GameResult>();
+        QCOMPARE(result.failure, std::optional<Player::Failure>(failure));
+        QCOMPARE(result.loser, std::optional<Side>(Side::Black));
+        QCOMPARE(guest.model()->termination(), GameRecord::byDisconnection);
+        QCOMPARE(guest.game()->record().moves.size(), size_t(1));
         QCOMPARE(guest.model()->result(), GameRecord::unfinished);
-        QVERIFY(!guest.turn() && !guest.humanSide());
+        QVERIFY(!guest.game()->turn() && !guest.game()->humanSide());
         QTRY_COMPARE(host->state(), QAbstractSocket::UnconnectedState);
     }
 
@@ -193,7 +190,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 2, patience);
         QVERIFY2(failed[1][1].toString().startsWith(QStringLiteral("Impossible de joindre l'hôte : ")),
                  qPrintable(failed[1][1].toString()));
-        QVERIFY(!guest.turn());
+        QVERIFY(!guest.game()->turn());
     }
 };
 

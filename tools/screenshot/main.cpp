@@ -44,14 +44,14 @@ int main(int argc, char *argv[])
         return 2;
     }
     IsolatedSettings::begin(); // the window as on a first run, whatever the user's settings
-    MainWindow window;
+    GameController controller;
+    MainWindow window(&controller);
     window.show();
     window.resize(window.sizeHint()); // as on a large screen, whatever the off-screen one's size
-    GameController *controller = GameController::instance();
     const int opening[][4] = {{2, 6, 2, 5}, {3, 1, 3, 2}, {2, 5, 2, 4}, {3, 2, 3, 3}, {5, 6, 5, 5}, {3, 3, 2, 4}};
     for (const auto &m : opening) {
         Move move(m[0], m[1], m[2], m[3]);
-        controller->playMove(move);
+        controller.game()->playMove(move);
     }
     if (replayed)
         replay(window);

@@ -4,6 +4,7 @@
 // Markdown page (docs/protocol-transcript.md).
 #include "GameRecorder.h"
 #include "IsolatedSettings.h"
+#include "GameController.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TranscriptPage.h"
@@ -66,7 +67,8 @@ int main(int argc, char *argv[])
     const QStringList arguments[2] = {engineArguments(1), engineArguments(2)};
     ScriptedDialogs dialogs;
     IsolatedSettings::begin(); // the window as on a first run, whatever the user's settings
-    auto *window = new MainWindow;
+    GameController controller;
+    auto *window = new MainWindow(&controller);
     window->setDialogs(&dialogs);
     window->show();
     GameRecorder recorder(window, &dialogs, QStringLiteral(ZARVIK_ENGINE), arguments);

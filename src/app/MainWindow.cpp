@@ -856,8 +856,10 @@ void MainWindow::joinGame()
 
 void MainWindow::chooseListening()
 {
-    if (dialogs->listening(this, listenLocal, listenPort))
-        controller->seating()->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
+    if (!dialogs->listening(this, listenLocal, listenPort))
+        return;
+    listeningChosen = true;
+    controller->seating()->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
 }
 
 // The listening options go to the controller only once chosen: until then it keeps
@@ -869,7 +871,8 @@ void MainWindow::loadNetworkSettings()
     joinPort = quint16(stored.value(QStringLiteral("network/joinPort"), Protocol::defaultPort).toUInt());
     listenLocal = stored.value(QStringLiteral("network/listenLocal"), false).toBool();
     listenPort = quint16(stored.value(QStringLiteral("network/listenPort"), Protocol::defaultPort).toUInt());
-    if (stored.contains(QStringLiteral("network/listenPort")))
+    listeningChosen = stored.contains(QStringLiteral("network/listenPort"));
+    if (listeningChosen)
         controller->seating()->setListening(listenLocal ? QHostAddress::LocalHost : QHostAddress::Any, listenPort);
 }
 
@@ -878,6 +881,9 @@ void MainWindow::saveNetworkSettings() const
     QSettings stored(settingsName, settingsName);
     stored.setValue(QStringLiteral("network/joinHost"), joinHost);
     stored.setValue(QStringLiteral("network/joinPort"), joinPort);
+    // Only a choice is kept: until one is made the controller's own port stays in force.
+    if (!listeningChosen)
+        return;
     stored.setValue(QStringLiteral("network/listenLocal"), listenLocal);
     stored.setValue(QStringLiteral("network/listenPort"), listenPort);
 }

@@ -161,6 +161,7 @@ private:
     quint16 joinPort = 0;
     bool listenLocal = false;        // the listening options last chosen
     quint16 listenPort = 0;
+    bool listeningChosen = false;    // by the person, now or in an earlier run
     // The game as last saved or opened: it need not be saved again.
     GameRecord savedGame;
 };

@@ -244,6 +244,51 @@ private slots:
         QVERIFY(clock->text().isEmpty());
     }
 
+    void aNewGameAfterTheEnd_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("byMenu");
+        for (const char *ending : {"goal row", "time-out", "resignation"}) {
+            QTest::addRow("%s, green button", ending) << QString(ending) << false;
+            QTest::addRow("%s, Ctrl+N", ending) << QString(ending) << true;
+        }
+    }
+
+    // However a game ended, the green button or "Nouvelle partie" starts a new one
+    // from the board chosen in the panel, with no box; until then the moves stay
+    // listed and nobody is to move.
+    void aNewGameAfterTheEnd()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, byMenu);
+        WindowDriver driver;
+        driver.startCustom(redAboutToWin);
+        if (ending == QLatin1String("goal row")) {
+            driver.play("B7", "B8");
+        } else if (ending == QLatin1String("resignation")) {
+            QVERIFY(driver.trigger(QStringLiteral("Abandonner")));
+        } else {
+            driver.click("timerPlayer1CB");
+            driver.child<QLineEdit>("maxTimePlayer1Edit")->setText(QStringLiteral("0"));
+            driver.click("startGameButton");
+        }
+        QTRY_COMPARE(driver.dialogs.informations.size(), 1);
+        const Game *game = driver.controller()->game();
+        QCOMPARE(game->model()->termination(), ending);
+        QCOMPARE(driver.window->findChild<TurnViewWidget *>()->accessibleName(), QStringLiteral("Aucune partie en cours"));
+        QCOMPARE(driver.moveLines().size(), ending == QLatin1String("goal row") ? 1 : 0);
+        driver.child<QLineEdit>("maxTimePlayer1Edit")->setText(QStringLiteral("30")); // time for the new game
+        if (byMenu)
+            QVERIFY(driver.trigger(QStringLiteral("Nouvelle partie ...")));
+        else
+            driver.click("startGameButton");
+        QCOMPARE(game->state(), Game::State::Playing);
+        QVERIFY(driver.moveLines().isEmpty());
+        QCOMPARE(driver.board().toText(), QString(boardText(redAboutToWin)));
+        QCOMPARE(driver.dialogs.informations.size(), 1);
+        QCOMPARE(driver.window->findChild<TurnViewWidget *>()->accessibleName(), QStringLiteral("Au tour de rouge"));
+    }
+
     // Undo takes back one move between people, and the computer's reply with the
     // person's move against it; redo plays the same moves again without a search.
     void undoAndRedo_data()

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -359,6 +360,10 @@ private slots:
     // back in the next window.
     void settingsAreRemembered()
     {
+        // Whoever holds the protocol's port, the windows here listen where their
+        // controller says (a free port): the settings never carry a port not chosen.
+        QTcpServer squatter;
+        squatter.listen(QHostAddress::Any, Protocol::defaultPort);
         QTemporaryDir dir;
         QString boardPath;
         QSize windowSize;

@@ -13,6 +13,7 @@
 #include "StatusLabel.h"
 #include "ClockLabel.h"
 #include "GameNarrator.h"
+#include "MoveListModel.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -30,7 +31,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 
@@ -85,6 +85,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
     createMenus();
+    createMoveList();
     createStatusBar();
     AccessibleNames::give(this);
     for (Side side : bothSides)
@@ -118,12 +119,6 @@ void MainWindow::createMenus()
     createMovesMenu();
     createViewMenu();
     createHelpMenu();
-    // A row chosen by click or arrow key is shown in a replay; during a game nothing
-    // else is shown: the current row goes back to the ply played.
-    connect(ui->moveListWidget, &QListWidget::currentRowChanged, this, [this](int row) {
-        showReplayedPly(row + 1);
-        ui->moveListWidget->setCurrentRow(game->cursor() - 1);
-    });
     updateMoveActions();
 }
 
@@ -525,30 +520,23 @@ void MainWindow::continueFromHere()
         controller->continueGame(options);
 }
 
-// The whole game, each ply numbered as the records file numbers it, a capture in
-// brackets and a pass as "--"; the ply shown is the current row.
-void MainWindow::showMoveList()
+// The plies as the model lists them, the current row on the ply shown. A row
+// chosen by click or arrow key is shown in a replay; during a game the row goes
+// back to the ply played once the view is done with the click.
+void MainWindow::createMoveList()
 {
-    QListWidget *list = ui->moveListWidget;
-    const QSignalBlocker quiet(list); // rows change here to follow the game, not to choose a ply
-    const std::vector<GameModel::Ply> &plies = game->plies();
-    while (list->count() > int(plies.size()))
-        delete list->takeItem(list->count() - 1);
-    for (size_t i = 0; i < plies.size(); ++i) {
-        const Move &move = plies[i].move;
-        const bool capture = move.captured != Piece::empty;
-        const QString text = QStringLiteral("%1. %2%3%4")
-                                 .arg(i + 1)
-                                 .arg(capture ? QStringLiteral("[") : QString())
-                                 .arg(plies[i].isPass() ? QStringLiteral("--") : move.toText(ZarvikBoard::size, ZarvikBoard::size))
-                                 .arg(capture ? QStringLiteral("]") : QString());
-        if (int(i) >= list->count())
-            list->addItem(text);
-        QListWidgetItem *item = list->item(int(i));
-        item->setText(text);
-        item->setForeground(QBrush(plies[i].side == Side::Red ? Qt::red : Qt::black));
-    }
-    list->setCurrentRow(game->cursor() - 1);
+    auto *moves = new MoveListModel(game, this);
+    QListView *view = ui->moveListWidget;
+    view->setModel(moves);
+    const auto showCurrent = [view, moves] { view->setCurrentIndex(moves->index(moves->currentRow())); };
+    connect(moves, &MoveListModel::currentRowChanged, view, showCurrent);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, view, moves, showCurrent](const QModelIndex &row) {
+                if (replaying())
+                    showReplayedPly(row.row() + 1);
+                else if (row.row() != moves->currentRow())
+                    QTimer::singleShot(0, view, showCurrent);
+            });
 }
 
 MainWindow::SideWidgets MainWindow::sideWidgets(Side side) const
@@ -671,7 +659,6 @@ void MainWindow::setUpTimeField(QLineEdit *field)
 
 void MainWindow::connectController()
 {
-    connect(game, &GameModel::changed, this, &MainWindow::showMoveList);
     connect(game, &GameModel::changed, this, &MainWindow::dropHint);
     connect(game, &GameModel::changed, this, &MainWindow::updateMoveActions);
     auto *narrator = new GameNarrator(controller, this);

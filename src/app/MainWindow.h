@@ -103,7 +103,7 @@ private:
     void showReplayedPly(int plies);
     void stepReplay(int delta);
     void continueFromHere();
-    void showMoveList();
+    void createMoveList();
     void showGameOver(const QString &text);
     void useCompactFont();
     void setUpTimeField(QLineEdit *field);

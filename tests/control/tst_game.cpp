@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
@@ -81,12 +81,13 @@ private slots:
                                                   "5. A2 - A3", "6. [D5 - C4]"}));
         QCOMPARE(driver.moveColor(0), QColor(Qt::red));
         QCOMPARE(driver.moveColor(5), QColor(Qt::black));
-        auto *list = driver.child<QListWidget>("moveListWidget");
-        QCOMPARE(list->currentRow(), 5);
+        auto *list = driver.child<QListView>("moveListWidget");
+        QCOMPARE(list->currentIndex().row(), 5);
         // An earlier move clicked or reached by arrow key during the game: nothing changes.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(list->model()->index(1, 0)).center());
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(list->currentRow(), 5);
+        QTRY_COMPARE(list->currentIndex().row(), 5);
+        QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{list->currentIndex()});
         QCOMPARE(driver.board().cells[2][4], Piece::blackStone);
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge"));
         driver.play("A3", "A4");
@@ -314,10 +315,12 @@ private slots:
         const QString position = driver.board().toText();
         QVERIFY(driver.trigger(undoText));
         QCOMPARE(driver.moveLines(), played); // the whole game stays listed
+        QVERIFY(driver.moveColor(1) != QColor(Qt::black)); // black's move taken back looks different
         QCOMPARE(driver.controller()->model()->cursor(), computerBlack ? 0 : 1);
         QCOMPARE(driver.controller()->game()->humanSide(), computerBlack ? Side::Red : Side::Black);
         QVERIFY(driver.trigger(QStringLiteral("Refaire")));
         QCOMPARE(driver.moveLines(), played);
+        QCOMPARE(driver.moveColor(1), QColor(Qt::black));
         QCOMPARE(driver.board().toText(), position);
         QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);
         QVERIFY(!driver.trigger(QStringLiteral("Refaire")));

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QListWidget>
+#include <QListView>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -275,19 +275,19 @@ private slots:
         QVERIFY(!driver.controller()->game()->turn());
         QCOMPARE(driver.moveLines(), played); // the capture told as when it was played
         QCOMPARE(driver.board().cells[2][3], Piece::redStone);
-        auto *list = driver.child<QListWidget>("moveListWidget");
+        auto *list = driver.child<QListView>("moveListWidget");
         QVERIFY(driver.trigger(QStringLiteral("Début de la partie")));
         QCOMPARE(driver.moveLines(), played);
-        QCOMPARE(list->currentRow(), -1);
+        QCOMPARE(list->currentIndex().row(), -1);
         QCOMPARE(driver.board().cells[1][6], Piece::redStone);
         QVERIFY(driver.trigger(QStringLiteral("Coup suivant")));
-        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->currentIndex().row(), 0);
         QVERIFY(driver.trigger(QStringLiteral("Fin de la partie")));
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(driver.controller()->model()->cursor(), 4);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(list->item(1)).center());
-        QCOMPARE(list->currentRow(), 1);
+                          list->visualRect(list->model()->index(1, 0)).center());
+        QCOMPARE(list->currentIndex().row(), 1);
         QCOMPARE(driver.board().cells[1][5], Piece::redStone);
         QVERIFY(driver.trigger(QStringLiteral("Continuer d'ici"))); // red to move
         QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);

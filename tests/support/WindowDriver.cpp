@@ -8,7 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,13 +113,14 @@ QString WindowDriver::status() const
 QStringList WindowDriver::moveLines() const
 {
     QStringList lines;
-    auto *list = child<QListWidget>("moveListWidget");
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
+    const QAbstractItemModel *moves = child<QListView>("moveListWidget")->model();
+    for (int i = 0; i < moves->rowCount(); ++i)
+        lines << moves->index(i, 0).data().toString();
     return lines;
 }
 
 QColor WindowDriver::moveColor(int row) const
 {
-    return child<QListWidget>("moveListWidget")->item(row)->foreground().color();
+    const QAbstractItemModel *moves = child<QListView>("moveListWidget")->model();
+    return moves->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color();
 }

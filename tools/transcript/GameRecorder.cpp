@@ -7,7 +7,7 @@
 
 #include <QAbstractButton>
 #include <QEventLoop>
-#include <QListWidget>
+#include <QListView>
 #include <QTimer>
 
 GameRecorder::GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const QString &enginePath,
@@ -15,9 +15,9 @@ GameRecorder::GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const Q
     : window(window), dialogs(dialogs), enginePath(enginePath), arguments{engineArguments[0], engineArguments[1]}
 {
     connect(window->findChild<StatusLabel *>(), &StatusLabel::statusShown, this, &GameRecorder::statusChanged);
-    const QListWidget *moves = window->findChild<QListWidget *>(QStringLiteral("moveListWidget"));
-    connect(moves->model(), &QAbstractItemModel::rowsInserted, this, [this, moves](const QModelIndex &, int row) {
-        addWindowEvent(QStringLiteral("move list: \"%1\"").arg(moves->item(row)->text()));
+    const QAbstractItemModel *moves = window->findChild<QListView *>(QStringLiteral("moveListWidget"))->model();
+    connect(moves, &QAbstractItemModel::rowsInserted, this, [this, moves](const QModelIndex &, int row) {
+        addWindowEvent(QStringLiteral("move list: \"%1\"").arg(moves->index(row, 0).data().toString()));
     });
     dialogs->whileBoxOpen = [this] {
         const QString box = this->dialogs->informations.last(); // "title|text"

@@ -849,6 +849,17 @@
     </message>
 </context>
 <context>
+    <name>MoveListModel</name>
+    <message>
+        <source>%1 (coup repris)</source>
+        <translation>%1 (taken back)</translation>
+    </message>
+    <message>
+        <source>Coup repris</source>
+        <translation>Move taken back</translation>
+    </message>
+</context>
+<context>
     <name>Seating</name>
     <message>
         <source>Partie en réseau</source>

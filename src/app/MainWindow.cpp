@@ -52,8 +52,7 @@ const QString settingsName = QStringLiteral("Zarvik");
 // Room left around the window for the window manager's title bar and borders.
 const QSize frameAllowance(20, 50);
 constexpr int replayEnd = 1 << 20; // a step past either end of any game
-// The hint is the best move the computer finds at its strongest in a second.
-constexpr int hintLevel = 3;
+// The hint is the best move the expert search finds in a second.
 constexpr int hintSeconds = 1;
 // The games of a records file offered to choose from; a match's file holds far fewer.
 constexpr int maxGamesOffered = 10000;
@@ -84,6 +83,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     ui->turnLayout->addWidget(clock);
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
+    createHint();
     createMenus();
     createMoveList();
     createStatusBar();
@@ -99,7 +99,6 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
 MainWindow::~MainWindow()
 {
     saveSettings();
-    hinter.reset();
     controller->stopGame();
     controller->disconnect(this);
     played->disconnect(this);
@@ -321,30 +320,39 @@ void MainWindow::showDepth(int depth, int score)
                                .arg(QString::asprintf("%+d", score)));
 }
 
-void MainWindow::askHint()
+// The analysis service searches the position for a second; the first move of its
+// deepest line is the hint.
+void MainWindow::createHint()
 {
-    const std::optional<Side> side = played->humanSide();
-    dropHint();
-    if (!side)
-        return;
-    CPUPlayer::Options options;
-    options.timeLimit = hintSeconds;
-    options.level = hintLevel;
-    options.pauseMs = 0;
-    hinter = std::make_unique<CPUPlayer>(*side, options);
-    connect(hinter.get(), &Player::moved, this, &MainWindow::showHint);
-    hinter->play({game->position(), game->position().lastMove, true});
+    hinter = new Analysis(played, this);
+    hinter->setTimeLimit(hintSeconds);
+    connect(hinter, &Analysis::deepened, this, [this](Side, int, int, const QStringList &line) {
+        Move best;
+        if (!line.isEmpty() && best.parse(line.first().toLatin1().constData(), ZarvikBoard::size, ZarvikBoard::size))
+            hint = best;
+    });
+    connect(hinter, &Analysis::searchEnded, this, &MainWindow::showHint);
 }
 
-void MainWindow::showHint(const Move &hint)
+void MainWindow::askHint()
 {
-    if (game->position().isLegal(hint, hinter->side()))
-        boardWidget->showHint(hint);
+    dropHint();
+    if (played->humanSide())
+        hinter->setActive(true);
+}
+
+void MainWindow::showHint()
+{
+    hinter->setActive(false);
+    const std::optional<Side> side = played->humanSide();
+    if (hint && side && game->position().isLegal(*hint, *side))
+        boardWidget->showHint(*hint);
 }
 
 void MainWindow::dropHint()
 {
-    hinter.reset();
+    hinter->setActive(false);
+    hint.reset();
     boardWidget->clearHint();
 }
 

@@ -3,17 +3,17 @@
 
 #include "GameOptions.h"
 #include "GameRecord.h"
+#include "Move.h"
 #include "WidgetDialogs.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
-#include <memory>
 #include <vector>
 
 class GameModel;
 class BoardWidget;
-class CPUPlayer;
+class Analysis;
 class Game;
 class GameController;
 class QAction;
@@ -85,8 +85,9 @@ private:
     void updateMoveActions();
     void showThinking(bool thinking);
     void showDepth(int depth, int score);
+    void createHint();
     void askHint();
-    void showHint(const Move &hint);
+    void showHint();
     // Stops a hint search and takes the hint off the board: the position changed.
     void dropHint();
     // Asks before a game in progress with moves played is lost; false: keep it.
@@ -151,8 +152,9 @@ private:
     QAction *playNowAction = nullptr;
     QAction *hintAction = nullptr;
     QAction *flipAction = nullptr;
-    // The computer's search for a hint to the person to move, on a copy of the board.
-    std::unique_ptr<CPUPlayer> hinter;
+    // The search for a hint to the person to move, and its best move so far.
+    Analysis *hinter = nullptr;
+    std::optional<Move> hint;
     StatusLabel *statusLabel = nullptr;
     QLabel *thinkingLabel = nullptr;
     QString openedFile; // the name of the records file whose game is shown

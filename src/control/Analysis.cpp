@@ -88,7 +88,7 @@ void Analysis::restart()
     settings.color = searchedSide;
     settings.level = SearchSettings::expertLevel;
     settings.maxDepth = maxDepth;
-    settings.timeLimit = maxSeconds;
+    settings.timeLimit = timeLimit;
     settings.threads = 1;
     settings.tableMegabytes = tableMegabytes;
     worker.search(position, settings, 0);

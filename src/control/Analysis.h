@@ -32,6 +32,8 @@ public:
 
     // On while the panel is shown; off stops the search at once.
     void setActive(bool on);
+    // How long a position is searched at most (maxSeconds unless told).
+    void setTimeLimit(int seconds) { timeLimit = seconds; }
     bool isActive() const { return active; }
     bool isSearching() const { return worker.isRunning(); }
 
@@ -67,4 +69,5 @@ private:
     // The position and side last searched; read by the search thread only while it runs.
     QString searchedKey;
     Side searchedSide = Side::Red;
+    int timeLimit = maxSeconds;
 };

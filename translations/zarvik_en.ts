@@ -339,6 +339,14 @@
         <source>Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.</source>
         <translation>Black took too long.  Red wins.</translation>
     </message>
+    <message>
+        <source>Le joueur rouge a quitté la partie : elle est annulée.</source>
+        <translation>Red left the game: it is cancelled.</translation>
+    </message>
+    <message>
+        <source>Le joueur noir a quitté la partie : elle est annulée.</source>
+        <translation>Black left the game: it is cancelled.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecordReader</name>
@@ -886,16 +894,24 @@
         <translation>The host gave no game: does it have a “Network” side waiting?</translation>
     </message>
     <message>
-        <source>Cet ordinateur seulement : 127.0.0.1, port %1</source>
-        <translation>This computer only: 127.0.0.1, port %1</translation>
-    </message>
-    <message>
-        <source>Pour un ami : %1, port %2</source>
-        <translation>For a friend: %1, port %2</translation>
-    </message>
-    <message>
         <source> ou </source>
         <translation> or </translation>
+    </message>
+    <message>
+        <source>sans limite de temps</source>
+        <translation>no time limit</translation>
+    </message>
+    <message>
+        <source>%1 s par coup</source>
+        <translation>%1 s a move</translation>
+    </message>
+    <message>
+        <source>Cet ordinateur seulement : 127.0.0.1, port %1 (%2)</source>
+        <translation>This computer only: 127.0.0.1, port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pour un ami : %1, port %2 (%3)</source>
+        <translation>For a friend: %1, port %2 (%3)</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,9 @@ QString GameNarrator::endText(const GameResult &result) const
     case Ending::IllegalMove:
         return result.loser == Side::Red ? tr("Le joueur rouge a pris trop de temps.  Le joueur noir est le gagnant.")
                                          : tr("Le joueur noir a pris trop de temps.  Le joueur rouge est le gagnant.");
+    case Ending::Abandoned:
+        return result.loser == Side::Red ? tr("Le joueur rouge a quitté la partie : elle est annulée.")
+                                         : tr("Le joueur noir a quitté la partie : elle est annulée.");
     case Ending::Disconnection:
     case Ending::Crash:
     case Ending::NeverConnected:

@@ -67,15 +67,14 @@ void Game::prepare(const GameOptions &options)
 
 // Each side's limit per move as chosen; a remote program has half a second more
 // for the network, and the computer, which keeps a margin of its own, never loses
-// on time. The host of a joined game keeps its own time.
+// on time. In a joined game the host keeps the time: the clocks here only show it.
 void Game::setClocks()
 {
     for (Side side : bothSides) {
         const SeatOptions &how = chosen.seat(side);
-        const bool timed = how.timer && how.kind != PlayerKind::Host;
-        clocks[indexOf(side)].setLimit(timed ? qint64(qMax(0, how.seconds)) * 1000 : SideClock::noLimit,
+        clocks[indexOf(side)].setLimit(how.timer ? qint64(qMax(0, how.seconds)) * 1000 : SideClock::noLimit,
                                        how.kind == PlayerKind::Socket ? networkGraceMs : 0,
-                                       how.kind != PlayerKind::Cpu);
+                                       how.kind != PlayerKind::Cpu && !chosen.joined());
     }
 }
 
@@ -124,6 +123,8 @@ void Game::seat(Side side, Player *player, bool toldPosition)
         ++refusedLines[indexOf(side)];
         emit lineRefused(side);
     });
+    connect(player, &Player::concluded, this, &Game::onConcluded);
+    connect(player, &Player::limitsTold, this, &Game::onLimitsTold);
     if (toldPosition)
         pliesKnown[indexOf(side)] = movesAmong(game.plies(), game.cursor());
     if (seated())
@@ -234,10 +235,39 @@ void Game::askToPlay(Side side, const Player::Turn &turn)
     seatOf(side)->play(turn);
 }
 
+// In a joined game the host decides, and its end follows.
 void Game::resign()
 {
-    if (const std::optional<Side> side = humanSide())
+    const std::optional<Side> side = humanSide();
+    if (side && !seatOf(~*side)->passOnResignation())
         finish(GameResult::win(~*side, GameResult::Ending::Resignation));
+}
+
+// The other end's word on the end, after the plies it counts: a move of ours that
+// it never took is no ply of the game.
+void Game::onConcluded(const GameResult &result, int plies)
+{
+    if (!inProgress())
+        return;
+    if (plies >= 0 && plies < int(game.plies().size())) {
+        game.setCursor(plies);
+        game.truncate();
+    }
+    finish(result);
+}
+
+// The host of a joined game keeps the time: the clocks here count down from its limits.
+void Game::onLimitsTold(const Extension::Limits &limits)
+{
+    if (!chosen.joined())
+        return;
+    for (Side side : bothSides) {
+        const std::optional<int> &seconds = side == Side::Red ? limits.red : limits.black;
+        SeatOptions &how = side == Side::Red ? chosen.red : chosen.black;
+        how.timer = seconds.has_value();
+        how.seconds = seconds.value_or(how.seconds);
+    }
+    setClocks();
 }
 
 // Nothing to take back while the computer searches (its move would land on another
@@ -348,6 +378,9 @@ void Game::finish(const GameResult &result)
     pendingEnd.reset();
     current = State::Ended;
     game.setResult(result.result(), result.termination());
+    for (Player *each : seats)
+        if (each)
+            each->gameEnded(result, int(game.plies().size()));
     stopSeats();
     updateHumanSide();
     emit stateChanged(current);

@@ -129,6 +129,8 @@ private:
     void onFailed(Player::Failure how);
     void onDepth(int depth, int score);
     void onClockExpired(Side side);
+    void onConcluded(const GameResult &result, int plies);
+    void onLimitsTold(const Extension::Limits &limits);
     void conclude();
     void askSeat();
     void askToPlay(Side side, const Player::Turn &turn);

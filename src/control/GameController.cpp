@@ -25,10 +25,21 @@ void GameController::continueGame(const GameOptions &options)
     seats.seat(options);
 }
 
+// A person who leaves a network game abandons it, so that the other end records
+// the same end; other games are just left undecided.
 void GameController::stopGame()
 {
+    const std::optional<Side> person = played.options().personAgainstNetwork();
+    if (person)
+        played.end(GameResult::cancelled(*person, GameResult::Ending::Abandoned));
     played.stop();
     seats.stop();
+}
+
+void GameController::joinGame(const QString &host, quint16 port)
+{
+    stopGame();
+    seats.join(host, port);
 }
 
 void GameController::showBoard(const Board &board)

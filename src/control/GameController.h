@@ -30,7 +30,7 @@ public:
     void continueGame(const GameOptions &options);
     // Leaves the game in progress undecided and stops listening or the joined host.
     void stopGame();
-    void joinGame(const QString &host, quint16 port) { seats.join(host, port); }
+    void joinGame(const QString &host, quint16 port);
     // No game in progress, a board or a record shown instead (see Game::open).
     void showBoard(const Board &board);
     bool openRecord(const GameRecord &record, int *illegal = nullptr);

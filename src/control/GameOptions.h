@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // How a side is played: Host is the program whose game this window joined.
@@ -50,4 +51,14 @@ struct GameOptions
     const SeatOptions &seat(Side side) const { return side == Side::Red ? red : black; }
     // Whether the game is one this window joined: the host plays a side.
     bool joined() const { return red.kind == PlayerKind::Host || black.kind == PlayerKind::Host; }
+    // The side of the person here when the other side plays over the network.
+    std::optional<Side> personAgainstNetwork() const
+    {
+        for (Side side : bothSides) {
+            const PlayerKind other = seat(~side).kind;
+            if (seat(side).kind == PlayerKind::Human && (other == PlayerKind::Socket || other == PlayerKind::Host))
+                return side;
+        }
+        return std::nullopt;
+    }
 };

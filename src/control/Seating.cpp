@@ -63,7 +63,7 @@ void Seating::seatNext()
             continue;
         if (chosen.seat(side).kind == PlayerKind::Socket) {
             emit awaitingConnection(side);
-            emit awaitingFriend(whereToConnect());
+            emit awaitingFriend(whereToConnect(side));
             return;
         }
         game.seat(side, createSeat(side));
@@ -99,6 +99,7 @@ void Seating::onConnection()
         const Side side = redWaits ? Side::Red : Side::Black;
         // Black's program is sent the position as it is seated.
         auto *player = new SocketPlayer(side, socket, game.model()->position(), this);
+        player->setLimits(limitsOf(chosen));
         emit playerConnected(side);
         game.seat(side, player, side == Side::Black);
         seatNext();
@@ -120,6 +121,7 @@ void Seating::stop()
     emit awaitingFriend(QString());
     if (!joining)
         return;
+    joining->close();
     joining->disconnect(this);
     joining->deleteLater();
     joining = nullptr;
@@ -135,7 +137,7 @@ void Seating::join(const QString &host, quint16 port)
     connect(joining, &HostConnection::failed, this, &Seating::onJoinFailed);
     connect(joining, &HostConnection::connected, this, &Seating::hostReached);
     emit connecting(host, port);
-    joining->open(host, port, settings.joinTimeoutMs);
+    joining->open(host, port, settings.joinTimeoutMs, true);
 }
 
 // The host's first board: the game begins there, red to move (black's first board
@@ -144,8 +146,12 @@ void Seating::onSideGiven(Side side, const ZarvikBoard &position)
 {
     GameOptions options;
     (side == Side::Red ? options.black : options.red).kind = PlayerKind::Host;
-    // The host keeps the time.
-    options.red.timer = options.black.timer = false;
+    // The host keeps the time: its limits, when it has told them, are shown here.
+    const Extension::Limits limits = joining->limits().value_or(Extension::Limits());
+    options.red.timer = limits.red.has_value();
+    options.red.seconds = limits.red.value_or(0);
+    options.black.timer = limits.black.has_value();
+    options.black.seconds = limits.black.value_or(0);
     emit sideJoined(side);
     game.begin(position, Side::Red, options);
     game.seat(side, new HumanPlayer(side));
@@ -165,14 +171,23 @@ void Seating::onJoinFailed(HostConnection::Problem problem, const QString &detai
              : tr("L'hôte n'a pas donné de partie : a-t-il un camp « Réseau » qui attend ?"));
 }
 
-// The machine's addresses that a friend can reach, and the port.
-QString Seating::whereToConnect() const
+// The machine's addresses that a friend can reach, the port, and the time the
+// friend will have for each move.
+QString Seating::whereToConnect(Side side) const
 {
     QStringList addresses;
     for (const QHostAddress &address : QNetworkInterface::allAddresses())
         if (!address.isLoopback() && !address.isLinkLocal() && settings.address != QHostAddress::LocalHost)
             addresses << address.toString();
+    const SeatOptions &how = chosen.seat(side);
+    const QString limit = !how.timer ? tr("sans limite de temps") : tr("%1 s par coup").arg(qMax(0, how.seconds));
     if (addresses.isEmpty())
-        return tr("Cet ordinateur seulement : 127.0.0.1, port %1").arg(serverPort());
-    return tr("Pour un ami : %1, port %2").arg(addresses.join(tr(" ou ")), QString::number(serverPort()));
+        return tr("Cet ordinateur seulement : 127.0.0.1, port %1 (%2)").arg(serverPort()).arg(limit);
+    return tr("Pour un ami : %1, port %2 (%3)").arg(addresses.join(tr(" ou ")), QString::number(serverPort()), limit);
+}
+
+Extension::Limits Seating::limitsOf(const GameOptions &options)
+{
+    const auto seconds = [](const SeatOptions &how) { return how.timer ? std::optional<int>(qMax(0, how.seconds)) : std::nullopt; };
+    return {seconds(options.red), seconds(options.black)};
 }

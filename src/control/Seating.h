@@ -72,7 +72,8 @@ private:
     void onSideGiven(Side side, const ZarvikBoard &position);
     void onJoinFailed(HostConnection::Problem problem, const QString &detail);
     void fail(const QString &title, const QString &text);
-    QString whereToConnect() const;
+    QString whereToConnect(Side side) const;
+    static Extension::Limits limitsOf(const GameOptions &options);
 
     Game &game;
     Settings settings;

@@ -12,12 +12,15 @@ SideClock::SideClock(QObject *parent)
     connect(&forfeit, &QTimer::timeout, this, &SideClock::expired);
 }
 
+// A clock that runs goes on with the new limit.
 void SideClock::setLimit(qint64 limit, qint64 graceMs, bool forfeits)
 {
-    stop();
     limitMs = limit < 0 ? noLimit : limit;
     forfeitAfterMs = forfeits && hasLimit() ? qMin<qint64>(limitMs + qMax<qint64>(graceMs, 0), std::numeric_limits<int>::max())
                                             : noLimit;
+    forfeit.stop();
+    if (running && forfeitAfterMs != noLimit)
+        forfeit.start(int(qMax<qint64>(0, forfeitAfterMs - started.elapsed())));
 }
 
 void SideClock::start()

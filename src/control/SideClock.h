@@ -21,7 +21,7 @@ public:
     explicit SideClock(QObject *parent = nullptr);
 
     // The limit of each move in milliseconds (noLimit: none); expired() comes
-    // graceMs after it, when the side forfeits on time.
+    // graceMs after it, when the side forfeits on time. A clock that runs goes on.
     void setLimit(qint64 limitMs, qint64 graceMs, bool forfeits);
     void start();
     void stop();

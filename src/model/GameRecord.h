@@ -32,6 +32,8 @@ public:
     static inline const QString byCrash = QStringLiteral("crash");
     // A match's program that did not connect in time.
     static inline const QString byNoConnection = QStringLiteral("never connected");
+    // The person of a network game stopped it or closed the window.
+    static inline const QString byAbandon = QStringLiteral("abandoned");
     static inline const QString byResignation = QStringLiteral("resignation");
     static inline const QString byNoMoves = QStringLiteral("draw");
     static inline const QString byNothingYet = QStringLiteral("unfinished");

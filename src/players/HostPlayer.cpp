@@ -86,6 +86,20 @@ HostPlayer::HostPlayer(Side side, HostConnection *connection, QObject *parent)
     connect(connection, &HostConnection::boardAgain, this, &HostPlayer::onBoard);
     connect(connection, &HostConnection::gameOver, this, &HostPlayer::onGameOver);
     connect(connection, &HostConnection::failed, this, &HostPlayer::onFailed);
+    connect(connection, &HostConnection::ended, this, &HostPlayer::concluded);
+    connect(connection, &HostConnection::limitsGiven, this, &HostPlayer::limitsTold);
+}
+
+bool HostPlayer::passOnResignation()
+{
+    return connection->sendResign();
+}
+
+// The person here left the game: the host is told, so that it ends the game the same way.
+void HostPlayer::gameEnded(const GameResult &result, int /*plies*/)
+{
+    if (result.how == GameResult::Ending::Abandoned && result.loser == ~side())
+        connection->sendBye();
 }
 
 void HostPlayer::play(const Turn &turn)

@@ -27,6 +27,9 @@ public:
     // The game is over here: nothing more is played; the person's moves still go out.
     void stop() override;
     void opponentMoved(const Move &move) override;
+    void gameEnded(const GameResult &result, int plies) override;
+    // With the extension the host decides the resignation, and tells its end.
+    bool passOnResignation() override;
 
 private:
     void sendWhenAsked();

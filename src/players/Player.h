@@ -2,6 +2,8 @@
 #pragma once
 
 #include "Board.h"
+#include "Extension.h"
+#include "GameResult.h"
 #include "Side.h"
 
 #include <QObject>
@@ -34,11 +36,7 @@ public:
         bool sawPrevious = false;
     };
 
-    // Why a seat cannot go on: a remote program gone; the host of a joined game gone,
-    // refusing our move, sending what makes no sense here, or silent. Time is the
-    // game's to keep, not the seat's.
-    enum class Failure { Disconnection, Refusal, Garbage, Silence };
-    Q_ENUM(Failure)
+    using Failure = GameResult::Failure;
 
     explicit Player(Side side, QObject *parent = nullptr);
 
@@ -56,17 +54,28 @@ public:
     virtual void opponentMoved(const Move &move) { Q_UNUSED(move) }
     // The game was won by this move, of either side.
     virtual void gameWon(const Move &move) { Q_UNUSED(move) }
+    // The game ended so, after that many plies: a Zarvik window at the other end is told.
+    virtual void gameEnded(const GameResult &result, int plies) { Q_UNUSED(result) Q_UNUSED(plies) }
+    // The person at this window resigns. A seat whose other end decides the game's
+    // end (the host of a joined game) passes it on and returns true; the end then
+    // comes as concluded().
+    virtual bool passOnResignation() { return false; }
     // Whether the seat is searching for a move now.
     virtual bool isThinking() const { return false; }
 
 signals:
     // The seat's answer: a move, or GameRecord::pass.
     void moved(const Move &move);
-    void failed(Player::Failure how);
+    void failed(GameResult::Failure how);
     // A line of a remote program was refused ("4").
     void lineRefused();
     // The search completed a depth, with its best score from this side.
     void depthReached(int depth, int score);
+    // The other end decided how the game ended (the host of a joined game), or its
+    // person resigned or left it; plies: those it counts, -1 for the game as played here.
+    void concluded(const GameResult &result, int plies);
+    // The other end keeps the time, with these limits per move.
+    void limitsTold(const Extension::Limits &limits);
 
 private:
     const Side seatSide;

@@ -63,6 +63,12 @@ void SocketPlayer::gameWon(const Move &move)
     send(Protocol::moveMessage(Protocol::Code::FinalMove, move));
 }
 
+void SocketPlayer::gameEnded(const GameResult &result, int plies)
+{
+    if (extended && result.how != GameResult::Ending::GoalRow)
+        send(Extension::end(result, plies));
+}
+
 void SocketPlayer::stop()
 {
     asked = false;
@@ -140,6 +146,8 @@ void SocketPlayer::readArrivedBytes()
 // to move, and after its time ran out the game has ended.
 void SocketPlayer::handleLine(const QByteArray &line)
 {
+    if (handleExtension(line))
+        return;
     Move received;
     // The line's own bytes end in NUL, so parse never reads past them; a NUL inside
     // the line just ends the text early.
@@ -150,6 +158,28 @@ void SocketPlayer::handleLine(const QByteArray &line)
     }
     asked = false;
     emit moved(received);
+}
+
+// A program that never asked for the extension is answered as before: its "x"
+// lines are no moves.
+bool SocketPlayer::handleExtension(const QByteArray &line)
+{
+    using Kind = Extension::Line::Kind;
+    if (!Extension::isExtension(line))
+        return false;
+    const Kind kind = Extension::parse(line).kind;
+    if (kind == Kind::Hello && !extended) {
+        extended = true;
+        send(Extension::hello());
+        send(Extension::limits(toldLimits));
+    } else if (kind == Kind::Resign && extended) {
+        emit concluded(GameResult::win(~side(), GameResult::Ending::Resignation), -1);
+    } else if (kind == Kind::Bye && extended) {
+        emit concluded(GameResult::cancelled(side(), GameResult::Ending::Abandoned), -1);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void SocketPlayer::refuseLine()

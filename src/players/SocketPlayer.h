@@ -36,8 +36,12 @@ public:
     void play(const Turn &turn) override;
     // Later lines are refused.
     void stop() override;
-    // Message 5: the winning move of either side; the clock is not touched.
+    // Message 5: the winning move of either side.
     void gameWon(const Move &move) override;
+    // A Zarvik window at the other end is told any other end.
+    void gameEnded(const GameResult &result, int plies) override;
+    // The limits a Zarvik window at the other end is told when it asks for the extension.
+    void setLimits(const Extension::Limits &limits) { toldLimits = limits; }
 
 private slots:
     void onSocketDataReceived();
@@ -47,6 +51,9 @@ private:
     ZarvikBoard position; // as the program was last told it
     QTcpSocket *socket;
     bool asked = false;
+    // A Zarvik window that asked for the extension, and what it is told then.
+    bool extended = false;
+    Extension::Limits toldLimits;
 
     void timerEvent(QTimerEvent *event) override;
 
@@ -54,6 +61,7 @@ private:
     void send(const QByteArray &message);
     void readArrivedBytes();
     void handleLine(const QByteArray &line);
+    bool handleExtension(const QByteArray &line);
     void refuseLine();
 
     LineFramer framer;

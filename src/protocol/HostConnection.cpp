@@ -36,8 +36,9 @@ HostConnection::~HostConnection()
     socket.disconnect(this);
 }
 
-void HostConnection::open(const QString &host, quint16 port, int timeoutMs)
+void HostConnection::open(const QString &host, quint16 port, int timeoutMs, bool askExtension)
 {
+    helloUnanswered = askExtension;
     connectTimer.start(timeoutMs, this);
     socket.connectToHost(host, port);
 }
@@ -59,7 +60,28 @@ void HostConnection::close()
     done = true;
     connectTimer.stop();
     silenceTimer.stop();
+    // What was just written must leave before the socket goes with this connection.
+    socket.flush();
     socket.disconnectFromHost();
+}
+
+bool HostConnection::sendResign()
+{
+    return sendExtension(Extension::resign());
+}
+
+bool HostConnection::sendBye()
+{
+    return sendExtension(Extension::bye());
+}
+
+bool HostConnection::sendExtension(const QByteArray &line)
+{
+    if (done || !extensionOn)
+        return false;
+    emit sent(line);
+    socket.write(line);
+    return true;
 }
 
 void HostConnection::onConnected()
@@ -67,6 +89,10 @@ void HostConnection::onConnected()
     connectTimer.stop();
     awaitHost();
     emit connected();
+    if (helloUnanswered) {
+        emit sent(Extension::hello());
+        socket.write(Extension::hello());
+    }
 }
 
 // Every complete message, in order, until one ends the game or the connection.
@@ -104,6 +130,16 @@ void HostConnection::timerEvent(QTimerEvent *event)
 void HostConnection::handle(const MessageSplitter::Message &message)
 {
     emit received(message.bytes);
+    if (message.code == Protocol::Code::Extension) {
+        handleExtension(message.bytes);
+        return;
+    }
+    // A host without the extension refuses our question as a line out of turn.
+    if (helloUnanswered && message.code == Protocol::Code::Refusal) {
+        helloUnanswered = false;
+        emit noted(QStringLiteral("the host does not know the extension between Zarvik windows"));
+        return;
+    }
     const bool first = !peer.knowsSide();
     const PeerGame::Step step = peer.take(message);
     if (!peer.note().isEmpty())
@@ -151,6 +187,25 @@ void HostConnection::fail(Problem problem, const QString &detail)
     if (problem == Problem::cannotConnect)
         socket.abort();
     emit failed(problem, detail);
+}
+
+// Lines that make no sense here are a fault of the host, like any message.
+void HostConnection::handleExtension(const QByteArray &line)
+{
+    using Kind = Extension::Line::Kind;
+    const Extension::Line told = Extension::parse(line);
+    if (told.kind == Kind::Hello && helloUnanswered) {
+        helloUnanswered = false;
+        extensionOn = true;
+    } else if (told.kind == Kind::Limits && extensionOn) {
+        toldLimits = told.limits;
+        emit limitsGiven(told.limits);
+    } else if (told.kind == Kind::End && extensionOn) {
+        close();
+        emit ended(told.result, told.plies);
+    } else {
+        fail(Problem::unreadable, QStringLiteral("an extension line out of place: %1").arg(QString::fromLatin1(line.trimmed())));
+    }
 }
 
 void HostConnection::awaitHost()

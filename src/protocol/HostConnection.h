@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Extension.h"
 #include "MessageSplitter.h"
 #include "PeerGame.h"
 
@@ -33,8 +34,10 @@ public:
     ~HostConnection() override;
 
     // Starts connecting; failed(cannotConnect) follows when that takes longer than
-    // timeoutMs.
-    void open(const QString &host, quint16 port, int timeoutMs);
+    // timeoutMs. A Zarvik window asks the host for the extension between windows;
+    // a host that does not know it refuses the question ("4"), and the game goes on
+    // without it.
+    void open(const QString &host, quint16 port, int timeoutMs, bool askExtension = false);
     // While we wait for the host (before its first message, after our move) and
     // nothing arrives for this long, the connection fails as silent; 0: wait forever.
     void setSilenceLimit(int ms) { silenceMs = ms; }
@@ -43,6 +46,13 @@ public:
     bool send(const Move &move);
     // Ends the connection without a report; what was sent still goes out.
     void close();
+    // Once the host has accepted the extension: our person resigns, or leaves the
+    // game (stops it, closes the window). False, and nothing sent, without it.
+    bool sendResign();
+    bool sendBye();
+    bool extended() const { return extensionOn; }
+    // The time limits the host keeps, once it has told them.
+    const std::optional<Extension::Limits> &limits() const { return toldLimits; }
 
     // Whether the host waits for our move.
     bool awaitsMove() const { return asked && !done; }
@@ -67,6 +77,9 @@ signals:
     void moveAsked();
     // Message 5: the game's winning move, ours when won.
     void gameOver(const Move &move, bool won);
+    // Extension: the host's time limits, and the end it decided after that many plies.
+    void limitsGiven(const Extension::Limits &limits);
+    void ended(const GameResult &result, int plies);
     void failed(HostConnection::Problem problem, const QString &detail);
 
 private:
@@ -78,8 +91,10 @@ private:
     void tell(PeerGame::Step step, const MessageSplitter::Message &message, bool first);
     void fail(Problem problem, const QString &detail);
     void awaitHost();
+    void handleExtension(const QByteArray &line);
+    bool sendExtension(const QByteArray &line);
 
-    QTcpSocket socket;
+    QTcpSocket socket{this}; // a child, so that tests can find the connection
     MessageSplitter splitter;
     PeerGame peer;
     QBasicTimer connectTimer;
@@ -87,4 +102,7 @@ private:
     int silenceMs = 0;
     bool asked = false;
     bool done = false;
+    bool helloUnanswered = false; // our question to the host, until it answers
+    bool extensionOn = false;
+    std::optional<Extension::Limits> toldLimits;
 };

@@ -47,6 +47,8 @@ MessageSplitter::Scan MessageSplitter::scan(int &length)
         length = 1;
         return Scan::complete;
     }
+    if (code == Code::Extension)
+        return scanExtension(length);
     if (pending[0] < char(Code::RedBoard) || pending[0] > char(Code::FinalMove))
         return fail(QStringLiteral("unknown message code"), 1);
     if (pending.size() < 2)
@@ -91,6 +93,17 @@ MessageSplitter::Scan MessageSplitter::scanMove(int &length)
     const QByteArray text = pending.mid(2, Protocol::moveTextBytes);
     if (!isCell(text[0], text[1]) || text.mid(2, 3) != " - " || !isCell(text[5], text[6]))
         return fail(QStringLiteral("a move that is not written like \"B2 - B3\""), length);
+    return Scan::complete;
+}
+
+MessageSplitter::Scan MessageSplitter::scanExtension(int &length)
+{
+    const int end = pending.indexOf('\n');
+    if (end >= Protocol::extensionLineMax || (end < 0 && pending.size() >= Protocol::extensionLineMax))
+        return fail(QStringLiteral("an extension line too long"), Protocol::extensionLineMax);
+    if (end < 0)
+        return Scan::incomplete;
+    length = end + 1;
     return Scan::complete;
 }
 

@@ -12,7 +12,8 @@
 //   "1 " or "2 " and 64 numbers, each followed by a space (codes read from a board
 //   file may have several digits or a sign);
 //   "3 " or "5 " and a move text of 7 bytes, such as "B2 - B3";
-//   "4" alone.
+//   "4" alone;
+//   "x " and words up to a line feed: the extension between two Zarvik windows.
 class MessageSplitter
 {
 public:
@@ -20,7 +21,7 @@ public:
     {
         Protocol::Code code = Protocol::Code::Refusal;
         QByteArray bytes; // the message exactly as received
-        QByteArray text;  // codes 1 and 2: the board's text; 3 and 5: "B2 - B3"
+        QByteArray text;  // codes 1 and 2: the board's text; 3 and 5: "B2 - B3"; x: the words
     };
 
     void append(const QByteArray &bytes);
@@ -40,6 +41,7 @@ private:
     Scan scan(int &length);
     Scan scanBoard(int &length);
     Scan scanMove(int &length);
+    Scan scanExtension(int &length);
     Scan fail(const QString &why, int upTo);
 
     QByteArray pending;

@@ -21,6 +21,8 @@ PeerGame::Step PeerGame::take(const MessageSplitter::Message &message)
         return Step::refused;
     case Code::FinalMove:
         return gameOver(message);
+    case Code::Extension: // between Zarvik windows, told apart before the game's copy
+        break;
     }
     return fail(QStringLiteral("unknown message code %1").arg(QLatin1Char(char(message.code))));
 }

@@ -23,11 +23,14 @@ enum class Code : char {
     OpponentMove = '3', // the opponent's move, which asks this side's
     Refusal = '4',      // the last line was no legal move of this side now
     FinalMove = '5',    // the winning move of either side: the game is over
+    Extension = 'x',    // a line between two Zarvik windows, only after both said hello
 };
 
 // Longest board message and move message sent; the 8 x 8 board needs 130 and 9 bytes.
 constexpr int boardMessageMax = 1023;
 constexpr int moveMessageMax = 127;
+// Longest extension line, its line feed included.
+constexpr int extensionLineMax = 255;
 // The codes a board message holds and the bytes of a move text such as "B2 - B3".
 constexpr int cellCount = 64;
 constexpr int moveTextBytes = 7;

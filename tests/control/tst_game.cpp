@@ -437,7 +437,7 @@ private slots:
         QVERIFY(!driver.trigger(undoText));
         host.stopGame();
         QTRY_COMPARE(driver.dialogs.informations,
-                     QStringList{"Partie terminée|Connection réseau a été perdue, la partie est annulée."});
+                     QStringList{"Partie terminée|Le joueur rouge a quitté la partie : elle est annulée."});
         QCOMPARE(driver.moveLines().size(), 2);
         QVERIFY(!clock->isVisible());
     }
@@ -454,7 +454,7 @@ private slots:
         driver.click("startGameButton");
         QCOMPARE(driver.controller()->findChild<QTcpServer *>()->serverAddress(), QHostAddress(QHostAddress::LocalHost));
         auto *where = driver.child<QLabel>("friendLabel");
-        QCOMPARE(where->text(), QStringLiteral("Cet ordinateur seulement : 127.0.0.1, port %1")
+        QCOMPARE(where->text(), QStringLiteral("Cet ordinateur seulement : 127.0.0.1, port %1 (5 s par coup)")
                                     .arg(driver.controller()->serverPort()));
         TestPeer black;
         QVERIFY(black.connectToProgram(*driver.controller()));

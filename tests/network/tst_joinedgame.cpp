@@ -3,6 +3,7 @@
 // free port of the loopback interface and one joining it, each with a person who
 // enters moves; and the joining side against hosts played by the test that send
 // garbage, stall or leave.
+#include "Extension.h"
 #include "GameController.h"
 #include "MoveList.h"
 #include "ZarvikBoard.h"
@@ -57,14 +58,19 @@ class TestJoinedGame : public QObject
     Q_OBJECT
 
 private:
-    // A host played by the test: the joining controller connects to it and, as its
-    // person, plays red's first move on the initial board.
+    // A host played by the test, one that knows only the protocol of programs: it
+    // refuses the joining window's question about the extension as a line out of
+    // turn. The joining controller connects to it and, as its person, plays red's
+    // first move on the initial board.
     void joinScriptedHost(QTcpServer &server, GameController &guest, QTcpSocket *&host)
     {
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         guest.joinGame(localHost, server.serverPort());
         QVERIFY(server.waitForNewConnection(patience));
         host = server.nextPendingConnection();
+        QTRY_VERIFY(host->canReadLine());
+        QCOMPARE(host->readLine(), Extension::hello());
+        host->write("4");
         ZarvikBoard board;
         board.resetToInitial();
         host->write("1 " + board.toText().toLatin1());
@@ -172,6 +178,105 @@ private slots:
         QCOMPARE(guest.model()->result(), GameRecord::unfinished);
         QVERIFY(!guest.game()->turn() && !guest.game()->humanSide());
         QTRY_COMPARE(host->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    void bothWindowsEndAlike_data()
+    {
+        QTest::addColumn<QString>("event");
+        for (const char *who : {"guest", "host"})
+            for (const char *what : {"resigns", "runs out of time", "leaves", "disconnects"})
+                QTest::addRow("%s %s", who, what) << QStringLiteral("%1 %2").arg(who, what);
+    }
+
+    // A person at the host plays red against a person at a window that joined it
+    // and plays black; whoever resigns, runs out of time, stops the game or loses the
+    // connection, both records end the same way after the same plies.
+    void bothWindowsEndAlike()
+    {
+        QFETCH(QString, event);
+        const bool byGuest = event.startsWith(QLatin1String("guest"));
+        const auto is = [&event](const char *what) { return event.endsWith(QLatin1String(what)); };
+        GameController host(GameController::Settings{0, 0});
+        GameController guest(guestSettings());
+        GameOptions options;
+        options.red.timer = options.black.timer = true;
+        options.red.seconds = byGuest ? 60 : 1;
+        options.black.seconds = byGuest ? 0 : 60; // a remote side has half a second more
+        options.black.kind = PlayerKind::Socket;
+        host.seating()->setListening(QHostAddress::LocalHost, 0);
+        host.startGame(options);
+        guest.joinGame(localHost, host.serverPort());
+        QTRY_VERIFY(host.game()->humanSide());
+        host.game()->playMove(Move(1, 6, 1, 5));
+        QTRY_VERIFY(guest.game()->humanSide());
+        for (Side side : bothSides) // the host's limits, shown at the guest
+            QCOMPARE(guest.game()->clock(side).limit(), host.game()->clock(side).limit());
+        GameController &actor = byGuest ? guest : host;
+        if (!byGuest) {
+            guest.game()->playMove(personsMove(guest));
+            QTRY_VERIFY(host.game()->humanSide());
+        }
+        if (is("resigns"))
+            actor.game()->resign();
+        else if (is("leaves"))
+            actor.stopGame();
+        else if (is("disconnects"))
+            actor.findChild<QTcpSocket *>()->abort();
+        const auto ended = [](const GameController &each) { return each.model()->termination() != GameRecord::byNothingYet; };
+        QVERIFY(QTest::qWaitFor([&] { return ended(host) && ended(guest); }, patience));
+        GameRecord hostRecord = host.game()->record();
+        const GameRecord guestRecord = guest.game()->record();
+        for (const char *side : {"Red", "Black"})
+            hostRecord.setTag(side, guestRecord.tag(side));
+        QCOMPARE(guestRecord.toText(), hostRecord.toText());
+        QCOMPARE(int(hostRecord.moves.size()), byGuest ? 1 : 2);
+    }
+
+    void aProgramHearsNothingNew_data()
+    {
+        QTest::addColumn<bool>("timeOut");
+        QTest::newRow("the person resigns") << false;
+        QTest::newRow("the program runs out of time") << true;
+    }
+
+    // A program that never asked for the extension gets the bytes of the protocol
+    // alone, whatever ends the game; its own "x" lines are no moves.
+    void aProgramHearsNothingNew()
+    {
+        QFETCH(bool, timeOut);
+        GameController host(GameController::Settings{0, 0});
+        GameOptions options;
+        options.black.kind = PlayerKind::Socket;
+        options.black.seconds = timeOut ? 0 : 60;
+        host.seating()->setListening(QHostAddress::LocalHost, 0);
+        host.startGame(options);
+        QTcpSocket program;
+        QByteArray heard;
+        connect(&program, &QTcpSocket::readyRead, this, [&] { heard += program.readAll(); });
+        program.connectToHost(QHostAddress::LocalHost, host.serverPort());
+        QTRY_VERIFY(host.game()->humanSide());
+        host.game()->playMove(Move(1, 6, 1, 5));
+        ZarvikBoard board;
+        board.resetToInitial();
+        QByteArray expected = "2 " + board.toText().toLatin1() + "3 B2 - B3";
+        QTRY_COMPARE(heard, expected);
+        program.write("x resign\n");
+        expected += "4";
+        QTRY_COMPARE(heard, expected);
+        if (timeOut) {
+            // Out of time after a refused line: it was trying moves it may not play.
+            QTRY_COMPARE(host.model()->termination(), GameRecord::byIllegalMove);
+            program.write("G7 - G6\n");
+            expected += "4";
+        } else {
+            program.write("G7 - G6\n");
+            QTRY_VERIFY(host.game()->humanSide());
+            host.game()->resign();
+            QCOMPARE(host.model()->termination(), GameRecord::byResignation);
+        }
+        host.startGame(GameOptions());
+        QTRY_COMPARE(program.state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(heard, expected);
     }
 
     // Nothing to join: a closed port, or a host that never starts a game.

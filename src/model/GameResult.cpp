@@ -3,6 +3,14 @@
 
 #include "GameRecord.h"
 
+namespace {
+using Ending = GameResult::Ending;
+
+constexpr Ending endings[] = {Ending::GoalRow,     Ending::NoMoves,       Ending::Resignation,
+                              Ending::TimeOut,     Ending::IllegalMove,   Ending::Disconnection,
+                              Ending::Crash,       Ending::NeverConnected, Ending::Abandoned};
+} // namespace
+
 GameResult GameResult::win(Side winner, Ending how)
 {
     return {how, winner, ~winner, std::nullopt};
@@ -16,6 +24,19 @@ GameResult GameResult::drawn()
 GameResult GameResult::cancelled(Side culprit, Ending how)
 {
     return {how, std::nullopt, culprit, std::nullopt};
+}
+
+std::optional<GameResult> GameResult::fromRecord(const QString &result, std::optional<Side> loser,
+                                                 const QString &termination)
+{
+    for (Ending how : endings) {
+        GameResult told{how, std::nullopt, loser, std::nullopt};
+        if (loser && result != GameRecord::unfinished)
+            told.winner = ~*loser;
+        if (told.termination() == termination && told.result() == result)
+            return told;
+    }
+    return std::nullopt;
 }
 
 QString GameResult::result() const
@@ -44,6 +65,8 @@ QString GameResult::termination() const
         return GameRecord::byCrash;
     case Ending::NeverConnected:
         return GameRecord::byNoConnection;
+    case Ending::Abandoned:
+        return GameRecord::byAbandon;
     }
     return GameRecord::byNothingYet;
 }

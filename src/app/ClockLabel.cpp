@@ -45,8 +45,7 @@ std::optional<QString> ClockLabel::text() const
     const SideClock &clock = game->clock(*side);
     if (shows == Shows::Remaining)
         return clock.hasLimit() ? std::optional<QString>(tr("%1 s").arg((clock.remaining() + 999) / 1000)) : std::nullopt;
-    const bool joined = game->options().joined();
-    if (!joined)
+    if (!game->options().joined() || clock.hasLimit())
         return std::nullopt;
     const qint64 seconds = clock.elapsed() / 1000;
     return tr("Ce coup : %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));

@@ -20,6 +20,8 @@ public:
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
     // A question with the buttons Save, Discard and Cancel; closing the box cancels.
     virtual Answer question(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A question answered yes or no; closing the box says no.
+    virtual bool confirm(QWidget *parent, const QString &title, const QString &text) = 0;
     // The chosen path, or a null string when the dialog was cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;

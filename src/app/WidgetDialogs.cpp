@@ -35,6 +35,13 @@ Dialogs::Answer WidgetDialogs::question(QWidget *parent, const QString &title, c
                                             : Answer::Cancel;
 }
 
+bool WidgetDialogs::confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent ? parent : owner, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
 QString WidgetDialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter)
 {

@@ -15,6 +15,7 @@ public:
     void information(const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     Answer question(QWidget *parent, const QString &title, const QString &text) override;
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,

@@ -56,6 +56,12 @@ bool GameController::openRecord(const GameRecord &record, int *illegal)
     return true;
 }
 
+void GameController::resumeGame(const GameRecord &record, const GameOptions &options)
+{
+    if (openRecord(record))
+        continueGame(options);
+}
+
 // A custom board file is read again at every start; one that can no longer be read
 // is reported and no game starts on it.
 bool GameController::loadStart(ZarvikBoard &board, Side &side, const GameOptions &options)

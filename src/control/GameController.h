@@ -34,6 +34,8 @@ public:
     // No game in progress, a board or a record shown instead (see Game::open).
     void showBoard(const Board &board);
     bool openRecord(const GameRecord &record, int *illegal = nullptr);
+    // Goes on with a game that was interrupted, from its end, with the sides it had.
+    void resumeGame(const GameRecord &record, const GameOptions &options);
     quint16 serverPort() const { return seats.serverPort(); }
 
 signals:

@@ -19,6 +19,12 @@ Dialogs::Answer ScriptedDialogs::question(QWidget *, const QString &title, const
     return nextAnswer;
 }
 
+bool ScriptedDialogs::confirm(QWidget *, const QString &title, const QString &text)
+{
+    confirmations << title + QLatin1Char('|') + text;
+    return nextConfirmation;
+}
+
 QString ScriptedDialogs::openFileName(QWidget *, const QString &caption, const QString &dir,
                                   const QString &filter)
 {

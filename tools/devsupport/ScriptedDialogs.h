@@ -14,6 +14,7 @@ public:
     void information(const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     Answer question(QWidget *parent, const QString &title, const QString &text) override;
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -26,6 +27,8 @@ public:
     QStringList warnings;     // "title|text" of each warning box
     QStringList questions;    // "title|text" of each question
     Answer nextAnswer = Answer::Discard; // answer to every question
+    QStringList confirmations; // "title|text" of each yes-or-no question
+    bool nextConfirmation = true;  // answer to every yes-or-no question
     QStringList captions;     // caption|dir|filter of each file dialog
     QString nextPath;         // answer of the next file dialog; null means cancelled
     QList<QStringList> choices; // the items of each list to choose from

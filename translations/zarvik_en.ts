@@ -468,84 +468,16 @@
         <translation>  Player</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Joueur 1 (Rouge)</source>
-        <translation>Player 1 (Red)</translation>
-    </message>
-    <message>
-        <source>player1KindGroup</source>
-        <translation>player1KindGroup</translation>
-    </message>
-    <message>
         <source>Humain</source>
         <translation>Human</translation>
-    </message>
-    <message>
-        <source>Ordinateur</source>
-        <translation>Computer</translation>
     </message>
     <message>
         <source>Réseau</source>
         <translation>Network</translation>
     </message>
     <message>
-        <source>5</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>Minuterie</source>
-        <translation>Timer</translation>
-    </message>
-    <message>
-        <source>secondes</source>
-        <translation>seconds</translation>
-    </message>
-    <message>
-        <source>Niveau</source>
-        <translation>Level</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation>3</translation>
-    </message>
-    <message>
-        <source>Joueur 2 (Noir)</source>
-        <translation>Player 2 (Black)</translation>
-    </message>
-    <message>
-        <source>player2KindGroup</source>
-        <translation>player2KindGroup</translation>
-    </message>
-    <message>
-        <source>Plateau</source>
-        <translation>Board</translation>
-    </message>
-    <message>
-        <source>Initial</source>
-        <translation>Initial</translation>
-    </message>
-    <message>
-        <source>Personalisé</source>
-        <translation>Custom</translation>
-    </message>
-    <message>
         <source>Commencer une nouvelle partie</source>
         <translation>Start a new game</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
     </message>
     <message>
         <source>Ouvrir un plateau sauvegardé...</source>
@@ -688,20 +620,12 @@
         <translation>Game replayed: turn %1 of %2</translation>
     </message>
     <message>
-        <source>Secondes par coup, de 0 à %1. Minuterie décochée : l&apos;ordinateur joue en %2 secondes au plus, un programme réseau n&apos;a pas de limite.</source>
-        <translation>Seconds per move, 0 to %1. Timer unchecked: the computer moves within %2 seconds, a network program has no limit.</translation>
-    </message>
-    <message>
         <source>Chargement d&apos;un plateau</source>
         <translation>Loading a board</translation>
     </message>
     <message>
         <source>Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie.</source>
         <translation>Board loaded. To play on it, check “Custom” and start a new game.</translation>
-    </message>
-    <message>
-        <source>Le temps par coup du joueur %1 doit être un nombre de secondes, de 0 à %2.</source>
-        <translation>The time per move of player %1 must be a number of seconds, 0 to %2.</translation>
     </message>
     <message>
         <source>Sauvegarde du plateau</source>
@@ -766,14 +690,6 @@
     <message>
         <source>L&apos;ordinateur réfléchit…</source>
         <translation>The computer is thinking…</translation>
-    </message>
-    <message>
-        <source>Expert : la recherche la plus forte, sur tous les cœurs</source>
-        <translation>Expert: the strongest search, on every core</translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation>4</translation>
     </message>
     <message>
         <source>L&apos;ordinateur réfléchit… profondeur %1, score %2</source>
@@ -865,6 +781,117 @@
     <message>
         <source>Coup repris</source>
         <translation>Move taken back</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPanel</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Joueur 1 (Rouge)</source>
+        <translation>Player 1 (Red)</translation>
+    </message>
+    <message>
+        <source>player1KindGroup</source>
+        <translation>player1KindGroup</translation>
+    </message>
+    <message>
+        <source>Humain</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source>Ordinateur</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Réseau</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Niveau</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Expert : la recherche la plus forte, sur tous les cœurs</source>
+        <translation>Expert: the strongest search, on every core</translation>
+    </message>
+    <message>
+        <source>Minuterie</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>secondes</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>Joueur 2 (Noir)</source>
+        <translation>Player 2 (Black)</translation>
+    </message>
+    <message>
+        <source>player2KindGroup</source>
+        <translation>player2KindGroup</translation>
+    </message>
+    <message>
+        <source>Plateau</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Initial</source>
+        <translation>Initial</translation>
+    </message>
+    <message>
+        <source>Personalisé</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Commencer une nouvelle partie</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Ouvrir un plateau sauvegardé...</source>
+        <translation>Open a saved board...</translation>
+    </message>
+    <message>
+        <source>Sauvegarder le plateau courant...</source>
+        <translation>Save the current board...</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Le temps par coup du joueur %1 doit être un nombre de secondes, de 0 à %2.</source>
+        <translation>The time per move of player %1 must be a number of seconds, 0 to %2.</translation>
+    </message>
+    <message>
+        <source>Secondes par coup, de 0 à %1. Minuterie décochée : l&apos;ordinateur joue en %2 secondes au plus, un programme réseau n&apos;a pas de limite.</source>
+        <translation>Seconds per move, 0 to %1. Timer unchecked: the computer moves within %2 seconds, a network program has no limit.</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,6 @@
 #include "AnalysisView.h"
 #include "BoardFile.h"
 #include "BoardWidget.h"
-#include "CPUPlayer.h"
 #include "FileErrors.h"
 #include "GameController.h"
 #include "GameRecordReader.h"
@@ -14,6 +13,7 @@
 #include "ClockLabel.h"
 #include "GameNarrator.h"
 #include "MoveListModel.h"
+#include "OptionsPanel.h"
 #include "TurnViewWidget.h"
 #include "ZarvikBoard.h"
 #include "ui_MainWindow.h"
@@ -22,7 +22,6 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QFile>
-#include <QIntValidator>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,12 +55,6 @@ constexpr int replayEnd = 1 << 20; // a step past either end of any game
 constexpr int hintSeconds = 1;
 // The games of a records file offered to choose from; a match's file holds far fewer.
 constexpr int maxGamesOffered = 10000;
-
-PlayerKind playerKind(const QRadioButton *cpu, const QRadioButton *socket)
-{
-    return cpu->isChecked() ? PlayerKind::Cpu : socket->isChecked() ? PlayerKind::Socket : PlayerKind::Human;
-}
-
 } // namespace
 
 MainWindow::MainWindow(GameController *host, QWidget *parent)
@@ -81,15 +74,12 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     auto *clock = new ClockLabel(played, ClockLabel::Shows::Remaining, ui->playerTurnGB);
     clock->setObjectName(QStringLiteral("clockLabel"));
     ui->turnLayout->addWidget(clock);
-    setUpTimeField(ui->maxTimePlayer1Edit);
-    setUpTimeField(ui->maxTimePlayer2Edit);
     createHint();
     createMenus();
+    connectOptionsPanel();
     createMoveList();
     createStatusBar();
     AccessibleNames::give(this);
-    for (Side side : bothSides)
-        connectSideOptions(side);
     connectController();
     connectNetwork();
     loadSettings();
@@ -138,7 +128,7 @@ void MainWindow::createStatusBar()
 void MainWindow::startRememberedGame()
 {
     GameOptions options;
-    if (!readOptions(options))
+    if (!ui->optionsPanel->readOptions(options, *dialogs))
         return;
     if (options.red.kind != PlayerKind::Socket && options.black.kind != PlayerKind::Socket) {
         controller->startGame(options);
@@ -157,14 +147,12 @@ QAction *MainWindow::addAction(QMenu *menu, const QString &text, const QKeySeque
     return action;
 }
 
-// The form's actions and buttons serve the menu; the buttons stay where they are.
+// The form's actions serve the menu.
 void MainWindow::createGameMenu()
 {
     QMenu *menu = menuBar()->addMenu(tr("&Partie"));
     ui->actionNouvelle_partie->setShortcut(QKeySequence::New);
-    ui->actionNouvelle_partie->setStatusTip(ui->startGameButton->toolTip());
-    ui->actionNouvelle_partie->setIcon(ui->startGameButton->icon());
-    connect(ui->actionNouvelle_partie, &QAction::triggered, this, &MainWindow::on_startGameButton_clicked);
+    connect(ui->actionNouvelle_partie, &QAction::triggered, this, &MainWindow::startNewGame);
     menu->addAction(ui->actionNouvelle_partie);
     connect(addAction(menu, tr("Ouvrir une partie…"), QKeySequence::Open, tr("Lire une partie enregistrée pour la rejouer")),
             &QAction::triggered, this, &MainWindow::openGame);
@@ -178,13 +166,20 @@ void MainWindow::createGameMenu()
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
         menu->addAction(action);
-    ui->actionCharger_un_plateau->setStatusTip(ui->BrowseButton->toolTip());
-    ui->actionSauvegarder_plateau->setStatusTip(ui->saveButton->toolTip());
-    connect(ui->actionCharger_un_plateau, &QAction::triggered, this, &MainWindow::on_BrowseButton_clicked);
-    connect(ui->actionSauvegarder_plateau, &QAction::triggered, this, &MainWindow::on_saveButton_clicked);
+    connect(ui->actionCharger_un_plateau, &QAction::triggered, this, &MainWindow::loadBoard);
+    connect(ui->actionSauvegarder_plateau, &QAction::triggered, this, &MainWindow::saveBoard);
     menu->addSeparator();
-    connect(addAction(menu, tr("&Quitter"), QKeySequence::Quit, ui->quitButton->toolTip()), &QAction::triggered,
-            this, &MainWindow::on_quitButton_clicked);
+    connect(addAction(menu, tr("&Quitter"), QKeySequence::Quit, tr("Quitter")), &QAction::triggered, this,
+            &MainWindow::quit);
+}
+
+void MainWindow::connectOptionsPanel()
+{
+    OptionsPanel *panel = ui->optionsPanel;
+    connect(panel, &OptionsPanel::newGameRequested, this, &MainWindow::startNewGame);
+    connect(panel, &OptionsPanel::loadBoardRequested, this, &MainWindow::loadBoard);
+    connect(panel, &OptionsPanel::saveBoardRequested, this, &MainWindow::saveBoard);
+    connect(panel, &OptionsPanel::quitRequested, this, &MainWindow::quit);
 }
 
 void MainWindow::createMovesMenu()
@@ -524,7 +519,7 @@ void MainWindow::stepReplay(int delta)
 void MainWindow::continueFromHere()
 {
     GameOptions options;
-    if (replaying() && readOptions(options) && mayDiscardGame())
+    if (replaying() && ui->optionsPanel->readOptions(options, *dialogs) && mayDiscardGame())
         controller->continueGame(options);
 }
 
@@ -547,48 +542,10 @@ void MainWindow::createMoveList()
             });
 }
 
-MainWindow::SideWidgets MainWindow::sideWidgets(Side side) const
-{
-    if (side == Side::Red)
-        return {{ui->player1HumanRB, ui->player1CpuRB, ui->player1SocketRB},
-                {ui->level1_player1_RB, ui->level2_player1_RB, ui->level3_player1_RB, ui->level4_player1_RB},
-                ui->groupBox_5,
-                ui->timerPlayer1CB,
-                ui->maxTimePlayer1Edit};
-    return {{ui->player2HumanRB, ui->player2CpuRB, ui->player2SocketRB},
-            {ui->level1_player2_RB, ui->level2_player2_RB, ui->level3_player2_RB, ui->level4_player2_RB},
-            ui->groupBox_6,
-            ui->timerPlayer2CB,
-            ui->maxTimePlayer2Edit};
-}
-
-namespace {
-template <int N>
-int checkedIndex(QRadioButton *const (&buttons)[N])
-{
-    for (int i = 0; i < N; ++i)
-        if (buttons[i]->isChecked())
-            return i;
-    return 0;
-}
-} // namespace
-
 void MainWindow::loadSettings()
 {
     QSettings stored(settingsName, settingsName);
-    for (Side side : bothSides) {
-        const SideWidgets widgets = sideWidgets(side);
-        stored.beginGroup(QStringLiteral("side%1").arg(indexOf(side) + 1));
-        widgets.kinds[qBound(0, stored.value(QStringLiteral("kind"), 0).toInt(), 2)]->setChecked(true);
-        widgets.levels[qBound(0, stored.value(QStringLiteral("level"), 0).toInt(), 3)]->setChecked(true);
-        widgets.timer->setChecked(stored.value(QStringLiteral("timer"), widgets.timer->isChecked()).toBool());
-        restoreSeconds(widgets.seconds, stored.value(QStringLiteral("seconds")).toString());
-        stored.endGroup();
-        updateSideOptions(side);
-    }
-    (stored.value(QStringLiteral("board/custom")).toBool() ? ui->customBoardRB : ui->initialBoardRB)->setChecked(true);
-    boardFile = stored.value(QStringLiteral("board/file")).toString();
-    ui->boardLineEdit->setText(boardFile);
+    ui->optionsPanel->loadSettings(stored);
     boardFolder = stored.value(QStringLiteral("folders/boards"), boardFolder).toString();
     gameFolder = stored.value(QStringLiteral("folders/games"), gameFolder).toString();
     flipAction->setChecked(stored.value(QStringLiteral("view/flipped")).toBool());
@@ -607,30 +564,12 @@ void MainWindow::fitOnScreen(const QSize &wanted)
 void MainWindow::saveSettings() const
 {
     QSettings stored(settingsName, settingsName);
-    for (Side side : bothSides) {
-        const SideWidgets widgets = sideWidgets(side);
-        stored.beginGroup(QStringLiteral("side%1").arg(indexOf(side) + 1));
-        stored.setValue(QStringLiteral("kind"), checkedIndex(widgets.kinds));
-        stored.setValue(QStringLiteral("level"), checkedIndex(widgets.levels));
-        stored.setValue(QStringLiteral("timer"), widgets.timer->isChecked());
-        stored.setValue(QStringLiteral("seconds"), widgets.seconds->text());
-        stored.endGroup();
-    }
-    stored.setValue(QStringLiteral("board/custom"), ui->customBoardRB->isChecked());
-    stored.setValue(QStringLiteral("board/file"), boardFile);
+    ui->optionsPanel->saveSettings(stored);
     stored.setValue(QStringLiteral("folders/boards"), boardFolder);
     stored.setValue(QStringLiteral("folders/games"), gameFolder);
     stored.setValue(QStringLiteral("view/flipped"), flipAction->isChecked());
     stored.setValue(QStringLiteral("window/size"), size());
     saveNetworkSettings();
-}
-
-// A time field left empty is not brought back: the remembered options start a game.
-void MainWindow::restoreSeconds(QLineEdit *field, QString seconds)
-{
-    int at = 0;
-    if (field->validator()->validate(seconds, at) == QValidator::Acceptable)
-        field->setText(seconds);
 }
 
 QString MainWindow::folderOf(const QString &path)
@@ -653,16 +592,6 @@ void MainWindow::useCompactFont()
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
-}
-
-void MainWindow::setUpTimeField(QLineEdit *field)
-{
-    field->setValidator(new QIntValidator(0, Player::maxSeconds, field));
-    field->setToolTip(QCoreApplication::translate(
-                          "MainWindow", "Secondes par coup, de 0 à %1. Minuterie décochée : l'ordinateur joue en "
-                                        "%2 secondes au plus, un programme réseau n'a pas de limite.")
-                          .arg(Player::maxSeconds)
-                          .arg(CPUPlayer::untimedCeilingSeconds));
 }
 
 void MainWindow::connectController()
@@ -700,7 +629,7 @@ void MainWindow::showStatusMessage(const QString &text)
 
 // A board that cannot be read is reported and changes nothing: the position on
 // the board and the game in progress stay as they were.
-void MainWindow::on_BrowseButton_clicked()
+void MainWindow::loadBoard()
 {
     const QString title = tr("Chargement d'un plateau");
     const QString path = dialogs->openFileName(this, title, boardFolder, boardFilter());
@@ -715,8 +644,7 @@ void MainWindow::on_BrowseButton_clicked()
     boardFolder = folderOf(path);
     if (!mayDiscardGame())
         return;
-    ui->boardLineEdit->setText(path);
-    boardFile = path;
+    ui->optionsPanel->setBoardFile(path);
     openedFile.clear();
     controller->showBoard(loaded);
     showStatusMessage(QCoreApplication::translate(
@@ -725,45 +653,14 @@ void MainWindow::on_BrowseButton_clicked()
 
 // Always a new game from the board chosen in the panel; "Continuer d'ici" is the
 // way to go on from a position shown.
-void MainWindow::on_startGameButton_clicked()
+void MainWindow::startNewGame()
 {
     GameOptions options;
-    if (readOptions(options) && mayDiscardGame())
+    if (ui->optionsPanel->readOptions(options, *dialogs) && mayDiscardGame())
         controller->startGame(options);
 }
 
-// False, after saying why, when a time field holds no number of seconds.
-bool MainWindow::readOptions(GameOptions &options)
-{
-    options.customBoard = !ui->initialBoardRB->isChecked();
-    options.boardFile = boardFile;
-    return readSide(Side::Red, options.red) && readSide(Side::Black, options.black);
-}
-
-bool MainWindow::readSide(Side side, SeatOptions &chosen)
-{
-    const bool red = side == Side::Red;
-    chosen.kind = red ? playerKind(ui->player1CpuRB, ui->player1SocketRB)
-                      : playerKind(ui->player2CpuRB, ui->player2SocketRB);
-    chosen.level = checkedIndex(sideWidgets(side).levels) + 1;
-    const QCheckBox *timer = red ? ui->timerPlayer1CB : ui->timerPlayer2CB;
-    const QLineEdit *field = red ? ui->maxTimePlayer1Edit : ui->maxTimePlayer2Edit;
-    chosen.timer = timer->isChecked();
-    if (!chosen.timer)
-        return true;
-    bool number = false;
-    chosen.seconds = field->text().toInt(&number);
-    if (number && field->hasAcceptableInput())
-        return true;
-    dialogs->warning(this, QCoreApplication::translate("MainWindow", "Options"),
-                     QCoreApplication::translate("MainWindow", "Le temps par coup du joueur %1 doit être un nombre "
-                                                               "de secondes, de 0 à %2.")
-                         .arg(red ? 1 : 2)
-                         .arg(Player::maxSeconds));
-    return false;
-}
-
-void MainWindow::on_saveButton_clicked()
+void MainWindow::saveBoard()
 {
     const QString title = tr("Sauvegarde du plateau");
     const QString chosen = dialogs->saveFileName(this, title, boardFolder, boardFilter());
@@ -778,41 +675,10 @@ void MainWindow::on_saveButton_clicked()
     boardFolder = folderOf(path);
 }
 
-void MainWindow::on_quitButton_clicked()
+void MainWindow::quit()
 {
     if (mayDiscardGame())
         QCoreApplication::exit(0);
-}
-
-void MainWindow::on_timerPlayer1CB_clicked(bool)
-{
-    updateSideOptions(Side::Red);
-}
-
-void MainWindow::on_timerPlayer2CB_clicked(bool)
-{
-    updateSideOptions(Side::Black);
-}
-
-// Each kind chosen comes with its usual timer: none for a person, which may be given
-// one, the seconds per move for the computer and a remote program.
-void MainWindow::connectSideOptions(Side side)
-{
-    const SideWidgets widgets = sideWidgets(side);
-    for (QRadioButton *kind : widgets.kinds) {
-        connect(kind, &QRadioButton::toggled, this, [this, side] { updateSideOptions(side); });
-        connect(kind, &QRadioButton::clicked, this, [this, side, kind, widgets] {
-            widgets.timer->setChecked(kind != widgets.kinds[0]);
-            updateSideOptions(side);
-        });
-    }
-}
-
-void MainWindow::updateSideOptions(Side side)
-{
-    const SideWidgets widgets = sideWidgets(side);
-    widgets.levelBox->setEnabled(widgets.kinds[1]->isChecked());
-    widgets.seconds->setEnabled(widgets.timer->isChecked());
 }
 
 void MainWindow::createNetworkActions(QMenu *menu)

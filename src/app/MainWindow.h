@@ -17,14 +17,10 @@ class Analysis;
 class Game;
 class GameController;
 class QAction;
-class QCheckBox;
-class QGroupBox;
-class QRadioButton;
 class QKeySequence;
 class QLabel;
 class QMenu;
 class StatusLabel;
-class QLineEdit;
 class TurnViewWidget;
 struct Move;
 
@@ -51,17 +47,15 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
-private slots:
-    void on_BrowseButton_clicked();
-    void on_startGameButton_clicked();
-    void on_saveButton_clicked();
-    void on_quitButton_clicked();
-    void on_timerPlayer1CB_clicked(bool checked);
-    void on_timerPlayer2CB_clicked(bool checked);
-
 private:
     void createMenus();
     void createGameMenu();
+    // The options panel's buttons do what the menu's actions do.
+    void connectOptionsPanel();
+    void startNewGame();
+    void loadBoard();
+    void saveBoard();
+    void quit();
     void createMovesMenu();
     void createViewMenu();
     // The expert search's view of the position shown, docked on the right, hidden
@@ -107,30 +101,12 @@ private:
     void createMoveList();
     void showGameOver(const QString &text);
     void useCompactFont();
-    void setUpTimeField(QLineEdit *field);
     void connectController();
     void showStatusMessage(const QString &text);
-    // The options panel's widgets of one side.
-    struct SideWidgets
-    {
-        QRadioButton *kinds[3]; // human, computer, remote
-        QRadioButton *levels[4];
-        QGroupBox *levelBox;
-        QCheckBox *timer;
-        QLineEdit *seconds;
-    };
-    SideWidgets sideWidgets(Side side) const;
-    void connectSideOptions(Side side);
-    // Greys the options that do nothing: the level of a person or a remote program,
-    // the seconds without timer.
-    void updateSideOptions(Side side);
     // The options panel, window size, flip and folders of the last run, kept on exit.
     void loadSettings();
     void saveSettings() const;
-    static void restoreSeconds(QLineEdit *field, QString seconds);
     static QString folderOf(const QString &path);
-    bool readOptions(GameOptions &options);
-    bool readSide(Side side, SeatOptions &chosen);
 
     Ui::MainWindow *ui;
     BoardWidget *boardWidget;
@@ -140,7 +116,6 @@ private:
     const GameModel *game;
     WidgetDialogs widgetDialogs{this};
     Dialogs *dialogs = &widgetDialogs;
-    QString boardFile; // the board file last chosen with the browse button
     QString boardFolder = QStringLiteral("./"); // where the file dialogs open
     QString gameFolder = QStringLiteral("./");
     QAction *saveGameAction = nullptr;

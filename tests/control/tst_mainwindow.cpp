@@ -54,7 +54,7 @@ private slots:
         QTRY_COMPARE(driver.boardView()->cellSide(), 64 + 20);
         const auto frame = [&](QWidget *widget) { return QRect(widget->mapTo(window, QPoint()), widget->size()); };
         const QRect board = frame(driver.boardView());
-        const QRect options = frame(driver.child<QWidget>("groupBox_4"));
+        const QRect options = frame(driver.child<QWidget>("optionsPanel"));
         QVERIFY(options.top() > board.top() + 8 * 84 && options.bottom() < frame(window->statusBar()).top());
         QVERIFY(frame(driver.child<QWidget>("moveListWidget")).left() > board.left() + 8 * 84);
         driver.play("H2", "H3");
@@ -91,8 +91,8 @@ private slots:
     }
 
     // What does nothing for a side is greyed: the level of a person or a remote
-    // program, the seconds without timer, which a person starts without; the other
-    // side keeps its own.
+    // program, the seconds without timer, which a person starts without and a remote
+    // side keeps as it was; the other side keeps its own.
     void optionsFollowTheKind_data()
     {
         QTest::addColumn<QString>("kind");
@@ -102,8 +102,8 @@ private slots:
         QTest::newRow("person with timer") << "player1HumanRB" << true << "-TS";
         QTest::newRow("computer") << "player1CpuRB" << false << "LTS";
         QTest::newRow("computer without timer") << "player1CpuRB" << true << "LT-";
-        QTest::newRow("remote") << "player1SocketRB" << false << "-TS";
-        QTest::newRow("remote without timer") << "player1SocketRB" << true << "-T-";
+        QTest::newRow("remote") << "player1SocketRB" << false << "-T-";
+        QTest::newRow("remote with timer") << "player1SocketRB" << true << "-TS";
     }
 
     void optionsFollowTheKind()
@@ -122,6 +122,23 @@ private slots:
         };
         QTEST(shown("groupBox_5", "timerPlayer1CB", "maxTimePlayer1Edit"), "enabled");
         QCOMPARE(shown("groupBox_6", "timerPlayer2CB", "maxTimePlayer2Edit"), QStringLiteral("LTS"));
+    }
+
+    // Choosing "Réseau" leaves the timer alone: the friend who joins may be a person.
+    // The computer comes with its timer again.
+    void aRemoteSideKeepsTheTimerChosen()
+    {
+        WindowDriver driver;
+        auto *timer = driver.child<QCheckBox>("timerPlayer2CB");
+        driver.click("player2CpuRB");
+        driver.click("timerPlayer2CB");
+        driver.click("player2SocketRB");
+        QVERIFY(!timer->isChecked());
+        driver.click("player2CpuRB");
+        QVERIFY(timer->isChecked());
+        driver.click("player2SocketRB");
+        QVERIFY(timer->isChecked());
+        QVERIFY(driver.child<QWidget>("maxTimePlayer2Edit")->isEnabled());
     }
 
     void startReadsTheOptions()

@@ -238,6 +238,21 @@
     </message>
 </context>
 <context>
+    <name>GameJournal</name>
+    <message>
+        <source>aucune partie</source>
+        <translation>no game</translation>
+    </message>
+    <message>
+        <source>joueurs illisibles</source>
+        <translation>unreadable players</translation>
+    </message>
+    <message>
+        <source>le coup %1 n&apos;est pas permis</source>
+        <translation>move %1 is not allowed</translation>
+    </message>
+</context>
+<context>
     <name>GameNarrator</name>
     <message>
         <source>Joueur 1 gagne la partie</source>
@@ -409,6 +424,33 @@
     <message>
         <source>le résultat %1 diffère de l&apos;étiquette Result %2</source>
         <translation>the result %1 differs from the Result tag %2</translation>
+    </message>
+</context>
+<context>
+    <name>InterruptedGame</name>
+    <message>
+        <source>La partie en cours ne peut pas être gardée sur le disque : %1</source>
+        <translation>The game in progress cannot be kept on disk: %1</translation>
+    </message>
+    <message>
+        <source>Partie interrompue</source>
+        <translation>Interrupted game</translation>
+    </message>
+    <message>
+        <source>La partie interrompue n&apos;a pas pu être relue (%1). Le fichier est mis de côté : %2</source>
+        <translation>The interrupted game could not be read back (%1). The file is set aside: %2</translation>
+    </message>
+    <message>
+        <source>Reprendre la partie interrompue ?</source>
+        <translation>Resume the interrupted game?</translation>
+    </message>
+    <message>
+        <source>La partie interrompue est gardée dans %1.</source>
+        <translation>The interrupted game is kept in %1.</translation>
+    </message>
+    <message>
+        <source>Une partie en réseau a été interrompue ; son adversaire n&apos;est plus là. La revoir ?</source>
+        <translation>A network game was interrupted; its opponent is gone. Replay it?</translation>
     </message>
 </context>
 <context>
@@ -770,6 +812,10 @@
     <message>
         <source>Ordinateur niveau %1</source>
         <translation>Computer level %1</translation>
+    </message>
+    <message>
+        <source>Abandonner la partie ? L&apos;adversaire la gagne.</source>
+        <translation>Resign the game? The opponent wins it.</translation>
     </message>
 </context>
 <context>

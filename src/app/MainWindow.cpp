@@ -12,6 +12,7 @@
 #include "StatusLabel.h"
 #include "ClockLabel.h"
 #include "GameNarrator.h"
+#include "InterruptedGame.h"
 #include "MoveListModel.h"
 #include "OptionsPanel.h"
 #include "TurnViewWidget.h"
@@ -29,6 +30,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QSettings>
 #include <QStyle>
 #include <QTimer>
@@ -83,7 +85,14 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
     connectController();
     connectNetwork();
     loadSettings();
+    interrupted = new InterruptedGame(controller, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                                      + QStringLiteral("/partie-en-cours.zgn"),
+                                      this);
+    connect(interrupted, &InterruptedGame::statusChanged, this, &MainWindow::showStatusMessage);
+    connect(interrupted, &InterruptedGame::opened, this, &MainWindow::showOpened);
     startRememberedGame();
+    // Once the window is up, with the dialogs it is given.
+    QTimer::singleShot(0, this, [this] { interrupted->offer(*dialogs, this); });
 }
 
 MainWindow::~MainWindow()
@@ -161,7 +170,7 @@ void MainWindow::createGameMenu()
     connect(saveGameAction, &QAction::triggered, this, &MainWindow::saveGame);
     resignAction = addAction(menu, tr("Abandonner"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
                              tr("Donner la partie à l'adversaire"));
-    connect(resignAction, &QAction::triggered, played, &Game::resign);
+    connect(resignAction, &QAction::triggered, this, &MainWindow::resign);
     createNetworkActions(menu);
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
@@ -431,9 +440,22 @@ void MainWindow::openGame()
         return;
     }
     savedGame = games[size_t(chosen)];
+    showOpened(path);
+}
+
+// The game of a records file shown to be replayed, at its end.
+void MainWindow::showOpened(const QString &path)
+{
     openedFile = QFileInfo(path).fileName();
     showTitle();
     showReplayedPly(game->cursor());
+}
+
+// Giving the game away is asked twice: the shortcut is easily hit.
+void MainWindow::resign()
+{
+    if (played->humanSide() && dialogs->confirm(this, tr("Abandonner"), tr("Abandonner la partie ? L'adversaire la gagne.")))
+        played->resign();
 }
 
 // The file's games, at most maxGamesOffered; the reason when it cannot be read.

@@ -16,6 +16,7 @@ class BoardWidget;
 class Analysis;
 class Game;
 class GameController;
+class InterruptedGame;
 class QAction;
 class QKeySequence;
 class QLabel;
@@ -88,6 +89,8 @@ private:
     bool mayDiscardGame();
     bool saveGame();
     void openGame();
+    void showOpened(const QString &path);
+    void resign();
     QString readGames(const QString &path, std::vector<GameRecord> &games);
     int chooseGame(const std::vector<GameRecord> &games);
     static QString shownName(const QString &recorded);
@@ -112,6 +115,7 @@ private:
     BoardWidget *boardWidget;
     TurnViewWidget *turnView;
     GameController *controller;
+    InterruptedGame *interrupted = nullptr;
     Game *played;
     const GameModel *game;
     WidgetDialogs widgetDialogs{this};

@@ -155,14 +155,6 @@ std::optional<Side> Game::humanSide() const
     return turn() && isPerson(game.sideToMove()) ? turn() : std::nullopt;
 }
 
-bool Game::hasRemoteSide() const
-{
-    for (Side side : bothSides)
-        if (chosen.seat(side).kind == PlayerKind::Socket || chosen.seat(side).kind == PlayerKind::Host)
-            return true;
-    return false;
-}
-
 void Game::playMove(const Move &move)
 {
     if (!humanSide())
@@ -274,7 +266,7 @@ void Game::onLimitsTold(const Extension::Limits &limits)
 // position) nor against a remote side, which cannot be told.
 bool Game::canUndo() const
 {
-    if (!seated() || hasRemoteSide() || (inProgress() && !isPerson(game.sideToMove())))
+    if (!seated() || chosen.hasRemoteSide() || (inProgress() && !isPerson(game.sideToMove())))
         return false;
     for (int i = game.cursor() - 1; i >= 0; --i) {
         const GameModel::Ply &ply = game.plies()[size_t(i)];

@@ -135,7 +135,6 @@ private:
     void askSeat();
     void askToPlay(Side side, const Player::Turn &turn);
     bool isPerson(Side side) const { return chosen.seat(side).kind == PlayerKind::Human; }
-    bool hasRemoteSide() const;
     void finish(const GameResult &result);
     void clearSeats();
     void stopSeats();

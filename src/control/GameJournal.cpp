@@ -70,7 +70,9 @@ void GameJournal::save()
     QDir().mkpath(QFileInfo(file).absolutePath());
     QSaveFile out(file);
     const bool saved = out.open(QIODevice::WriteOnly) && out.write(record.toText().toUtf8()) >= 0 && out.commit();
-    error = saved ? QString() : FileErrors::reason(out);
+    if (!saved && !failing)
+        emit saveFailed(FileErrors::reason(out));
+    failing = !saved;
 }
 
 void GameJournal::forget()

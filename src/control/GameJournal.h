@@ -29,9 +29,10 @@ public:
     // Moves the file out of the way, beside it, under a name that tells why and
     // when; the new path, or a null string when it could not be moved.
     QString setAside(const QString &why) const;
-    // Whether the last save failed, and why (a full disk, a folder that cannot be
-    // written): the game goes on, unsaved.
-    const QString &lastError() const { return error; }
+signals:
+    // The game could not be kept (a full disk, a folder that cannot be written), and
+    // why; it goes on, unsaved. Told once until a save succeeds again.
+    void saveFailed(const QString &reason);
 
 private:
     void save();
@@ -39,5 +40,5 @@ private:
 
     const Game *game;
     QString file;
-    QString error;
+    bool failing = false;
 };

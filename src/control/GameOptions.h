@@ -49,6 +49,14 @@ struct GameOptions
     std::vector<GameRecord::Tag> tags;
 
     const SeatOptions &seat(Side side) const { return side == Side::Red ? red : black; }
+    // Whether a side plays over the network: a remote program, or the host of a joined game.
+    bool hasRemoteSide() const
+    {
+        for (PlayerKind kind : {red.kind, black.kind})
+            if (kind == PlayerKind::Socket || kind == PlayerKind::Host)
+                return true;
+        return false;
+    }
     // Whether the game is one this window joined: the host plays a side.
     bool joined() const { return red.kind == PlayerKind::Host || black.kind == PlayerKind::Host; }
     // The side of the person here when the other side plays over the network.

@@ -5,9 +5,9 @@
 
 class QWidget;
 
-// The modal boxes and file dialogs of the program, behind one seam so that the
-// controller and the window also run where nobody can answer a dialog (tests, a
-// headless host).
+// The modal boxes and file dialogs of the window, behind one seam so that it also
+// runs where nobody can answer a dialog (tests, the tools that draw its pictures).
+// Nothing below the window opens a box.
 class Dialogs
 {
 public:

@@ -41,8 +41,8 @@ public:
     explicit MainWindow(GameController *host, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Replaces the window's and the controller's boxes and file dialogs (tests, tools);
-    // not owned. Null brings back the real ones.
+    // Replaces the window's boxes and file dialogs (tests, tools); not owned. Null
+    // brings back the real ones.
     void setDialogs(Dialogs *dialogs);
 
 protected:

@@ -11,9 +11,10 @@
 
 // The one record of a game: its start position and side to move, every ply played
 // (passes included), the ply shown (the cursor), its tags, result and how it ended.
-// The controller plays into it; the board, the move list, the turn indicator and the
-// status read it; undo, redo and replay move its cursor; records files and the match
-// runner take their record from it. changed() follows every change.
+// The game (src/control) alone plays into it and ends it; the board, the move list,
+// the turn indicator and the status read it; undo, redo and replay move its cursor;
+// records files and the match runner take their record from it. changed() follows
+// every change.
 class GameModel : public QObject
 {
     Q_OBJECT

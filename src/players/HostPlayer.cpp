@@ -157,7 +157,7 @@ void HostPlayer::onBoard(const ZarvikBoard &board)
 }
 
 // Plays the host's moves that the last board or winning move tells, one a turn: the
-// controller passes this window's side between them and asks again. A board that
+// game passes this window's side between them and asks again. A board that
 // no move of the host's leads to (the host asks for a move where this window finds
 // it is the host's turn) means that the two no longer agree.
 void HostPlayer::catchUp()

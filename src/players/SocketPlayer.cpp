@@ -40,7 +40,7 @@ SocketPlayer::SocketPlayer(Side side, QTcpSocket *socket, const Board &start, QO
 
 SocketPlayer::~SocketPlayer()
 {
-    // Closing emits disconnected() at once; the controller must not take that for
+    // Closing emits disconnected() at once; the game must not take that for
     // a lost connection while it sets up the next game.
     socket->disconnect(this);
     // Hand what was written to the system first, so that closing loses nothing.

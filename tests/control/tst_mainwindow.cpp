@@ -12,7 +12,6 @@
 #include <QListView>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTcpServer>
@@ -400,8 +399,6 @@ private slots:
             driver.window->resize(driver.window->minimumSizeHint() + QSize(30, 30));
             windowSize = driver.window->size();
         }
-        // Any free port rather than the program's own, which may be taken here.
-        QSettings(QStringLiteral("Zarvik"), QStringLiteral("Zarvik")).setValue(QStringLiteral("network/listenPort"), 0);
         WindowDriver driver(false);
         // A remote side waits for the green button.
         QVERIFY(!driver.controller()->game()->turn());

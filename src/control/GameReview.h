@@ -22,7 +22,9 @@ class Game;
 // the other side's view. Positions already decided are not searched, nor those
 // where the mover has no choice (a pass, a single move): they are worth what the
 // next position is. While the computer playing a game thinks, the review waits, so
-// that it never takes a core from it. Signals come on the thread that owns the review.
+// that it never takes a core from it. Signals come on the thread that owns the review,
+// never from within start(); their receivers may cancel() the review, but should
+// start another only once the signal has returned (a queued call).
 class GameReview : public QObject, private DepthListener
 {
     Q_OBJECT

@@ -8,7 +8,7 @@ MoveComment PlyReview::comment() const
     constexpr double percent = 100;
     MoveComment comment;
     comment.label = label;
-    comment.better = better == played ? QString() : better;
+    comment.better = label > MoveLabel::Best ? better : QString();
     comment.chanceBefore = qRound(moverBefore() * percent);
     comment.chanceAfter = qRound(moverAfter() * percent);
     return comment;

@@ -28,8 +28,8 @@ struct PlyReview
     // The mover's chances before and after, in [0, 1].
     double moverBefore() const { return mover == Side::Red ? redBefore : 1 - redBefore; }
     double moverAfter() const { return mover == Side::Red ? redAfter : 1 - redAfter; }
-    // The ply's comment in a record: label, better move when it is not the one
-    // played, and the mover's chances in whole percent.
+    // The ply's comment in a record: the label, level 4's move when the label is
+    // worse than Best, and the mover's chances in whole percent.
     MoveComment comment() const;
 };
 

@@ -55,10 +55,10 @@ bool splitMoveLine(const QString &line, QStringList &tokens)
             end = line.indexOf(QLatin1Char('}'), at) + 1;
             if (end == 0)
                 return false;
-        }
-        else
+        } else {
             while (end < line.size() && line[end] != QLatin1Char(' ') && line[end] != QLatin1Char('{'))
                 ++end;
+        }
         tokens << line.mid(at, end - at);
         at = end;
     }
@@ -159,8 +159,10 @@ bool GameRecordReader::readTag(const QString &line, GameRecord &record)
 // followed or not by its comment ("{...}"), up to the result, which ends its line.
 bool GameRecordReader::readMoves(QString line, GameRecord &record)
 {
-    commentable = false;
     for (;;) {
+        // A comment shares its line with its move: written back, the two never make
+        // a line longer than the one read.
+        commentable = false;
         QStringList tokens;
         if (!splitMoveLine(line, tokens))
             return fail(tr("commentaire sans « } » sur sa ligne"));

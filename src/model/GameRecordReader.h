@@ -51,7 +51,7 @@ private:
 
     QIODevice &device;
     int lineNumber = 0;
-    // A move or pass was just read: a comment may follow.
+    // A move or pass was just read on this line: a comment may follow.
     bool commentable = false;
     QString problem;
 };

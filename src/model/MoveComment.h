@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// How a review judges a move by the chance to win it lost; None for a pass or a move
-// not reviewed.
+// How a review judges a move by the chance to win it lost, from the least to the
+// worst; None for a pass or a move not reviewed.
 enum class MoveLabel { None, Best, Inaccuracy, Mistake, Blunder };
 
 // What a review says of one move, as a record keeps it in the move's comment
@@ -15,7 +15,7 @@ enum class MoveLabel { None, Best, Inaccuracy, Mistake, Blunder };
 struct MoveComment
 {
     MoveLabel label = MoveLabel::Best;
-    // The move level 4 prefers ("C7 - C6") when it is not the one played, else empty.
+    // The move level 4 prefers ("C7 - C6") to a labelled one, else empty.
     QString better;
     // The mover's chance to win before and after the move, in whole percent.
     int chanceBefore = 0;

@@ -104,7 +104,8 @@ private slots:
             {tags + QByteArray(5000, ' ') + "*", "ligne 3 : ligne trop longue"},
             {tags + "*\n" + tags + "1.", "ligne 6 : coup «  » illisible"},
             {tags + "{a} 1. B2 - B3 *", "ligne 3 : commentaire « {a} » qui ne suit pas un coup"},
-            {tags + "1. B2 - B3 {a}\n{b} *", "ligne 4 : commentaire « {b} » qui ne suit pas un coup"},
+            {tags + "1. B2 - B3 {a} {b} *", "ligne 3 : commentaire « {b} » qui ne suit pas un coup"},
+            {tags + "1. B2 - B3\n{a} *", "ligne 4 : commentaire « {a} » qui ne suit pas un coup"},
             {tags + "1. B2 - B3 {a *", "ligne 3 : commentaire sans « } » sur sa ligne"},
             {passes, "ligne 1003 : plus de 1000 coups"}, {many, "ligne 65 : plus de 64 étiquettes"}};
         for (const auto &c : cases) {

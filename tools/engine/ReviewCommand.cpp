@@ -35,7 +35,7 @@ QString labelName(MoveLabel label)
 
 void printRow(const PlyReview &ply, QTextStream &out)
 {
-    const QString better = ply.label == MoveLabel::None || ply.better == ply.played ? QString() : ply.better;
+    const QString better = ply.label > MoveLabel::Best ? ply.better : QString();
     QString row = QStringLiteral("%1  %2  %3%  %4  %5")
                       .arg(ply.ply + 1, 4)
                       .arg(ply.played, -7)
@@ -63,8 +63,8 @@ QString ReviewCommand::summary() const
 {
     return QStringLiteral("Reviews every game of a records file with level 4, S seconds a position (default 0.25) "
                           "on N threads (default 1), as the window does: for each game a table of the plies (number, "
-                          "move, red's chance to win after it, the label ?! inaccuracy, ? mistake or ?? blunder, the "
-                          "move level 4 prefers when it is another), then each side's moves of every label and the "
+                          "move, red's chance to win after it, the label ?! inaccuracy, ? mistake or ?? blunder, and "
+                          "then the move level 4 prefers), then each side's moves of every label and the "
                           "chance they lost on average. --output writes the games with the review in their moves' "
                           "comments. Exit codes: 0 done, 1 bad arguments, 2 a file that cannot be read or written "
                           "or a game that cannot be replayed.");

@@ -425,6 +425,14 @@
         <source>le résultat %1 diffère de l&apos;étiquette Result %2</source>
         <translation>the result %1 differs from the Result tag %2</translation>
     </message>
+    <message>
+        <source>commentaire sans « } » sur sa ligne</source>
+        <translation>comment without a “}” on its line</translation>
+    </message>
+    <message>
+        <source>commentaire %1 qui ne suit pas un coup</source>
+        <translation>comment %1 that does not follow a move</translation>
+    </message>
 </context>
 <context>
     <name>InterruptedGame</name>

@@ -21,6 +21,15 @@ QString escaped(QString value)
     return value.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
 }
 
+// Line breaks and other control characters become spaces.
+QString oneLine(QString text)
+{
+    for (QChar &c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char(' ');
+    return text;
+}
+
 QString moveText(const Move &move)
 {
     return move == GameRecord::pass ? QStringLiteral("--") : move.toText(ZarvikBoard::size, ZarvikBoard::size);
@@ -50,10 +59,7 @@ QString GameRecord::tag(const QString &name) const
 
 void GameRecord::setTag(const QString &name, const QString &value)
 {
-    QString line = value;
-    for (QChar &c : line)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
+    const QString line = oneLine(value);
     for (Tag &t : tagList)
         if (t.first == name) {
             t.second = line;
@@ -105,6 +111,21 @@ bool GameRecord::replay(Board &board, int *illegal) const
     return legal;
 }
 
+QString GameRecord::comment(int ply) const
+{
+    return ply >= 0 && ply < int(commentList.size()) ? commentList[size_t(ply)] : QString();
+}
+
+void GameRecord::setComment(int ply, const QString &text)
+{
+    QString line = oneLine(text);
+    line = line.replace(QLatin1Char('{'), QLatin1Char('(')).replace(QLatin1Char('}'), QLatin1Char(')')).trimmed();
+    if (ply >= int(commentList.size()) && !line.isEmpty())
+        commentList.resize(size_t(ply) + 1);
+    if (ply >= 0 && ply < int(commentList.size()))
+        commentList[size_t(ply)] = line;
+}
+
 QString GameRecord::toText() const
 {
     QString text;
@@ -120,13 +141,20 @@ QString GameRecord::toText() const
         }
         line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + unit;
     };
-    for (size_t i = 0; i < moves.size(); ++i)
-        add(QString::number(i + 1) + QLatin1String(". ") + moveText(moves[i]));
+    for (size_t i = 0; i < moves.size(); ++i) {
+        const QString note = comment(int(i));
+        add(QString::number(i + 1) + QLatin1String(". ") + moveText(moves[i])
+            + (note.isEmpty() ? QString() : QLatin1String(" {") + note + QLatin1Char('}')));
+    }
     add(result());
     return text + line + QLatin1String("\n\n");
 }
 
 bool GameRecord::operator==(const GameRecord &other) const
 {
+    const int commented = int(std::max(commentList.size(), other.commentList.size()));
+    for (int ply = 0; ply < commented; ++ply)
+        if (comment(ply) != other.comment(ply))
+            return false;
     return tagList == other.tagList && moves == other.moves;
 }

@@ -67,9 +67,16 @@ public:
     // *illegal (0 for a malformed Start tag), the board at the position before it.
     bool replay(Board &board, int *illegal = nullptr) const;
 
-    // The game's text: tags, a blank line, the numbered moves wrapped at 80 columns
-    // and the result, then the blank line that follows every game. A records file is
-    // these texts one after the other.
+    // The comment that follows the move of ply (0 for the first move), empty when
+    // none. A comment is one line of text: setComment turns control characters into
+    // spaces and braces into parentheses, and drops the spaces at both ends.
+    QString comment(int ply) const;
+    void setComment(int ply, const QString &text);
+    void clearComments() { commentList.clear(); }
+
+    // The game's text: tags, a blank line, the numbered moves, each with its comment
+    // in braces if it has one, wrapped at 80 columns and the result, then the blank
+    // line that follows every game. A records file is these texts one after the other.
     QString toText() const;
 
     bool operator==(const GameRecord &other) const;
@@ -79,4 +86,5 @@ public:
 
 private:
     std::vector<Tag> tagList;
+    std::vector<QString> commentList; // by ply; may be shorter than the moves
 };

@@ -41,6 +41,30 @@ bool hasTag(const GameRecord &record, const QString &name)
     return std::any_of(tags.begin(), tags.end(), [&](const GameRecord::Tag &t) { return t.first == name; });
 }
 
+// Splits a line of moves at its spaces; a comment, from "{" to the next "}", is
+// one token whatever it holds. False when a comment does not end on the line.
+bool splitMoveLine(const QString &line, QStringList &tokens)
+{
+    for (int at = 0; at < line.size();) {
+        int end = at + 1;
+        if (line[at] == QLatin1Char(' ')) {
+            at = end;
+            continue;
+        }
+        if (line[at] == QLatin1Char('{')) {
+            end = line.indexOf(QLatin1Char('}'), at) + 1;
+            if (end == 0)
+                return false;
+        } else {
+            while (end < line.size() && line[end] != QLatin1Char(' ') && line[end] != QLatin1Char('{'))
+                ++end;
+        }
+        tokens << line.mid(at, end - at);
+        at = end;
+    }
+    return true;
+}
+
 } // namespace
 
 GameRecordReader::GameRecordReader(QIODevice &device)
@@ -131,12 +155,17 @@ bool GameRecordReader::readTag(const QString &line, GameRecord &record)
     return name != startName || record.start(board, side) || fail(tr("position de départ illisible"));
 }
 
-// Lines of numbered entries ("12. B2 - B3", "13. --"), each whole on one line,
-// up to the result, which ends its line.
+// Lines of numbered entries ("12. B2 - B3", "13. --"), each whole on one line and
+// followed or not by its comment ("{...}"), up to the result, which ends its line.
 bool GameRecordReader::readMoves(QString line, GameRecord &record)
 {
     for (;;) {
-        const QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        // A comment shares its line with its move: written back, the two never make
+        // a line longer than the one read.
+        commentable = false;
+        QStringList tokens;
+        if (!splitMoveLine(line, tokens))
+            return fail(tr("commentaire sans « } » sur sa ligne"));
         bool done = false;
         int at = 0;
         while (at < tokens.size() && !done)
@@ -156,11 +185,19 @@ bool GameRecordReader::readEntry(const QStringList &tokens, int &at, GameRecord 
         done = true;
         return checkResult(first, record);
     }
+    if (first.startsWith(QLatin1Char('{'))) {
+        if (!commentable)
+            return fail(tr("commentaire %1 qui ne suit pas un coup").arg(quoted(first)));
+        commentable = false;
+        record.setComment(int(record.moves.size()) - 1, first.mid(1, first.size() - 2));
+        return true;
+    }
     const QString number = QString::number(record.moves.size() + 1) + QLatin1Char('.');
     if (first != number)
         return fail(tr("numéro %1 attendu au lieu de %2").arg(quoted(number), quoted(first)));
     if (int(record.moves.size()) >= maxMoves)
         return fail(tr("plus de %1 coups").arg(maxMoves));
+    commentable = true;
     if (at < tokens.size() && tokens[at] == passText) {
         ++at;
         record.moves.push_back(GameRecord::pass);

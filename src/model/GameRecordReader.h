@@ -44,11 +44,14 @@ private:
     bool fail(const QString &message);
     bool readTag(const QString &line, GameRecord &record);
     bool readMoves(QString line, GameRecord &record);
-    // Reads the move, pass or result at tokens[at] and moves at past it; done after the result.
+    // Reads the move, pass, comment or result at tokens[at] and moves at past it; done
+    // after the result.
     bool readEntry(const QStringList &tokens, int &at, GameRecord &record, bool &done);
     bool checkResult(const QString &token, const GameRecord &record);
 
     QIODevice &device;
     int lineNumber = 0;
+    // A move or pass was just read on this line: a comment may follow.
+    bool commentable = false;
     QString problem;
 };

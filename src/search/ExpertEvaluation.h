@@ -36,6 +36,12 @@ public:
         static constexpr int tempo = 5;
     };
 
+    // The link between scores and results: a score s for the side to move means an
+    // expected result of 1 / (1 + e^(-resultScale s)) for it. From the fit that gave
+    // today's weights (zarvik-engine tune over 992 games of level 4 against itself,
+    // 38089 samples: docs/strength.md); fit it again whenever the weights change.
+    static constexpr double resultScale = 0.0140637;
+
     // The score of a position, and when its race is decided, the plies to its end:
     // positive when the side to move wins, negative when it loses, 0 when undecided.
     struct Judgement

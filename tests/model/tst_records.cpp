@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameRecordReader.h"
+#include "MoveComment.h"
 #include "TestBoards.h"
 
 #include <QBuffer>
@@ -55,16 +56,26 @@ private slots:
         played.moves.erase(played.moves.begin()); // the first visit comes before any move
         played.setResult(board.hasWon(red) ? GameRecord::redWins : GameRecord::blackWins);
         const bool captured = std::any_of(played.moves.begin(), played.moves.end(), [](const Move &m) { return m.captured; });
-        const std::vector<GameRecord> records = {played, passingGame(), GameRecord::fromInitialPosition()};
+        GameRecord commented = passingGame();
+        commented.setComment(0, "?! mieux : H2 - G1 ; 40 % → 30 %");
+        commented.setComment(13, " a{b}\tc ");
+        QCOMPARE(commented.comment(13), QString("a(b) c"));
+        const std::vector<GameRecord> records = {played, passingGame(), GameRecord::fromInitialPosition(), commented};
         const QByteArray text = textOf(records);
         QVERIFY(captured && readAll(text) == records);
         QCOMPARE(textOf(readAll(text)), text);
         QCOMPARE(readAll("\r\n\r\n" + QByteArray(text).replace("\n", " \r\n")), records); // CRLF, stray spaces
         for (const QByteArray &line : text.split('\n'))
-            QVERIFY2(line.startsWith('[') || line.size() <= 80, line.constData());
+            QVERIFY2(line.startsWith('[') || QString::fromUtf8(line).size() <= 80, line.constData());
         for (const GameRecord &record : records)
             QVERIFY(record.replay(board));
-        QCOMPARE(passingGame().toText(),
+        QVERIFY(commented.toText().contains("1. H2 - H1 {?! mieux : H2 - G1 ; 40 % → 30 %} 2. A1 - A2"));
+        QVERIFY(commented.toText().contains("14. A7 - A8 {a(b) c} 1-0"));
+        GameRecord uncommented = passingGame();
+        uncommented.setComment(3, "x");
+        uncommented.setComment(3, " ");
+        QVERIFY(uncommented == passingGame() && commented != passingGame());
+        QCOMPARE(uncommented.toText(),
                  "[Event \"Essai \\\"rapide\\\" C:\\\\jeux\"]\n[Annotator \"é\"]\n[Start \"" + QString("0 ").repeated(55)
                      + "1 4 0 0 0 0 0 0 0 b\"]\n[Result \"1-0\"]\n[Termination \"goal row\"]\n\n"
                        "1. H2 - H1 2. A1 - A2 3. -- 4. A2 - A3 5. -- 6. A3 - A4 7. -- 8. A4 - A5 9. --\n"
@@ -92,12 +103,31 @@ private slots:
             {tags + "1. B2 - B3\n", "ligne 3 : résultat manquant à la fin du texte"},
             {tags + QByteArray(5000, ' ') + "*", "ligne 3 : ligne trop longue"},
             {tags + "*\n" + tags + "1.", "ligne 6 : coup «  » illisible"},
+            {tags + "{a} 1. B2 - B3 *", "ligne 3 : commentaire « {a} » qui ne suit pas un coup"},
+            {tags + "1. B2 - B3 {a} {b} *", "ligne 3 : commentaire « {b} » qui ne suit pas un coup"},
+            {tags + "1. B2 - B3\n{a} *", "ligne 4 : commentaire « {a} » qui ne suit pas un coup"},
+            {tags + "1. B2 - B3 {a *", "ligne 3 : commentaire sans « } » sur sa ligne"},
             {passes, "ligne 1003 : plus de 1000 coups"}, {many, "ligne 65 : plus de 64 étiquettes"}};
         for (const auto &c : cases) {
             QString error;
             readAll(c.first, &error);
             QCOMPARE(error, c.second);
         }
+    }
+
+    // A review's comment reads back as written; other comments hold no review.
+    void reviewComments()
+    {
+        MoveComment blunder{MoveLabel::Blunder, "C7 - C6", 38, 12};
+        QCOMPARE(blunder.toText(), QString("?? mieux : C7 - C6 ; 38 % → 12 %"));
+        QCOMPARE(MoveComment{}.toText(), QString("0 % → 0 %"));
+        for (MoveLabel label : {MoveLabel::Best, MoveLabel::Inaccuracy, MoveLabel::Mistake, MoveLabel::Blunder})
+            for (const QString better : {"", "A1 - B2"}) {
+                const MoveComment comment{label, better, 100, 7};
+                QCOMPARE(MoveComment::parse(comment.toText()), std::optional<MoveComment>(comment));
+            }
+        for (const char *other : {"bien joué", "?? 101 % → 3 %", "?? mieux : Z9 - A1 ; 3 % → 1 %", "! 50 % → 50 %"})
+            QVERIFY2(!MoveComment::parse(other), other);
     }
 
     // The first illegal move is named and the moves before it replay; a Start tag

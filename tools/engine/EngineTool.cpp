@@ -6,6 +6,7 @@
 #include "ConnectCommand.h"
 #include "MatchCommand.h"
 #include "PerftCommand.h"
+#include "ReviewCommand.h"
 #include "TuneCommand.h"
 
 EngineTool::EngineTool()
@@ -16,6 +17,7 @@ EngineTool::EngineTool()
     commands.push_back(std::make_unique<ConnectCommand>());
     commands.push_back(std::make_unique<MatchCommand>());
     commands.push_back(std::make_unique<TuneCommand>());
+    commands.push_back(std::make_unique<ReviewCommand>());
 }
 
 QString EngineTool::overview() const

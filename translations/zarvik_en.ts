@@ -227,6 +227,25 @@
     </message>
 </context>
 <context>
+    <name>EvaluationGraph</name>
+    <message>
+        <source>Chances de rouge au fil de la partie</source>
+        <translation>Red's chances through the game</translation>
+    </message>
+    <message>
+        <source>Aucune revue</source>
+        <translation>No review</translation>
+    </message>
+    <message>
+        <source>Début de la partie : rouge a %1 % de chances de gagner</source>
+        <translation>Start of the game: red has a %1 % chance to win</translation>
+    </message>
+    <message>
+        <source>Coup %1, %2 : rouge a %3 % de chances de gagner</source>
+        <translation>Move %1, %2: red has a %3 % chance to win</translation>
+    </message>
+</context>
+<context>
     <name>GameController</name>
     <message>
         <source>position illisible</source>
@@ -825,6 +844,18 @@
         <source>Abandonner la partie ? L&apos;adversaire la gagne.</source>
         <translation>Resign the game? The opponent wins it.</translation>
     </message>
+    <message>
+        <source>Revue de la partie</source>
+        <translation>Game review</translation>
+    </message>
+    <message>
+        <source>Analyser la partie</source>
+        <translation>Review the game</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur expert revoit chaque coup de la partie affichée : graphique des chances, imprécisions, erreurs et gaffes, avec le meilleur coup</source>
+        <translation>The expert computer reviews every move of the game shown: a graph of the chances, inaccuracies, mistakes and blunders, with the best move</translation>
+    </message>
 </context>
 <context>
     <name>MoveListModel</name>
@@ -946,6 +977,85 @@
     <message>
         <source>Secondes par coup, de 0 à %1. Minuterie décochée : l&apos;ordinateur joue en %2 secondes au plus, un programme réseau n&apos;a pas de limite.</source>
         <translation>Seconds per move, 0 to %1. Timer unchecked: the computer moves within %2 seconds, a network program has no limit.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewPanel</name>
+    <message>
+        <source>imprécision</source>
+        <translation>inaccuracy</translation>
+    </message>
+    <message>
+        <source>erreur</source>
+        <translation>mistake</translation>
+    </message>
+    <message>
+        <source>gaffe</source>
+        <translation>blunder</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Coup</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Rouge</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Mieux</source>
+        <translation>Better</translation>
+    </message>
+    <message>
+        <source>Ligne attendue</source>
+        <translation>Expected line</translation>
+    </message>
+    <message>
+        <source>Coups revus</source>
+        <translation>Moves reviewed</translation>
+    </message>
+    <message>
+        <source>Avancement de la revue</source>
+        <translation>Review progress</translation>
+    </message>
+    <message>
+        <source>Arrêter la revue en cours</source>
+        <translation>Stop the review under way</translation>
+    </message>
+    <message>
+        <source>Aucun coup à revoir.</source>
+        <translation>No move to review.</translation>
+    </message>
+    <message>
+        <source>Cette partie ne peut pas être revue : un de ses coups n&apos;est pas permis.</source>
+        <translation>This game cannot be reviewed: one of its moves is not allowed.</translation>
+    </message>
+    <message>
+        <source>Revue en cours : l&apos;ordinateur expert examine chaque position.</source>
+        <translation>Review under way: the expert computer examines every position.</translation>
+    </message>
+    <message>
+        <source>Revue arrêtée.</source>
+        <translation>Review stopped.</translation>
+    </message>
+    <message>
+        <source>%1 : %2 de chances perdues</source>
+        <translation>%1: %2 chance lost</translation>
+    </message>
+    <message>
+        <source>Revue terminée.</source>
+        <translation>Review finished.</translation>
+    </message>
+    <message>
+        <source>%1 : %2 imprécision(s) (?!), %3 erreur(s) (?), %4 gaffe(s) (??) ; perte moyenne %5 points</source>
+        <translation>%1: %2 inaccuracies (?!), %3 mistakes (?), %4 blunders (??); average loss %5 points</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Black</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "StatusLabel.h"
 #include "ClockLabel.h"
 #include "GameNarrator.h"
+#include "ReviewPanel.h"
 #include "InterruptedGame.h"
 #include "MoveListModel.h"
 #include "OptionsPanel.h"
@@ -171,6 +172,7 @@ void MainWindow::createGameMenu()
     resignAction = addAction(menu, tr("Abandonner"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
                              tr("Donner la partie à l'adversaire"));
     connect(resignAction, &QAction::triggered, this, &MainWindow::resign);
+    createReviewPanel(menu);
     createNetworkActions(menu);
     menu->addSeparator();
     for (QAction *action : {ui->actionCharger_un_plateau, ui->actionSauvegarder_plateau})
@@ -254,9 +256,37 @@ void MainWindow::createAnalysisPanel(QMenu *menu)
                             "pour la position affichée"));
     toggle->setToolTip(toggle->statusTip());
     menu->addAction(toggle);
-    // The window widens by the panel, once laid out, rather than give it the room of
-    // the board and the move list, and narrows again without it.
-    connect(toggle, &QAction::toggled, this, [this, dock](bool shown) {
+    keepBoardRoom(dock);
+}
+
+// The review of the game shown, docked on the right beside the analysis, hidden
+// until a review is asked for.
+void MainWindow::createReviewPanel(QMenu *menu)
+{
+    auto *dock = new QDockWidget(tr("Revue de la partie"), this);
+    dock->setObjectName(QStringLiteral("reviewDock"));
+    review = new ReviewPanel(played, dock);
+    dock->setWidget(review);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    keepBoardRoom(dock);
+    QAction *start = addAction(menu, tr("Analyser la partie"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
+                               tr("L'ordinateur expert revoit chaque coup de la partie affichée : graphique des "
+                                  "chances, imprécisions, erreurs et gaffes, avec le meilleur coup"));
+    connect(start, &QAction::triggered, this, [this, dock] {
+        dock->show();
+        dock->raise();
+        review->start();
+    });
+    connect(review, &ReviewPanel::plyChosen, this, &MainWindow::showReplayedPly);
+    connect(game, &GameModel::changed, this, [this] { review->showPly(game->cursor()); });
+}
+
+// The window widens by a panel, once laid out, rather than give it the room of the
+// board and the move list, and narrows again without it.
+void MainWindow::keepBoardRoom(QDockWidget *dock)
+{
+    connect(dock->toggleViewAction(), &QAction::toggled, this, [this, dock](bool shown) {
         if (isMaximized() || isFullScreen())
             return;
         if (!shown) {

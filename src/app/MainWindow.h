@@ -17,6 +17,8 @@ class Analysis;
 class Game;
 class GameController;
 class InterruptedGame;
+class QDockWidget;
+class ReviewPanel;
 class QAction;
 class QKeySequence;
 class QLabel;
@@ -62,6 +64,8 @@ private:
     // The expert search's view of the position shown, docked on the right, hidden
     // at first; the menu shows and hides it.
     void createAnalysisPanel(QMenu *menu);
+    void createReviewPanel(QMenu *menu);
+    void keepBoardRoom(QDockWidget *dock);
     void createHelpMenu();
     // Joining a game hosted elsewhere, and where this window's games wait for remote
     // players: the menu entries, the status bar's clock and address, and the settings.
@@ -116,6 +120,7 @@ private:
     TurnViewWidget *turnView;
     GameController *controller;
     InterruptedGame *interrupted = nullptr;
+    ReviewPanel *review = nullptr;
     Game *played;
     const GameModel *game;
     WidgetDialogs widgetDialogs{this};

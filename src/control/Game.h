@@ -76,6 +76,8 @@ public:
     bool open(const GameRecord &record, int *illegal = nullptr);
     // Shows the position after that many plies while no game is in progress.
     void showPly(int plies);
+    // Notes on a ply (a review's label and better move), kept in the record.
+    void comment(int ply, const QString &text) { game.setComment(ply, text); }
 
     // The side to move while the game is played.
     std::optional<Side> turn() const;

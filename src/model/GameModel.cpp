@@ -77,6 +77,7 @@ bool GameModel::play(const Move &proposed)
         return false;
     if (atEnd() || played[size_t(shownPlies)].move != proposed) {
         played.resize(size_t(shownPlies));
+        header.dropCommentsFrom(shownPlies);
         played.push_back({proposed, shownSide});
     }
     Move move = proposed;
@@ -92,8 +93,15 @@ bool GameModel::play(const Move &proposed)
 void GameModel::truncate()
 {
     played.resize(size_t(shownPlies));
+    header.dropCommentsFrom(shownPlies);
     header.setResult(GameRecord::unfinished);
     header.setTag(terminationTag, GameRecord::byNothingYet);
+    emit changed();
+}
+
+void GameModel::setComment(int ply, const QString &text)
+{
+    header.setComment(ply, text);
     emit changed();
 }
 

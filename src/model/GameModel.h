@@ -56,6 +56,10 @@ public:
     // Drops the plies after the cursor and makes the game unfinished again.
     void truncate();
 
+    // The comment of a ply (a review's label and better move), empty when none.
+    QString comment(int ply) const { return header.comment(ply); }
+    void setComment(int ply, const QString &text);
+
     QString tag(const QString &name) const { return header.tag(name); }
     void setTag(const QString &name, const QString &value);
     QString result() const { return header.result(); }

@@ -111,6 +111,12 @@ bool GameRecord::replay(Board &board, int *illegal) const
     return legal;
 }
 
+void GameRecord::dropCommentsFrom(int ply)
+{
+    if (ply >= 0 && ply < int(commentList.size()))
+        commentList.resize(size_t(ply));
+}
+
 QString GameRecord::comment(int ply) const
 {
     return ply >= 0 && ply < int(commentList.size()) ? commentList[size_t(ply)] : QString();

@@ -73,6 +73,8 @@ public:
     QString comment(int ply) const;
     void setComment(int ply, const QString &text);
     void clearComments() { commentList.clear(); }
+    // Drops the comments of the plies from this one on (moves taken back and replaced).
+    void dropCommentsFrom(int ply);
 
     // The game's text: tags, a blank line, the numbered moves, each with its comment
     // in braces if it has one, wrapped at 80 columns and the result, then the blank

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MoveListModel.h"
 
+#include "MoveComment.h"
+
 #include <QBrush>
 #include <QFont>
 
@@ -69,8 +71,11 @@ void MoveListModel::follow()
 {
     const std::vector<GameModel::Ply> &plies = game->plies();
     const int kept = int(std::mismatch(rows.begin(), rows.end(), plies.begin(), plies.end(), sameRow).first - rows.begin());
-    if (int(plies.size()) > kept + 1)
-        return resetRows();
+    if (int(plies.size()) > kept + 1) {
+        resetRows();
+        followLabels();
+        return;
+    }
     if (int(rows.size()) > kept) {
         beginRemoveRows(QModelIndex(), kept, int(rows.size()) - 1);
         rows.resize(size_t(kept));
@@ -82,6 +87,21 @@ void MoveListModel::follow()
         endInsertRows();
     }
     moveCursor(game->cursor());
+    followLabels();
+}
+
+// A review's signs ("??") follow their moves, told by the plies' comments.
+void MoveListModel::followLabels()
+{
+    signs.resize(rows.size());
+    for (int row = 0; row < rowCount(); ++row) {
+        const std::optional<MoveComment> note = MoveComment::parse(game->comment(row));
+        const QString sign = note ? MoveComment::symbol(note->label) : QString();
+        if (signs[size_t(row)] == sign)
+            continue;
+        signs[size_t(row)] = sign;
+        emit dataChanged(index(row), index(row), {Qt::DisplayRole, Qt::AccessibleTextRole});
+    }
 }
 
 void MoveListModel::resetRows()
@@ -89,6 +109,7 @@ void MoveListModel::resetRows()
     beginResetModel();
     rows = game->plies();
     shown = game->cursor();
+    signs.clear();
     endResetModel();
     emit currentRowChanged(currentRow());
 }
@@ -112,5 +133,6 @@ QString MoveListModel::text(int row) const
     QString move = ply.isPass() ? QStringLiteral("--") : ply.move.toText(ZarvikBoard::size, ZarvikBoard::size);
     if (ply.move.captured != Piece::empty)
         move = QLatin1Char('[') + move + QLatin1Char(']');
-    return QStringLiteral("%1. %2").arg(row + 1).arg(move);
+    const QString sign = row < int(signs.size()) ? signs[size_t(row)] : QString();
+    return QStringLiteral("%1. %2").arg(row + 1).arg(sign.isEmpty() ? move : move + QLatin1Char(' ') + sign);
 }

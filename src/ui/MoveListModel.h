@@ -34,9 +34,11 @@ private:
     void follow();
     void resetRows();
     void moveCursor(int cursor);
+    void followLabels();
     QString text(int row) const;
 
     const GameModel *game;
     std::vector<GameModel::Ply> rows; // the plies as the views were last told them
     int shown = 0;                    // the cursor as the views were last told it
+    std::vector<QString> signs;       // a review's sign of each row, as last told
 };

@@ -3,12 +3,14 @@
 #include "AnalysisView.h"
 #include "GameController.h"
 #include "TestBoards.h"
+#include "EvaluationGraph.h"
 #include "WindowDriver.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -244,6 +246,37 @@ private slots:
         toggle->trigger();
         QVERIFY(!dock->isVisible() && !analysis->isSearching());
         QTRY_COMPARE(driver.window->width(), narrow);
+    }
+
+    // A game with a blunder, reviewed in the window: the move list and the graph tell
+    // it by its sign, the graph chooses the position shown, and a saved game keeps
+    // the labels, which come back when it is opened.
+    void aGameIsReviewed()
+    {
+        WindowDriver driver;
+        // Red should take black's runner on C3 with D2; it plays H2 - H3 instead.
+        driver.startCustom("0 0 0 0 0 0 0 0\n0 0 0 0 0 0 2 0\n" + QByteArray("0 0 0 0 0 0 0 0\n").repeated(3)
+                           + "0 0 2 0 0 0 0 0\n0 0 0 4 0 0 0 4\n");
+        for (const auto &[from, to] : {std::pair{"H2", "H3"}, {"C3", "C2"}, {"H3", "H4"}, {"C2", "C1"}})
+            driver.play(from, to);
+        QTRY_COMPARE(driver.dialogs.informations.size(), 1);
+        QVERIFY(driver.trigger(QStringLiteral("Analyser la partie")));
+        QTRY_COMPARE_WITH_TIMEOUT(driver.moveLines().value(0), QStringLiteral("1. H2 - H3 ??"), 20000);
+        auto *graph = driver.window->findChild<EvaluationGraph *>();
+        QVERIFY(graph->accessibleDescription().startsWith(QStringLiteral("Coup 4, C2 - C1 : rouge a 0 %")));
+        graph->setFocus();
+        QTest::keyClick(graph, Qt::Key_Left);
+        QCOMPARE(driver.controller()->model()->cursor(), 3);
+        QVERIFY(graph->accessibleDescription().startsWith(QStringLiteral("Coup 3")));
+        QTemporaryDir dir;
+        driver.dialogs.nextPath = dir.filePath(QStringLiteral("revue.zgn"));
+        QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
+        QFile saved(driver.dialogs.nextPath);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("{?? mieux : D2 - C3"));
+        driver.click("startGameButton");
+        QVERIFY(driver.moveLines().isEmpty());
+        QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
+        QCOMPARE(driver.moveLines().value(0), QStringLiteral("1. H2 - H3 ??"));
     }
 };
 

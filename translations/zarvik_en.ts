@@ -230,7 +230,7 @@
     <name>EvaluationGraph</name>
     <message>
         <source>Chances de rouge au fil de la partie</source>
-        <translation>Red's chances through the game</translation>
+        <translation>Red&apos;s chances through the game</translation>
     </message>
     <message>
         <source>Aucune revue</source>
@@ -1010,10 +1010,6 @@
         <translation>Better</translation>
     </message>
     <message>
-        <source>Ligne attendue</source>
-        <translation>Expected line</translation>
-    </message>
-    <message>
         <source>Coups revus</source>
         <translation>Moves reviewed</translation>
     </message>
@@ -1042,10 +1038,6 @@
         <translation>Review stopped.</translation>
     </message>
     <message>
-        <source>%1 : %2 de chances perdues</source>
-        <translation>%1: %2 chance lost</translation>
-    </message>
-    <message>
         <source>Revue terminée.</source>
         <translation>Review finished.</translation>
     </message>
@@ -1056,6 +1048,10 @@
     <message>
         <source>Noir</source>
         <translation>Black</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 de chances perdues ; ligne attendue : %4</source>
+        <translation>%1, %2: %3 chance lost; expected line: %4</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,8 @@
 #include <cmath>
 
 namespace {
-constexpr int moveColumn = 0; // the column whose tool tip tells the label in words
+// Wide enough for a move with its sign, red's chance and the better move side by side.
+constexpr int panelWidth = 290;
 
 QString percent(double chance)
 {
@@ -54,7 +55,8 @@ ReviewPanel::ReviewPanel(Game *played, QWidget *parent)
     layout->addWidget(status);
     layout->addWidget(graph, 1);
     layout->addWidget(summary);
-    moves->setHeaderLabels({tr("Coup"), tr("Rouge"), tr("Mieux"), tr("Ligne attendue")});
+    setMinimumWidth(panelWidth);
+    moves->setHeaderLabels({tr("Coup"), tr("Rouge"), tr("Mieux")});
     moves->setRootIsDecorated(false);
     moves->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     moves->setAccessibleName(tr("Coups revus"));
@@ -125,11 +127,15 @@ void ReviewPanel::addPly(const PlyReview &ply)
     graph->setPoints(points);
     const QString name = labelName(ply.label);
     const QString move = QStringLiteral("%1. %2%3").arg(ply.ply + 1).arg(ply.played, sign.isEmpty() ? QString() : QLatin1Char(' ') + sign);
-    auto *item = new QTreeWidgetItem(moves, {move, percent(ply.redAfter), sign.isEmpty() ? QString() : ply.better,
-                                             sign.isEmpty() ? QString() : ply.line.join(QStringLiteral(", "))});
-    // Told in words too, for screen readers and whoever does not know the signs.
-    item->setToolTip(moveColumn, name.isEmpty() ? QString() : tr("%1 : %2 de chances perdues").arg(name, percent(ply.lost)));
-    item->setData(moveColumn, Qt::AccessibleTextRole, name.isEmpty() ? move : QStringLiteral("%1, %2").arg(move, name));
+    auto *item = new QTreeWidgetItem(moves, {move, percent(ply.redAfter), sign.isEmpty() ? QString() : ply.better});
+    // The label in words too, for screen readers and whoever does not know the signs,
+    // and the line expected after the better move.
+    const QString told = name.isEmpty() ? move
+                                        : tr("%1, %2 : %3 de chances perdues ; ligne attendue : %4")
+                                              .arg(move, name, percent(ply.lost), ply.line.join(QStringLiteral(", ")));
+    for (int column = 0; column < moves->columnCount(); ++column)
+        item->setToolTip(column, told);
+    item->setData(0, Qt::AccessibleTextRole, told);
 }
 
 // The review's labels go into the record as comments.

@@ -83,7 +83,7 @@ QString WidgetDialogs::fileName(QWidget *parent, const QString &caption, const Q
 void WidgetDialogs::fitColumns(QFileDialog &dialog)
 {
     auto *files = dialog.findChild<QTreeView *>();
-    if (!files) // the desktop's dialog
+    if (!files)
         return;
     for (int column = LocalisedFileModel::sizeColumn; column <= LocalisedFileModel::dateColumn; ++column)
         files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);

@@ -8,20 +8,8 @@
         <translation>Moves played</translation>
     </message>
     <message>
-        <source>Secondes par coup du joueur 1</source>
-        <translation>Seconds per move of player 1</translation>
-    </message>
-    <message>
-        <source>Secondes par coup du joueur 2</source>
-        <translation>Seconds per move of player 2</translation>
-    </message>
-    <message>
         <source>Fichier du plateau personnalisé</source>
         <translation>Custom board file</translation>
-    </message>
-    <message>
-        <source>Niveau %1</source>
-        <translation>Level %1</translation>
     </message>
 </context>
 <context>
@@ -76,6 +64,30 @@
     <message>
         <source>Analyse terminée.</source>
         <translation>Analysis finished.</translation>
+    </message>
+    <message>
+        <source>1 coup</source>
+        <translation>1 move</translation>
+    </message>
+    <message>
+        <source>%1 coups</source>
+        <translation>%1 moves</translation>
+    </message>
+    <message>
+        <source>Rouge gagne en %1</source>
+        <translation>Red wins in %1</translation>
+    </message>
+    <message>
+        <source>Noir gagne en %1</source>
+        <translation>Black wins in %1</translation>
+    </message>
+    <message>
+        <source>Rouge perd en %1</source>
+        <translation>Red loses in %1</translation>
+    </message>
+    <message>
+        <source>Noir perd en %1</source>
+        <translation>Black loses in %1</translation>
     </message>
 </context>
 <context>
@@ -533,10 +545,6 @@
         <translation>Moves played:</translation>
     </message>
     <message>
-        <source>  Joueur</source>
-        <translation>  Player</translation>
-    </message>
-    <message>
         <source>Humain</source>
         <translation>Human</translation>
     </message>
@@ -693,10 +701,6 @@
         <translation>Loading a board</translation>
     </message>
     <message>
-        <source>Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie.</source>
-        <translation>Board loaded. To play on it, check “Custom” and start a new game.</translation>
-    </message>
-    <message>
         <source>Sauvegarde du plateau</source>
         <translation>Saving the board</translation>
     </message>
@@ -845,6 +849,26 @@
         <translation>Resign the game? The opponent wins it.</translation>
     </message>
     <message>
+        <source>Joueur</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>parties (*.zgn *.rec *.txt);;tous les fichiers (*)</source>
+        <translation>games (*.zgn *.rec *.txt);;all files (*)</translation>
+    </message>
+    <message>
+        <source>Partie enregistrée dans %1</source>
+        <translation>Game saved in %1</translation>
+    </message>
+    <message>
+        <source>Plateau chargé, « Personalisé » coché : le bouton vert commence une partie dessus.</source>
+        <translation>Board loaded, “Custom” checked: the green button starts a game on it.</translation>
+    </message>
+    <message>
+        <source>Plateau enregistré dans %1</source>
+        <translation>Board saved in %1</translation>
+    </message>
+    <message>
         <source>Revue de la partie</source>
         <translation>Game review</translation>
     </message>
@@ -866,6 +890,14 @@
     <message>
         <source>Coup repris</source>
         <translation>Move taken back</translation>
+    </message>
+    <message>
+        <source>Prise, coup repris</source>
+        <translation>Capture, move taken back</translation>
+    </message>
+    <message>
+        <source>Prise</source>
+        <translation>Capture</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1010,30 @@
         <source>Secondes par coup, de 0 à %1. Minuterie décochée : l&apos;ordinateur joue en %2 secondes au plus, un programme réseau n&apos;a pas de limite.</source>
         <translation>Seconds per move, 0 to %1. Timer unchecked: the computer moves within %2 seconds, a network program has no limit.</translation>
     </message>
+    <message>
+        <source>%1, joueur rouge</source>
+        <translation>%1, red player</translation>
+    </message>
+    <message>
+        <source>%1, joueur noir</source>
+        <translation>%1, black player</translation>
+    </message>
+    <message>
+        <source>Niveau du joueur rouge</source>
+        <translation>Level of the red player</translation>
+    </message>
+    <message>
+        <source>Niveau du joueur noir</source>
+        <translation>Level of the black player</translation>
+    </message>
+    <message>
+        <source>Niveau %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Secondes par coup</source>
+        <translation>Seconds per move</translation>
+    </message>
 </context>
 <context>
     <name>ReviewPanel</name>
@@ -1038,6 +1094,10 @@
         <translation>Review stopped.</translation>
     </message>
     <message>
+        <source>%1, %2 : %3 de chances perdues ; ligne attendue : %4</source>
+        <translation>%1, %2: %3 chance lost; expected line: %4</translation>
+    </message>
+    <message>
         <source>Revue terminée.</source>
         <translation>Review finished.</translation>
     </message>
@@ -1048,10 +1108,6 @@
     <message>
         <source>Noir</source>
         <translation>Black</translation>
-    </message>
-    <message>
-        <source>%1, %2 : %3 de chances perdues ; ligne attendue : %4</source>
-        <translation>%1, %2: %3 chance lost; expected line: %4</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1193,24 @@
     <message>
         <source>Afficher cette aide.</source>
         <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Afficher cette aide et les options de Qt.</source>
+        <translation>Display this help and Qt&apos;s options.</translation>
+    </message>
+    <message>
+        <source>Options de Qt :
+  -platform &lt;nom&gt;        Le système de fenêtres : xcb, wayland, offscreen...
+  -style &lt;nom&gt;           Le style des contrôles : Fusion, Windows...
+  -stylesheet &lt;fichier&gt;  Une feuille de style Qt.
+  -reverse               Disposer la fenêtre de droite à gauche.
+Les autres sont dans la documentation de QApplication et de QGuiApplication.</source>
+        <translation>Qt options:
+  -platform &lt;name&gt;       The window system: xcb, wayland, offscreen...
+  -style &lt;name&gt;          The style of the controls: Fusion, Windows...
+  -stylesheet &lt;file&gt;     A Qt style sheet.
+  -reverse               Lay the window out from right to left.
+The others are in the documentation of QApplication and QGuiApplication.</translation>
     </message>
 </context>
 </TS>

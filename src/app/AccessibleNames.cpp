@@ -2,7 +2,7 @@
 #include "AccessibleNames.h"
 
 #include <QAbstractButton>
-#include <QRegularExpression>
+#include <QGroupBox>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,20 +22,17 @@ void AccessibleNames::give(QWidget *window)
         const char *name;
     } named[] = {
         {"moveListWidget", QT_TR_NOOP("Coups joués")},
-        {"maxTimePlayer1Edit", QT_TR_NOOP("Secondes par coup du joueur 1")},
-        {"maxTimePlayer2Edit", QT_TR_NOOP("Secondes par coup du joueur 2")},
         {"boardLineEdit", QT_TR_NOOP("Fichier du plateau personnalisé")},
     };
     for (const auto &each : named)
         if (auto *widget = window->findChild<QWidget *>(QLatin1String(each.objectName)))
             widget->setAccessibleName(tr(each.name));
-    // The levels "1" to "4" of either side.
-    const QRegularExpression level(QStringLiteral("^level(\\d)_player\\d_RB$"));
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        const QRegularExpressionMatch match = level.match(button->objectName());
-        if (match.hasMatch())
-            button->setAccessibleName(tr("Niveau %1").arg(match.captured(1)));
-        else if (!hasWords(button->text()) && button->accessibleName().isEmpty())
+    // Qt names a box without a name of its own after the box around it: the sides'
+    // boxes would all be "Options".
+    for (QGroupBox *box : window->findChildren<QGroupBox *>())
+        if (box->accessibleName().isEmpty())
+            box->setAccessibleName(box->title().trimmed());
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        if (!hasWords(button->text()) && button->accessibleName().isEmpty())
             button->setAccessibleName(button->toolTip());
-    }
 }

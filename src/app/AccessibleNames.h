@@ -6,9 +6,10 @@
 class QWidget;
 
 // Names for screen readers of the window's controls that show no words of their
-// own: buttons with only an icon or a digit, the time and file fields, the move
-// list. They are found by their object names, so that the form may change around
-// them.
+// own: buttons with only an icon, the file field and the move list, found by their
+// object names so that the form may change around them; and the boxes, by their
+// titles. The options of each side are named by the options panel, which knows
+// the sides.
 class AccessibleNames
 {
     Q_DECLARE_TR_FUNCTIONS(AccessibleNames)

@@ -10,6 +10,8 @@
 
 namespace {
 constexpr int hostChars = 32;
+// Room beside the text for the field's frame and margins, in any style.
+constexpr int frameChars = 3;
 }
 
 JoinDialog::JoinDialog(const QString &lastHost, quint16 lastPort, QWidget *parent)
@@ -17,8 +19,10 @@ JoinDialog::JoinDialog(const QString &lastHost, quint16 lastPort, QWidget *paren
 {
     setWindowTitle(tr("Rejoindre une partie"));
     hostField->setPlaceholderText(tr("nom ou adresse, par exemple 192.168.1.20"));
-    // Room for a long name, and for the title.
-    hostField->setMinimumWidth(hostField->fontMetrics().averageCharWidth() * hostChars);
+    // Room for a long name, for the title and for the whole example.
+    const QFontMetrics metrics = hostField->fontMetrics();
+    const int example = metrics.horizontalAdvance(hostField->placeholderText()) + metrics.averageCharWidth() * frameChars;
+    hostField->setMinimumWidth(qMax(metrics.averageCharWidth() * hostChars, example));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Rejoindre"));
     auto *form = new QFormLayout(this);

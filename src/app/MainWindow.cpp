@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -47,6 +48,12 @@ QString boardFilter()
 QString gameFilter()
 {
     return QCoreApplication::translate("MainWindow", "parties (*.zgn)");
+}
+
+// The records of a match may have any name (games.txt, sprt.rec): they open too.
+QString openGameFilter()
+{
+    return QCoreApplication::translate("MainWindow", "parties (*.zgn *.rec *.txt);;tous les fichiers (*)");
 }
 
 // The organisation and the application under which the settings are kept.
@@ -360,7 +367,7 @@ void MainWindow::createHint()
 {
     hinter = new Analysis(played, this);
     hinter->setTimeLimit(hintSeconds);
-    connect(hinter, &Analysis::deepened, this, [this](Side, int, int, const QStringList &line) {
+    connect(hinter, &Analysis::deepened, this, [this](Side, int, int, int, const QStringList &line) {
         Move best;
         if (!line.isEmpty() && best.parse(line.first().toLatin1().constData(), ZarvikBoard::size, ZarvikBoard::size))
             hint = best;
@@ -439,6 +446,7 @@ bool MainWindow::saveGame()
     if (file.open(QIODevice::WriteOnly) && file.write(record.toText().toUtf8()) >= 0 && file.commit()) {
         gameFolder = folderOf(path);
         savedGame = record;
+        showStatusMessage(tr("Partie enregistrée dans %1").arg(QDir::toNativeSeparators(path)));
         return true;
     }
     dialogs->warning(this, title, tr("Impossible d'enregistrer la partie %1 : %2").arg(path, FileErrors::reason(file)));
@@ -452,7 +460,7 @@ void MainWindow::openGame()
     const QString title = tr("Ouvrir une partie");
     if (!mayDiscardGame())
         return;
-    const QString path = dialogs->openFileName(this, title, gameFolder, gameFilter());
+    const QString path = dialogs->openFileName(this, title, gameFolder, openGameFilter());
     if (path.isNull())
         return;
     std::vector<GameRecord> games;
@@ -696,11 +704,10 @@ void MainWindow::loadBoard()
     boardFolder = folderOf(path);
     if (!mayDiscardGame())
         return;
-    ui->optionsPanel->setBoardFile(path);
+    ui->optionsPanel->chooseBoardFile(path);
     openedFile.clear();
     controller->showBoard(loaded);
-    showStatusMessage(QCoreApplication::translate(
-        "MainWindow", "Plateau chargé. Pour jouer dessus, cochez « Personalisé » et commencez une nouvelle partie."));
+    showStatusMessage(tr("Plateau chargé, « Personalisé » coché : le bouton vert commence une partie dessus."));
 }
 
 // Always a new game from the board chosen in the panel; "Continuer d'ici" is the
@@ -725,6 +732,7 @@ void MainWindow::saveBoard()
         return;
     }
     boardFolder = folderOf(path);
+    showStatusMessage(tr("Plateau enregistré dans %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::quit()

@@ -35,8 +35,10 @@ OptionsPanel::OptionsPanel(QWidget *parent)
     ui->setupUi(this);
     setUpTimeField(ui->maxTimePlayer1Edit);
     setUpTimeField(ui->maxTimePlayer2Edit);
-    for (Side side : bothSides)
+    for (Side side : bothSides) {
         connectSideOptions(side);
+        nameSideOptions(side);
+    }
     connect(ui->startGameButton, &QToolButton::clicked, this, &OptionsPanel::newGameRequested);
     connect(ui->BrowseButton, &QToolButton::clicked, this, &OptionsPanel::loadBoardRequested);
     connect(ui->saveButton, &QToolButton::clicked, this, &OptionsPanel::saveBoardRequested);
@@ -77,6 +79,21 @@ void OptionsPanel::connectSideOptions(Side side)
     updateSideOptions(side);
 }
 
+void OptionsPanel::nameSideOptions(Side side)
+{
+    const SideWidgets widgets = sideWidgets(side);
+    const bool red = side == Side::Red;
+    const QString named = red ? tr("%1, joueur rouge") : tr("%1, joueur noir");
+    const auto name = [&named](QWidget *control, const QString &what) { control->setAccessibleName(named.arg(what)); };
+    widgets.levelBox->setAccessibleName(red ? tr("Niveau du joueur rouge") : tr("Niveau du joueur noir"));
+    for (QRadioButton *kind : widgets.kinds)
+        name(kind, kind->text());
+    for (int level = 0; level < 4; ++level)
+        name(widgets.levels[level], tr("Niveau %1").arg(level + 1));
+    name(widgets.timer, widgets.timer->text());
+    name(widgets.seconds, tr("Secondes par coup"));
+}
+
 void OptionsPanel::updateSideOptions(Side side)
 {
     const SideWidgets widgets = sideWidgets(side);
@@ -110,9 +127,10 @@ bool OptionsPanel::readSide(Side side, SeatOptions &chosen, Dialogs &dialogs) co
     return false;
 }
 
-void OptionsPanel::setBoardFile(const QString &path)
+void OptionsPanel::chooseBoardFile(const QString &path)
 {
     ui->boardLineEdit->setText(path);
+    ui->customBoardRB->setChecked(true);
 }
 
 void OptionsPanel::loadSettings(QSettings &stored)
@@ -127,7 +145,7 @@ void OptionsPanel::loadSettings(QSettings &stored)
         stored.endGroup();
     }
     (stored.value(QStringLiteral("board/custom")).toBool() ? ui->customBoardRB : ui->initialBoardRB)->setChecked(true);
-    setBoardFile(stored.value(QStringLiteral("board/file")).toString());
+    ui->boardLineEdit->setText(stored.value(QStringLiteral("board/file")).toString());
 }
 
 void OptionsPanel::saveSettings(QSettings &stored) const

@@ -29,8 +29,8 @@ public:
     // False, after a warning through the dialogs, when a time field holds no number
     // of seconds.
     bool readOptions(GameOptions &options, Dialogs &dialogs) const;
-    // The board file a custom game starts from, as last loaded.
-    void setBoardFile(const QString &path);
+    // A board file just loaded: the next game starts from it.
+    void chooseBoardFile(const QString &path);
     // The panel's choices of the last run; the keys are those of earlier versions.
     void loadSettings(QSettings &stored);
     void saveSettings(QSettings &stored) const;
@@ -53,6 +53,9 @@ private:
     };
     SideWidgets sideWidgets(Side side) const;
     void connectSideOptions(Side side);
+    // Screen readers tell the two sides' "Humain", levels and "Minuterie" apart by
+    // the side in each name.
+    void nameSideOptions(Side side);
     // Greys the options that do nothing: the level of a person or a remote program,
     // the seconds without timer.
     void updateSideOptions(Side side);

@@ -6,9 +6,16 @@
 #include "LocalisedFileModel.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTreeView>
+
+namespace {
+// The file dialog's width, in characters: a long name and its size, kind and date.
+constexpr int fileDialogChars = 120;
+} // namespace
 
 WidgetDialogs::WidgetDialogs(QWidget *owner)
     : owner(owner)
@@ -66,7 +73,22 @@ QString WidgetDialogs::fileName(QWidget *parent, const QString &caption, const Q
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setProxyModel(new LocalisedFileModel(&dialog));
     }
+    fitColumns(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+// Qt's own dialog sizes its columns for English sizes and dates ("10/29/81 02:02PM"):
+// a French date and the columns' titles would be cut. The columns after the name
+// take the room their contents need, and the dialog widens to keep the name's.
+void WidgetDialogs::fitColumns(QFileDialog &dialog)
+{
+    auto *files = dialog.findChild<QTreeView *>();
+    if (!files)
+        return;
+    for (int column = LocalisedFileModel::sizeColumn; column <= LocalisedFileModel::dateColumn; ++column)
+        files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    const int wide = dialog.fontMetrics().averageCharWidth() * fileDialogChars;
+    dialog.resize(qMax(dialog.width(), wide), dialog.height());
 }
 
 int WidgetDialogs::choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items)

@@ -27,6 +27,7 @@ public:
 private:
     QString fileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
                      QFileDialog::AcceptMode mode);
+    static void fitColumns(QFileDialog &dialog);
 
     QWidget *owner;
 };

@@ -10,11 +10,11 @@
 
 namespace {
 
-// --help and --version need no window system, so that they answer on a text
-// console too: the program then runs as a plain QCoreApplication.
+// --help, --help-all and --version need no window system, so that they answer on a
+// text console too: the program then runs as a plain QCoreApplication.
 bool asksOnlyForText(int argc, char *argv[])
 {
-    const QByteArrayList textOptions = {"-h", "-?", "--help", "-v", "--version"};
+    const QByteArrayList textOptions = {"-h", "-?", "--help", "--help-all", "-v", "--version"};
     for (int i = 1; i < argc; ++i)
         if (textOptions.contains(QByteArray(argv[i])))
             return true;
@@ -32,6 +32,19 @@ QString languageArgument(const QStringList &arguments)
     early.addOption(language);
     early.parse(arguments);
     return early.value(language);
+}
+
+// The options every Qt Widgets program reads before its own, which --help-all adds
+// to the help.
+QString qtOptionsText()
+{
+    return QCoreApplication::translate(
+        "main", "Options de Qt :\n"
+                "  -platform <nom>        Le système de fenêtres : xcb, wayland, offscreen...\n"
+                "  -style <nom>           Le style des contrôles : Fusion, Windows...\n"
+                "  -stylesheet <fichier>  Une feuille de style Qt.\n"
+                "  -reverse               Disposer la fenêtre de droite à gauche.\n"
+                "Les autres sont dans la documentation de QApplication et de QGuiApplication.");
 }
 
 } // namespace
@@ -60,6 +73,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
                                   QCoreApplication::translate("main", "Afficher cette aide."));
     parser.addOption(help);
+    // As in every program whose help is Qt's: the help, and what Qt itself reads.
+    const QCommandLineOption helpAll(QStringLiteral("help-all"),
+                                     QCoreApplication::translate("main", "Afficher cette aide et les options de Qt."));
+    parser.addOption(helpAll);
     parser.addVersionOption();
     parser.addOption({languageOptionName,
                       QCoreApplication::translate("main", "Langue de l'interface : fr (français) ou en (anglais). "
@@ -67,6 +84,10 @@ int main(int argc, char *argv[])
                                                           "le français sinon."),
                       QCoreApplication::translate("main", "langue")});
     parser.process(*app);
+    if (parser.isSet(helpAll)) {
+        std::printf("%s\n%s\n", qPrintable(parser.helpText()), qPrintable(qtOptionsText()));
+        return 0;
+    }
     if (parser.isSet(help) || !parser.positionalArguments().isEmpty())
         parser.showHelp(parser.isSet(help) ? 0 : 1);
     GameController controller;

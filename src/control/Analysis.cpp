@@ -128,6 +128,8 @@ void Analysis::depthCompleted(const DepthReport &report)
     const Side side = searchedSide;
     const int depth = report.depth;
     const int score = report.bestScore;
+    const int movesToEnd = report.movesToEnd;
     QMetaObject::invokeMethod(
-        this, [this, side, depth, score, line] { emit deepened(side, depth, score, line); }, Qt::QueuedConnection);
+        this, [this, side, depth, score, movesToEnd, line] { emit deepened(side, depth, score, movesToEnd, line); },
+        Qt::QueuedConnection);
 }

@@ -41,9 +41,10 @@ signals:
     // A new position, or none to search: what to show instead of a line (searching,
     // waiting for the computer, won, drawn).
     void statusChanged(const QString &text);
-    // A depth is complete: its score for toMove, the side searched, and the expected
-    // line as move texts ("B2 - B3"), toMove's move first.
-    void deepened(Side toMove, int depth, int score, const QStringList &line);
+    // A depth is complete: its score for toMove, the side searched, the moves toMove
+    // has left until it wins (negated: until it loses; 0 when the end is not in
+    // sight), and the expected line as move texts ("B2 - B3"), toMove's move first.
+    void deepened(Side toMove, int depth, int score, int movesToEnd, const QStringList &line);
     // The search has stopped by itself: deep enough, out of time, or the end is sure.
     void searchEnded();
 

@@ -16,7 +16,6 @@ AnalysisView::AnalysisView(QWidget *parent)
     depth = addLabel("analysisDepth");
     score = addLabel("analysisScore");
     line = addLabel("analysisLine");
-    line->setWordWrap(true);
     // Selectable, so that a line can be copied and read move by move from the keyboard.
     line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -28,6 +27,8 @@ QLabel *AnalysisView::addLabel(const char *name)
 {
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
+    // The panel is narrow: a long status or line goes on the next row, not out of sight.
+    label->setWordWrap(true);
     layout()->addWidget(label);
     return label;
 }
@@ -39,14 +40,25 @@ void AnalysisView::showStatus(const QString &text)
         label->clear();
 }
 
-void AnalysisView::showDepth(Side toMove, int reached, int value, const QStringList &moves)
+void AnalysisView::showDepth(Side toMove, int reached, int value, int movesToEnd, const QStringList &moves)
 {
-    const QString signedScore = QString::asprintf("%+d", value);
     depth->setText(tr("Profondeur %1").arg(reached));
-    score->setText(toMove == Side::Red ? tr("Score %1 pour rouge").arg(signedScore)
-                                       : tr("Score %1 pour noir").arg(signedScore));
+    score->setText(scoreText(toMove, value, movesToEnd));
     // A move is never cut at the end of a line.
     line->setText(tr("Ligne attendue : %1").arg(moves.join(QStringLiteral(", ")).replace(QStringLiteral(" - "), nonBreakingDash)));
+}
+
+// A won score means nothing to a player ("+29997"): the moves left say it.
+QString AnalysisView::scoreText(Side toMove, int value, int movesToEnd)
+{
+    const bool red = toMove == Side::Red;
+    const QString moves = qAbs(movesToEnd) == 1 ? tr("1 coup") : tr("%1 coups").arg(qAbs(movesToEnd));
+    if (movesToEnd > 0)
+        return (red ? tr("Rouge gagne en %1") : tr("Noir gagne en %1")).arg(moves);
+    if (movesToEnd < 0)
+        return (red ? tr("Rouge perd en %1") : tr("Noir perd en %1")).arg(moves);
+    const QString signedScore = QString::asprintf("%+d", value);
+    return red ? tr("Score %1 pour rouge").arg(signedScore) : tr("Score %1 pour noir").arg(signedScore);
 }
 
 void AnalysisView::showEnded()

@@ -21,12 +21,15 @@ public:
     // A new position or none to search: the text, and no depth yet.
     void showStatus(const QString &text);
     // A completed depth; the score is toMove's, the line starts with toMove's move.
-    void showDepth(Side toMove, int depth, int score, const QStringList &line);
+    // A sure end (movesToEnd, toMove's moves until it wins, negated until it loses)
+    // is told in moves instead of the score.
+    void showDepth(Side toMove, int depth, int score, int movesToEnd, const QStringList &line);
     // The search has stopped by itself; its last depth stays.
     void showEnded();
 
 private:
     QLabel *addLabel(const char *name);
+    static QString scoreText(Side toMove, int score, int movesToEnd);
 
     QLabel *status;
     QLabel *depth;

@@ -58,7 +58,7 @@ QVariant MoveListModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return takenBack ? tr("%1 (coup repris)").arg(text(row)) : text(row);
     case Qt::ToolTipRole:
-        return takenBack ? tr("Coup repris") : QVariant();
+        return toolTip(row, takenBack);
     default:
         return QVariant();
     }
@@ -125,6 +125,15 @@ void MoveListModel::moveCursor(int cursor)
     if (first <= last)
         emit dataChanged(index(first), index(last), lookRoles);
     emit currentRowChanged(currentRow());
+}
+
+// The brackets of a capture are explained where the pointer rests on it.
+QVariant MoveListModel::toolTip(int row, bool takenBack) const
+{
+    const bool capture = rows[size_t(row)].move.captured != Piece::empty;
+    if (capture)
+        return takenBack ? tr("Prise, coup repris") : tr("Prise");
+    return takenBack ? QVariant(tr("Coup repris")) : QVariant();
 }
 
 QString MoveListModel::text(int row) const

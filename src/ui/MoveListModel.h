@@ -8,9 +8,10 @@
 #include <vector>
 
 // The game's plies as a list for a view, one row each, numbered as the records
-// files number them: "3. E2 - E3", a capture in brackets, a pass "--". The plies
-// shown are in their side's colour; those after the cursor, taken back and not yet
-// replayed or replaced, are greyed and in italics, and say so to screen readers.
+// files number them: "3. E2 - E3", a capture in brackets (its tip says so), a pass
+// "--". The plies shown are in their side's colour; those after the cursor, taken
+// back and not yet replayed or replaced, are greyed and in italics, and say so to
+// screen readers.
 // Rows are inserted, removed and changed one by one as the game goes, so that a
 // view keeps its scroll; a game loaded resets them.
 class MoveListModel : public QAbstractListModel
@@ -36,6 +37,7 @@ private:
     void moveCursor(int cursor);
     void followLabels();
     QString text(int row) const;
+    QVariant toolTip(int row, bool takenBack) const;
 
     const GameModel *game;
     std::vector<GameModel::Ply> rows; // the plies as the views were last told them

@@ -34,6 +34,19 @@ bool hasWords(const QString &text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
+// The names of a box and of the controls in it, with their objects.
+QMultiMap<QString, QString> controlNames(QWidget *box)
+{
+    QMultiMap<QString, QString> named;
+    QList<QWidget *> widgets = box->findChildren<QWidget *>();
+    widgets << box;
+    for (QWidget *widget : widgets) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+        if (face && face->role() != QAccessible::StaticText)
+            named.insert(face->text(QAccessible::Name), widget->objectName());
+    }
+    return named;
+}
 } // namespace
 
 class TestAccessibility : public QObject
@@ -64,6 +77,27 @@ private slots:
         QCOMPARE(turn(), QString("Au tour de rouge"));
         driver.play("B2", "B3");
         QCOMPARE(turn(), QString("Au tour de noir"));
+    }
+
+    // Red's and black's options are told apart by their names alone: every control
+    // and box of the options panel has a name of its own, which tells the side for
+    // the options a side has.
+    void theOptionsOfEachSideAreNamedApart()
+    {
+        WindowDriver driver;
+        const QMultiMap<QString, QString> named = controlNames(driver.child<QWidget>("optionsPanel"));
+        QVERIFY(named.size() > 20);
+        QStringList shared;
+        for (const QString &name : named.uniqueKeys())
+            if (!hasWords(name) || named.count(name) > 1)
+                shared << name;
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(", ")));
+        for (const auto &[person, colour] : {std::pair("player1HumanRB", "rouge"), std::pair("player2HumanRB", "noir")}) {
+            const QStringList names = controlNames(driver.child<QWidget>(person)->parentWidget()).keys();
+            QVERIFY(names.size() > 10);
+            for (const QString &name : names)
+                QVERIFY2(name.contains(colour, Qt::CaseInsensitive), qPrintable(name));
+        }
     }
 };
 

@@ -51,7 +51,7 @@ struct Reports : std::vector<Report>
     explicit Reports(Analysis &analysis)
     {
         QObject::connect(&analysis, &Analysis::deepened, &analysis,
-                         [this](Side side, int depth, int score, const QStringList &line) {
+                         [this](Side side, int depth, int score, int, const QStringList &line) {
                              push_back({side, depth, score, line});
                          });
     }
@@ -214,15 +214,36 @@ private slots:
     void viewShowsADepth()
     {
         AnalysisView view;
-        view.showDepth(Side::Black, 7, -35, {"G7 - G6", "B2 - B3"});
+        view.showDepth(Side::Black, 7, -35, 0, {"G7 - G6", "B2 - B3"});
         const auto text = [&view](const char *name) { return view.findChild<QLabel *>(name)->text(); };
         QCOMPARE(text("analysisDepth"), QString("Profondeur 7"));
         QCOMPARE(text("analysisScore"), QString("Score -35 pour noir"));
         QCOMPARE(text("analysisLine"), QString("Ligne attendue : G7\u00a0-\u00a0G6, B2\u00a0-\u00a0B3"));
-        view.showDepth(Side::Red, 8, 12, {"B2 - B3"});
+        view.showDepth(Side::Red, 8, 12, 0, {"B2 - B3"});
         QCOMPARE(text("analysisScore"), QString("Score +12 pour rouge"));
+        view.showDepth(Side::Red, 9, 29999, 1, {"A7 - A8"});
+        QCOMPARE(text("analysisScore"), QString("Rouge gagne en 1 coup"));
         view.showStatus("Rouge a gagné.");
         QCOMPARE(text("analysisStatus") + text("analysisDepth") + text("analysisLine"), QString("Rouge a gagné."));
+    }
+
+    // A sure end is told in the moves left to the side to move, not as a score: with
+    // red's stone two steps from the far row, red wins in two moves and black, to
+    // move instead, loses in two.
+    void aSureEndIsToldInMoves()
+    {
+        WindowDriver driver;
+        driver.action("Analyse")->trigger();
+        const auto *score = driver.child<QDockWidget>("analysisDock")->findChild<QLabel *>("analysisScore");
+        for (const auto &[side, said] : {std::pair(Side::Red, "Rouge gagne en 2 coups"),
+                                         std::pair(Side::Black, "Noir perd en 2 coups")}) {
+            ZarvikBoard board;
+            position(board, "A6:4 H7:2 H8:2");
+            GameRecord record;
+            record.setStart(board, side);
+            QVERIFY(driver.controller()->game()->open(record));
+            QTRY_COMPARE_WITH_TIMEOUT(score->text(), QString(said), 20000);
+        }
     }
 
     // The window's panel is hidden at first and shown and hidden from the Affichage

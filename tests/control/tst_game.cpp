@@ -57,10 +57,8 @@ class TestGame : public QObject
 private:
     void startAgainstRemoteBlack(WindowDriver &driver, TestPeer &black, const QByteArray &board = {})
     {
-        if (!board.isEmpty()) {
+        if (!board.isEmpty())
             driver.browseBoard(board);
-            driver.click("customBoardRB");
-        }
         driver.click("player2SocketRB");
         driver.click("startGameButton");
         QCOMPARE(driver.status(), QStringLiteral("Attente de connection du joueur 2 (noir)..."));
@@ -346,6 +344,7 @@ private slots:
         QCOMPARE(driver.controller()->game()->turn(), noGame);
         driver.click("startGameButton");
         driver.click("player1HumanRB");
+        driver.click("initialBoardRB");
         driver.click("startGameButton");
         QVERIFY(!changes.wait(300) && driver.moveLines().isEmpty());
         QCOMPARE(driver.status(), QStringLiteral("En attente du coup rouge..."));
@@ -372,7 +371,6 @@ private slots:
         WindowDriver second;
         second.click("player1SocketRB");
         second.browseBoard(blackStuck);
-        second.click("customBoardRB");
         second.click("startGameButton");
         TestPeer red;
         QVERIFY(red.connectToProgram(*second.controller()));

@@ -184,7 +184,9 @@ private slots:
         QCOMPARE(driver.controller()->game()->humanSide(), Side::Black);
     }
 
-    void browsingShowsTheBoardAndStopsTheGame()
+    // A board loaded is shown at once and chosen for the next game, which the green
+    // button starts on it.
+    void browsingShowsTheBoardAndChoosesIt()
     {
         WindowDriver driver;
         const QString path = driver.browseBoard("0 0 0 0 0 0 0 0\n0 4 0 0 0 0 0 0\n"
@@ -195,10 +197,14 @@ private slots:
         QCOMPARE(driver.board().cells[1][1], 4);
         QCOMPARE(driver.board().cells[0][7], 0);
         QVERIFY(!driver.controller()->game()->humanSide());
-        QVERIFY(driver.status().contains(QStringLiteral("Personalisé")));
-        driver.click("startGameButton"); // the initial board is still chosen
-        QCOMPARE(driver.board().cells[0][7], 4);
+        QVERIFY(driver.status().contains(QStringLiteral("« Personalisé » coché")));
+        driver.click("startGameButton");
+        QCOMPARE(driver.board().cells[1][1], 4);
+        QCOMPARE(driver.board().cells[0][7], 0);
         QCOMPARE(driver.controller()->game()->humanSide(), Side::Red);
+        driver.click("initialBoardRB");
+        driver.click("startGameButton");
+        QCOMPARE(driver.board().cells[0][7], 4);
     }
 
     // A cancelled dialog does nothing; a file that cannot be read or written is
@@ -235,6 +241,7 @@ private slots:
         QVERIFY(driver.child<QLineEdit>("boardLineEdit")->text().isEmpty());
         driver.dialogs.nextPath = dir.filePath(QStringLiteral("saved"));
         driver.click("saveButton");
+        QCOMPARE(driver.status(), "Plateau enregistré dans " + QDir::toNativeSeparators(driver.dialogs.nextPath + ".brd"));
         QFile file(driver.dialogs.nextPath + ".brd");
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
@@ -286,6 +293,7 @@ private slots:
         QCOMPARE(played.last(), QStringLiteral("5. [B4 - C5]"));
         driver.dialogs.nextPath = dir.filePath(QStringLiteral("game.zgn"));
         QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
+        QCOMPARE(driver.status(), "Partie enregistrée dans " + QDir::toNativeSeparators(driver.dialogs.nextPath));
         QVERIFY(!driver.trigger(QStringLiteral("Coup précédent"))); // nothing opened yet
         QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
         QVERIFY(driver.dialogs.warnings.isEmpty() && driver.dialogs.choices.isEmpty());
@@ -315,9 +323,9 @@ private slots:
         QCOMPARE(driver.controller()->game()->record().tag(QStringLiteral("Start")).right(1), QStringLiteral("r"));
     }
 
-    // A file of several games offers them by round, players and result; the one
-    // chosen is replayed, with the file's name in the title and who played in the
-    // status, until a game is played.
+    // A file of several games (a match's records) offers them by round, players and
+    // result; the one chosen is replayed, with the file's name in the title and who
+    // played in the status, until a game is played.
     void opensTheGameChosenInAMatchFile()
     {
         WindowDriver driver;
@@ -333,7 +341,7 @@ private slots:
             record.setResult(round == 2 ? GameRecord::redWins : GameRecord::unfinished);
             text += record.toText();
         }
-        driver.dialogs.nextPath = dir.filePath(QStringLiteral("match.zgn"));
+        driver.dialogs.nextPath = dir.filePath(QStringLiteral("match.rec"));
         QFile file(driver.dialogs.nextPath);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0);
         file.close();
@@ -344,7 +352,16 @@ private slots:
         const QString players = QStringLiteral("Humain (rouge) contre Ordinateur niveau 2 (noir), rouge gagne");
         QCOMPARE(driver.dialogs.choices[0][1], "2. Ronde 2 : " + players);
         QCOMPARE(driver.moveLines().size(), 2);
-        QCOMPARE(driver.window->windowTitle(), QStringLiteral("Zarvik — match.zgn"));
+        QCOMPARE(driver.window->windowTitle(), QStringLiteral("Zarvik — match.rec"));
+        // The dialog offers first the games' files, a match's records among them
+        // whatever they are called, and then any file.
+        const QStringList filters = driver.dialogs.captions.last().section('|', 2).split(";;");
+        const auto matches = [](const QString &filter, const char *name) {
+            return QDir::match(filter.section('(', 1).section(')', 0, 0), QString(name));
+        };
+        for (const char *name : {"partie.zgn", "match.rec", "games.txt"})
+            QVERIFY2(matches(filters.first(), name), name);
+        QVERIFY(std::any_of(filters.begin(), filters.end(), [&](const QString &f) { return matches(f, "notes.log"); }));
         QVERIFY(driver.status().endsWith(players));
         driver.dialogs.nextChoice = -1;
         QVERIFY(driver.trigger(QStringLiteral("Ouvrir une partie…")));
@@ -394,7 +411,6 @@ private slots:
             driver.dialogs.nextPath = dir.filePath(QStringLiteral("game.zgn"));
             QVERIFY(driver.trigger(QStringLiteral("Enregistrer la partie…")));
             boardPath = driver.browseBoard("2 2 2 2 2 2 2 2\n");
-            driver.click("customBoardRB");
             QVERIFY(driver.trigger(QStringLiteral("Retourner le plateau")));
             driver.window->resize(driver.window->minimumSizeHint() + QSize(30, 30));
             windowSize = driver.window->size();

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AnalysisView.h"
 #include "FileErrors.h"
+#include "JoinDialog.h"
 #include "Translations.h"
 #include "LocalisedFileModel.h"
 #include "WidgetDialogs.h"
 #include "WindowDriver.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QHeaderView>
 #include <QTreeView>
 #include <QtTest>
 
@@ -26,6 +31,15 @@ const QRegularExpression frenchMarks(QStringLiteral("[éèàçêôû«]|joueur|p
 const QRegularExpression englishMarks(QStringLiteral("\\b(Cancel|Open|File|Save|Game|Move|Player|Board|Quit|Undo|Redo|"
                                                      "Waiting|Computer|Human|Network|Timer|Level|seconds|line|"
                                                      "[Cc]annot|unknown|wins)\\b"));
+
+// Whether the label's text fits in the room the label has.
+bool shownWhole(const QLabel *label)
+{
+    const QRect room = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = label->fontMetrics().boundingRect(room, flags, label->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
 
 QString inWindow(const char *text)
 {
@@ -104,6 +118,31 @@ private slots:
             QVERIFY2(!text.contains(foreign), qPrintable(text));
     }
 
+    // Texts are shown whole in either language: the analysis panel's longest status
+    // wraps in the narrow panel, and the join dialog's field holds its example.
+    void textsAreShownWhole_data() { windowInOneLanguage_data(); }
+
+    void textsAreShownWhole()
+    {
+        QFETCH(Language, language);
+        QVERIFY(translations.install(language));
+        WindowDriver driver;
+        driver.child<QDockWidget>("analysisDock")->show();
+        auto *view = driver.window->findChild<AnalysisView *>();
+        QTRY_VERIFY(!view->findChild<QLabel *>("analysisDepth")->text().isEmpty()); // the search says no more
+        view->showStatus(QCoreApplication::translate("Analysis", "En attente : l'ordinateur réfléchit."));
+        const auto *status = view->findChild<QLabel *>("analysisStatus");
+        QTRY_VERIFY2(shownWhole(status), qPrintable(status->text()));
+        JoinDialog join(QString(), 8888, driver.window);
+        join.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&join));
+        auto *host = join.findChild<QLineEdit *>();
+        host->setText(host->placeholderText());
+        host->end(false);
+        host->repaint();
+        QCOMPARE(host->cursorPositionAt(QPoint(0, host->height() / 2)), 0); // not scrolled
+    }
+
     void qtTexts_data()
     {
         QTest::addColumn<Language>("language");
@@ -130,7 +169,8 @@ private slots:
     }
 
     // When the system's language (say "C") is not the program's, the file dialog
-    // gives sizes and dates in the program's: "0 octets", not "0 bytes".
+    // gives sizes and dates in the program's: "0 octets", not "0 bytes"; they and
+    // their columns' titles are shown whole.
     void fileDialogInTheProgramsLanguage()
     {
         const bool frenchSystem = Translations::languageOf(QLocale::system()) == Language::French;
@@ -145,8 +185,13 @@ private slots:
             const QTreeView *view = dialog ? dialog->findChild<QTreeView *>() : nullptr;
             const auto listed = [&] { return view && view->model()->rowCount(view->rootIndex()) == 1; };
             if (QTest::qWaitFor(listed, 5000))
-                for (int column : {LocalisedFileModel::sizeColumn, LocalisedFileModel::dateColumn})
+                for (int column : {LocalisedFileModel::sizeColumn, LocalisedFileModel::dateColumn}) {
                     shown << view->model()->index(0, column, view->rootIndex()).data().toString();
+                    const auto *items = static_cast<const QAbstractItemView *>(view); // where the hint is public
+                    const int needed = qMax(items->sizeHintForColumn(column), view->header()->sectionSizeHint(column));
+                    if (view->columnWidth(column) < needed)
+                        shown << QStringLiteral("column %1 cut").arg(column);
+                }
             if (dialog)
                 dialog->reject();
         });
@@ -187,6 +232,7 @@ private slots:
     }
 
     // --lang chooses; without it, English on an English system and French on any other.
+    // The help, Qt's options with it, needs no display.
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -200,6 +246,9 @@ private slots:
         QTest::newRow("French help") << QStringList{"-h"} << "C" << 0 << QStringLiteral("  -h, -?, --help   Afficher cette aide.");
         QTest::newRow("--lang fr") << QStringList{"--lang", "fr", "--help"} << "en_US.UTF-8" << 0 << french;
         QTest::newRow("--lang=en") << QStringList{"--lang=en", "--help"} << "fr_FR.UTF-8" << 0 << english;
+        QTest::newRow("--help-all") << QStringList{"--help-all"} << "C" << 0 << QStringLiteral("Options de Qt :\n  -platform");
+        QTest::newRow("--help-all en") << QStringList{"--help-all"} << "en_GB.UTF-8" << 0 << QStringLiteral("Qt options:\n  -platform");
+        QTest::newRow("--help lists it") << QStringList{"--help"} << "C" << 0 << QStringLiteral("--help-all");
         QTest::newRow("--lang de") << QStringList{"--lang", "de", "--version"} << "fr_FR.UTF-8" << 1
                                    << QStringLiteral("Langue inconnue : de (fr ou en).");
     }
@@ -213,6 +262,8 @@ private slots:
         QProcess zarvik;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LC_ALL"), locale);
+        for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(display));
         zarvik.setProcessEnvironment(environment);
         zarvik.start(QStringLiteral(ZARVIK), arguments);
         QVERIFY(zarvik.waitForFinished(60000));

@@ -100,8 +100,7 @@ QString WindowDriver::browseBoard(const QByteArray &topRows)
 
 void WindowDriver::startCustom(const QByteArray &topRows)
 {
-    browseBoard(topRows);
-    click("customBoardRB");
+    browseBoard(topRows); // which chooses it
     click("startGameButton");
 }
 

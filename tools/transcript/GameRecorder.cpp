@@ -42,8 +42,7 @@ GameRecorder::GameRecorder(MainWindow *window, ScriptedDialogs *dialogs, const Q
 bool GameRecorder::record(const QString &boardPath, int timeoutMs)
 {
     dialogs->nextPath = boardPath;
-    click("BrowseButton");
-    click("customBoardRB");
+    click("BrowseButton"); // which ticks "Personalisé"
     click("player1SocketRB");
     click("player2SocketRB");
     click("startGameButton");

@@ -39,7 +39,7 @@ const Gloss glosses[] = {
      "The program has read message 5 and ended; Zarvik keeps the connection open until the "
      "next game."},
     {"status bar: \"Plateau charg", false,
-     "The board file is loaded; the game is started on it with \"Personalisé\" checked."},
+     "The board file is loaded, which ticks \"Personalisé\"; the game is started on it."},
     {"status bar: \"Attente de connection", false,
      "Zarvik listens on port 8888 and waits for this side's program."},
     {"status bar: \"En attente du coup rouge...", false,

@@ -145,8 +145,8 @@ void GameReview::searchPosition(int index)
     SearchSettings settings;
     settings.color = searchedSide;
     settings.level = SearchSettings::expertLevel;
-    settings.maxDepth = SearchSettings::expertMaxDepth;
-    settings.timeLimit = secondsPerPosition;
+    settings.maxDepth = fixedDepth > 0 ? fixedDepth : SearchSettings::expertMaxDepth;
+    settings.timeLimit = fixedDepth > 0 ? -1 : secondsPerPosition;
     settings.threads = threads;
     settings.tableMegabytes = tableMegabytes;
     // The thread of the last search has sent finished() but may not have ended yet:

@@ -47,6 +47,9 @@ public:
     // uses (1 unless told); for the next start().
     void setTimePerPosition(double seconds) { secondsPerPosition = seconds; }
     void setThreads(int count) { threads = count; }
+    // Searches each position this deep instead, whatever the time it takes (0: the
+    // time decides): a review that comes out the same on every machine and run.
+    void setDepth(int plies) { fixedDepth = plies; }
 
     // Cancels a review under way and reviews the record's game. False, with nothing
     // started, when its start position or one of its moves is illegal.
@@ -110,6 +113,7 @@ private:
     const Game *const played;
     SearchWorker worker{SearchSettings::expertLevel};
     double secondsPerPosition = defaultSeconds;
+    int fixedDepth = 0;
     int threads = 1;
     bool running = false;
     bool searching = false;

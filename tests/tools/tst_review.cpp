@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -77,6 +78,33 @@ private slots:
                 QCOMPARE(bool(MoveComment::parse(read[i].comment(int(ply)))), read[i].moves[ply] != GameRecord::pass);
         }
         QCOMPARE(GameReview::labelsOf(read[0]).front(), MoveLabel::Blunder);
+    }
+
+    // At a fixed depth the command and the window's review (GameReview, which the
+    // window runs) judge every move of the same games the same way.
+    void agreesWithTheWindow()
+    {
+        QTemporaryDir dir;
+        QFile input(dir.filePath("in.rec"));
+        QVERIFY(input.open(QIODevice::WriteOnly));
+        for (const GameRecord &record : games())
+            input.write(record.toText().toUtf8());
+        input.close();
+        QVERIFY(review({input.fileName(), "--depth", "6", "--output", dir.filePath("out.rec")}).exitCode == 0);
+        QFile output(dir.filePath("out.rec"));
+        std::vector<GameRecord> told;
+        QVERIFY(output.open(QIODevice::ReadOnly) && GameRecordReader::readAll(output, told));
+        QCOMPARE(int(told.size()), int(games().size()));
+        for (size_t i = 0; i < told.size(); ++i) {
+            GameReview window;
+            window.setDepth(6);
+            QSignalSpy finished(&window, &GameReview::finished);
+            QVERIFY(window.start(games()[i]) && finished.wait(60000));
+            GameRecord annotated = games()[i];
+            GameReview::annotate(annotated, window.plies());
+            for (int ply = 0; ply < int(annotated.moves.size()); ++ply)
+                QCOMPARE(told[i].comment(ply), annotated.comment(ply));
+        }
     }
 
     void refusals()

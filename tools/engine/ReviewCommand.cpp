@@ -12,6 +12,7 @@ namespace {
 
 const QString timeOption = QStringLiteral("time");
 const QString threadsOption = QStringLiteral("threads");
+const QString depthOption = QStringLiteral("depth");
 const QString outputOption = QStringLiteral("output");
 constexpr int fileError = 2;
 constexpr double percent = 100;
@@ -56,7 +57,7 @@ QString ReviewCommand::name() const
 
 QString ReviewCommand::synopsis() const
 {
-    return QStringLiteral("review FILE [--time S] [--threads N] [--output FILE]");
+    return QStringLiteral("review FILE [--time S] [--threads N] [--depth D] [--output FILE]");
 }
 
 QString ReviewCommand::summary() const
@@ -65,7 +66,8 @@ QString ReviewCommand::summary() const
                           "on N threads (default 1), as the window does: for each game a table of the plies (number, "
                           "move, red's chance to win after it, the label ?! inaccuracy, ? mistake or ?? blunder, and "
                           "then the move level 4 prefers), then each side's moves of every label and the "
-                          "chance they lost on average. --output writes the games with the review in their moves' "
+                          "chance they lost on average. --depth D searches each position to depth D instead, "
+                          "whatever the time: the same review on every machine and run. --output writes the games with the review in their moves' "
                           "comments. Exit codes: 0 done, 1 bad arguments, 2 a file that cannot be read or written "
                           "or a game that cannot be replayed.");
 }
@@ -77,6 +79,8 @@ void ReviewCommand::addArguments(QCommandLineParser &parser) const
         {timeOption, QStringLiteral("Seconds of search per position (default 0.25)."), QStringLiteral("S"),
          QString::number(GameReview::defaultSeconds)},
         {threadsOption, QStringLiteral("Threads that search (default 1)."), QStringLiteral("N"), QStringLiteral("1")},
+        {depthOption, QStringLiteral("Depth of search per position instead of a time (default 0: the time decides)."),
+         QStringLiteral("D"), QStringLiteral("0")},
         {outputOption, QStringLiteral("Write the reviewed games to this records file."), QStringLiteral("FILE")},
     });
 }
@@ -84,10 +88,10 @@ void ReviewCommand::addArguments(QCommandLineParser &parser) const
 int ReviewCommand::run(const QCommandLineParser &parser, QTextStream &out, QTextStream &err) const
 {
     const QStringList arguments = parser.positionalArguments();
-    double seconds = 0;
-    int threads = 0;
-    if (arguments.size() != 2 || !readSeconds(parser.value(timeOption), QStringLiteral("--time"), seconds, err)
-        || !readInt(parser.value(threadsOption), QStringLiteral("--threads"), threads, err) || threads < 1) {
+    Search search;
+    if (arguments.size() != 2 || !readSeconds(parser.value(timeOption), QStringLiteral("--time"), search.seconds, err)
+        || !readInt(parser.value(threadsOption), QStringLiteral("--threads"), search.threads, err) || search.threads < 1
+        || !readInt(parser.value(depthOption), QStringLiteral("--depth"), search.depth, err) || search.depth < 0) {
         err << "usage: zarvik-engine " << synopsis() << " (N 1 or more)\n";
         return 1;
     }
@@ -102,7 +106,7 @@ int ReviewCommand::run(const QCommandLineParser &parser, QTextStream &out, QText
         GameRecord &record = records[game];
         out << "game " << game + 1 << ": " << record.tag(QStringLiteral("Red")) << " - "
             << record.tag(QStringLiteral("Black")) << ' ' << record.result() << '\n';
-        if (!review(record, seconds, threads, out)) {
+        if (!review(record, search, out)) {
             err << arguments[1] << ": game " << game + 1 << " cannot be replayed\n";
             return fileError;
         }
@@ -110,11 +114,12 @@ int ReviewCommand::run(const QCommandLineParser &parser, QTextStream &out, QText
     return parser.isSet(outputOption) && !write(parser.value(outputOption), records, err) ? fileError : 0;
 }
 
-bool ReviewCommand::review(GameRecord &record, double seconds, int threads, QTextStream &out)
+bool ReviewCommand::review(GameRecord &record, const Search &search, QTextStream &out)
 {
     GameReview review;
-    review.setTimePerPosition(seconds);
-    review.setThreads(threads);
+    review.setTimePerPosition(search.seconds);
+    review.setThreads(search.threads);
+    review.setDepth(search.depth);
     QEventLoop loop;
     QObject::connect(&review, &GameReview::plyReviewed, &loop, [&out](const PlyReview &ply) {
         printRow(ply, out);

@@ -12,7 +12,9 @@
 
 namespace {
 constexpr int plotMargin = 6;
-constexpr int signRoom = 14; // above the line, for the signs
+constexpr int signRow = 14; // a row of signs above the plot; two, so that close ones do not overlap
+constexpr int signRoom = 2 * signRow;
+constexpr int signWidth = 24;
 }
 
 EvaluationGraph::EvaluationGraph(QWidget *parent)
@@ -112,10 +114,16 @@ void EvaluationGraph::paintEvent(QPaintEvent *)
     painter.setPen(QPen(palette().text().color(), 1.5));
     painter.drawPath(line);
     painter.setFont(font());
-    for (int i = 1; i < int(points.size()); ++i)
-        if (!points[size_t(i)].sign.isEmpty())
-            painter.drawText(QRectF(at(i).x() - 12, area.top() - signRoom, 24, signRoom), Qt::AlignCenter,
-                             points[size_t(i)].sign);
+    qreal lastRight[2] = {area.left() - signWidth, area.left() - signWidth};
+    for (int i = 1; i < int(points.size()); ++i) {
+        if (points[size_t(i)].sign.isEmpty())
+            continue;
+        const qreal left = at(i).x() - signWidth / 2.0;
+        const int row = left < lastRight[0] ? 1 : 0;
+        lastRight[row] = left + signWidth;
+        painter.drawText(QRectF(left, area.top() - signRoom + row * signRow, signWidth, signRow), Qt::AlignCenter,
+                         points[size_t(i)].sign);
+    }
     if (shown >= 0 && shown < int(points.size())) {
         painter.setPen(QPen(palette().highlight().color(), 2));
         painter.drawLine(QPointF(at(shown).x(), area.top()), QPointF(at(shown).x(), area.bottom()));

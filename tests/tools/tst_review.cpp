@@ -27,6 +27,17 @@ std::vector<GameRecord> games()
     return records;
 }
 
+// The games, written to a records file in the folder: its path.
+QString writeGames(const QTemporaryDir &dir)
+{
+    QFile input(dir.filePath("in.rec"));
+    if (!input.open(QIODevice::WriteOnly))
+        return QString();
+    for (const GameRecord &record : games())
+        input.write(record.toText().toUtf8());
+    return input.fileName();
+}
+
 struct Run
 {
     int exitCode = -1;
@@ -55,12 +66,9 @@ private slots:
     void reviewsAFile()
     {
         QTemporaryDir dir;
-        QFile input(dir.filePath("in.rec"));
-        QVERIFY(input.open(QIODevice::WriteOnly));
-        for (const GameRecord &record : games())
-            input.write(record.toText().toUtf8());
-        input.close();
-        const Run run = review({input.fileName(), "--time", "0.05", "--output", dir.filePath("out.rec")});
+        const QString input = writeGames(dir);
+        QVERIFY(!input.isEmpty());
+        const Run run = review({input, "--time", "0.05", "--output", dir.filePath("out.rec")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.out));
         QCOMPARE(run.out.count("game "), 3);
         QCOMPARE(run.out.count(QRegularExpression("^red: +2 moves, ", QRegularExpression::MultilineOption)), 3);
@@ -85,12 +93,9 @@ private slots:
     void agreesWithTheWindow()
     {
         QTemporaryDir dir;
-        QFile input(dir.filePath("in.rec"));
-        QVERIFY(input.open(QIODevice::WriteOnly));
-        for (const GameRecord &record : games())
-            input.write(record.toText().toUtf8());
-        input.close();
-        QVERIFY(review({input.fileName(), "--depth", "6", "--output", dir.filePath("out.rec")}).exitCode == 0);
+        const QString input = writeGames(dir);
+        QVERIFY(!input.isEmpty());
+        QVERIFY(review({input, "--depth", "6", "--output", dir.filePath("out.rec")}).exitCode == 0);
         QFile output(dir.filePath("out.rec"));
         std::vector<GameRecord> told;
         QVERIFY(output.open(QIODevice::ReadOnly) && GameRecordReader::readAll(output, told));

@@ -41,6 +41,7 @@ void InterruptedGame::resume(Dialogs &dialogs, QWidget *window)
     }
     controller->resumeGame(record, options);
     QFile::remove(aside); // the game goes on, kept again as it goes
+    emit resumed(options);
 }
 
 // Its opponent on the network is gone: the game can only be replayed.

@@ -29,6 +29,8 @@ signals:
     void statusChanged(const QString &text);
     // The interrupted game is shown to be replayed, from this file.
     void opened(const QString &path);
+    // The interrupted game goes on, played by the sides it had.
+    void resumed(const GameOptions &options);
 
 private:
     void resume(Dialogs &dialogs, QWidget *window);

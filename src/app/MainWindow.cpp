@@ -98,6 +98,7 @@ MainWindow::MainWindow(GameController *host, QWidget *parent)
                                       this);
     connect(interrupted, &InterruptedGame::statusChanged, this, &MainWindow::showStatusMessage);
     connect(interrupted, &InterruptedGame::opened, this, &MainWindow::showOpened);
+    connect(interrupted, &InterruptedGame::resumed, ui->optionsPanel, &OptionsPanel::showSides);
     startRememberedGame();
     // Once the window is up, with the dialogs it is given.
     QTimer::singleShot(0, this, [this] { interrupted->offer(*dialogs, this); });

@@ -133,6 +133,20 @@ void OptionsPanel::chooseBoardFile(const QString &path)
     ui->customBoardRB->setChecked(true);
 }
 
+void OptionsPanel::showSides(const GameOptions &options)
+{
+    for (Side side : bothSides) {
+        const SeatOptions &seat = options.seat(side);
+        const SideWidgets widgets = sideWidgets(side);
+        const int kind = seat.kind == PlayerKind::Cpu ? 1 : seat.kind == PlayerKind::Human ? 0 : 2;
+        widgets.kinds[kind]->setChecked(true);
+        widgets.levels[qBound(1, seat.level, 4) - 1]->setChecked(true);
+        widgets.timer->setChecked(seat.timer);
+        widgets.seconds->setText(QString::number(seat.seconds));
+        updateSideOptions(side);
+    }
+}
+
 void OptionsPanel::loadSettings(QSettings &stored)
 {
     for (Side side : bothSides) {

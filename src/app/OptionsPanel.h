@@ -29,6 +29,9 @@ public:
     // False, after a warning through the dialogs, when a time field holds no number
     // of seconds.
     bool readOptions(GameOptions &options, Dialogs &dialogs) const;
+    // Who plays each side and their time, as in a game resumed: the next game is
+    // played by the same sides.
+    void showSides(const GameOptions &options);
     // A board file just loaded: the next game starts from it.
     void chooseBoardFile(const QString &path);
     // The panel's choices of the last run; the keys are those of earlier versions.

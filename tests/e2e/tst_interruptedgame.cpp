@@ -6,6 +6,7 @@
 #include "IsolatedSettings.h"
 #include "WindowDriver.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
@@ -77,6 +78,9 @@ private slots:
         QCOMPARE(int(game->model()->plies().size()), plies);
         QCOMPARE(game->options().red.kind, PlayerKind::Cpu);
         QCOMPARE(game->options().black.level, 3);
+        // The panel shows who plays, so that the next game is played by the same sides.
+        QVERIFY(driver.child<QAbstractButton>("player2CpuRB")->isChecked());
+        QVERIFY(driver.child<QAbstractButton>("level3_player2_RB")->isChecked());
         QVERIFY(QTest::qWaitFor([game, plies] { return int(game->model()->plies().size()) > plies; }, patience));
         QVERIFY(savedGame(saved).moves.size() > size_t(plies)); // kept again as it goes
     }

@@ -3,10 +3,16 @@
 
 #include <QTimerEvent>
 
+#include <algorithm>
+
 namespace {
 // What the socket may hold unread: a host that streams without pause fills the
 // system's buffers instead of this program's memory.
 constexpr qint64 readBufferBytes = 16 * 1024;
+
+// A host that keeps a limit per move is not silent before its side has spent it:
+// the silence allowed grows to the longest limit and this much more.
+constexpr int limitMarginMs = 5000;
 
 Move moveOf(const QByteArray &moveText)
 {
@@ -199,6 +205,9 @@ void HostConnection::handleExtension(const QByteArray &line)
         extensionOn = true;
     } else if (told.kind == Kind::Limits && extensionOn) {
         toldLimits = told.limits;
+        const int longest = std::max(told.limits.red.value_or(0), told.limits.black.value_or(0));
+        if (silenceMs > 0)
+            silenceMs = std::max(silenceMs, longest * 1000 + limitMarginMs);
         emit limitsGiven(told.limits);
     } else if (told.kind == Kind::End && extensionOn) {
         close();

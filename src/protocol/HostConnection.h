@@ -40,6 +40,7 @@ public:
     void open(const QString &host, quint16 port, int timeoutMs, bool askExtension = false);
     // While we wait for the host (before its first message, after our move) and
     // nothing arrives for this long, the connection fails as silent; 0: wait forever.
+    // A host that tells its time limits is given at least the longest of them.
     void setSilenceLimit(int ms) { silenceMs = ms; }
     // Sends our move after moveAsked(), when our copy of the game allows it; false,
     // and nothing sent, otherwise.

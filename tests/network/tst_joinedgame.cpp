@@ -200,7 +200,9 @@ private slots:
         GameController guest(guestSettings());
         GameOptions options;
         options.red.timer = options.black.timer = true;
-        options.red.seconds = byGuest ? 60 : 1;
+        // The host's person has longer than the guest waits for a silent host: a host
+        // that keeps a limit is not silent before its side has spent it.
+        options.red.seconds = byGuest ? 60 : 2;
         options.black.seconds = byGuest ? 0 : 60; // a remote side has half a second more
         options.black.kind = PlayerKind::Socket;
         host.seating()->setListening(QHostAddress::LocalHost, 0);
@@ -230,6 +232,11 @@ private slots:
             hostRecord.setTag(side, guestRecord.tag(side));
         QCOMPARE(guestRecord.toText(), hostRecord.toText());
         QCOMPARE(int(hostRecord.moves.size()), byGuest ? 1 : 2);
+        const QString ending = is("resigns") ? GameRecord::byResignation
+                               : is("time") ? GameRecord::byTimeOut
+                               : is("leaves") ? GameRecord::byAbandon
+                                              : GameRecord::byDisconnection;
+        QCOMPARE(hostRecord.tag(GameModel::terminationTag), ending);
     }
 
     void aProgramHearsNothingNew_data()

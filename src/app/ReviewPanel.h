@@ -29,7 +29,6 @@ public:
     void start();
     // The position shown, marked on the graph.
     void showPly(int plies);
-    bool isReviewing() const { return review.isRunning(); }
 
 signals:
     // A position chosen on the graph or in the list: that many plies from the start.

@@ -22,7 +22,6 @@ public:
 
     GameJournal(const Game *game, const QString &path, QObject *parent = nullptr);
 
-    const QString &path() const { return file; }
     // The game the file holds and the options it was played with; the reason when it
     // cannot be read (Damaged).
     Found read(GameRecord &record, GameOptions &options, QString &reason) const;

@@ -260,16 +260,6 @@ void GameReview::annotate(GameRecord &record, const std::vector<PlyReview> &plie
             record.setComment(ply.ply, ply.comment().toText());
 }
 
-std::vector<MoveLabel> GameReview::labelsOf(const GameRecord &record)
-{
-    std::vector<MoveLabel> labels;
-    for (size_t ply = 0; ply < record.moves.size(); ++ply) {
-        const std::optional<MoveComment> comment = MoveComment::parse(record.comment(int(ply)));
-        labels.push_back(comment ? comment->label : MoveLabel::None);
-    }
-    return labels;
-}
-
 // On the search thread: the texts are made here, as the report is overwritten by
 // the next depth.
 void GameReview::depthCompleted(const DepthReport &report)

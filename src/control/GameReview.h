@@ -69,9 +69,6 @@ public:
     // Sets the comment of every reviewed move of the record from its review (passes
     // keep theirs).
     static void annotate(GameRecord &record, const std::vector<PlyReview> &plies);
-    // The label of each ply of the record that its comment holds; None where the
-    // comment holds no review.
-    static std::vector<MoveLabel> labelsOf(const GameRecord &record);
 
 signals:
     // Positions done of the total: the moves and passes of the game plus one.

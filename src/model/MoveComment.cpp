@@ -34,6 +34,12 @@ QString MoveComment::toText() const
     return text + QStringLiteral("%1 % → %2 %").arg(chanceBefore).arg(chanceAfter);
 }
 
+MoveLabel MoveComment::labelOf(const QString &comment)
+{
+    const std::optional<MoveComment> review = parse(comment);
+    return review ? review->label : MoveLabel::None;
+}
+
 std::optional<MoveComment> MoveComment::parse(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral(

@@ -24,6 +24,8 @@ struct MoveComment
     QString toText() const;
     // The review that a comment written by toText() holds; nothing for any other text.
     static std::optional<MoveComment> parse(const QString &text);
+    // The label a ply's comment holds; None when it holds no review.
+    static MoveLabel labelOf(const QString &comment);
     // "?!", "?", "??"; empty for Best and None.
     static QString symbol(MoveLabel label);
 

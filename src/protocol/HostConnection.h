@@ -51,7 +51,6 @@ public:
     // game (stops it, closes the window). False, and nothing sent, without it.
     bool sendResign();
     bool sendBye();
-    bool extended() const { return extensionOn; }
     // The time limits the host keeps, once it has told them.
     const std::optional<Extension::Limits> &limits() const { return toldLimits; }
 

@@ -33,8 +33,6 @@ public:
     void setShownPly(int plies);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    // What a screen reader is told of a position.
-    QString describe(int plies) const;
 
 signals:
     // A position chosen by a click or a key: that many plies from the start.
@@ -49,6 +47,8 @@ private:
     QRectF plot() const;
     QPointF at(int plies) const;
     int plyNear(qreal x) const;
+    // What a screen reader is told of a position.
+    QString describe(int plies) const;
     void tell();
 
     std::vector<Point> points;

@@ -95,8 +95,7 @@ void MoveListModel::followLabels()
 {
     signs.resize(rows.size());
     for (int row = 0; row < rowCount(); ++row) {
-        const std::optional<MoveComment> note = MoveComment::parse(game->comment(row));
-        const QString sign = note ? MoveComment::symbol(note->label) : QString();
+        const QString sign = MoveComment::symbol(MoveComment::labelOf(game->comment(row)));
         if (signs[size_t(row)] == sign)
             continue;
         signs[size_t(row)] = sign;

@@ -85,7 +85,7 @@ private slots:
             for (size_t ply = 0; ply < read[i].moves.size(); ++ply)
                 QCOMPARE(bool(MoveComment::parse(read[i].comment(int(ply)))), read[i].moves[ply] != GameRecord::pass);
         }
-        QCOMPARE(GameReview::labelsOf(read[0]).front(), MoveLabel::Blunder);
+        QCOMPARE(MoveComment::labelOf(read[0].comment(0)), MoveLabel::Blunder);
     }
 
     // At a fixed depth the command and the window's review (GameReview, which the
